@@ -1,0 +1,29 @@
+#include "app/run.h"
+
+#include "platform/widgets/qtprompter.h"
+#include "shell/widgets/tform1.h"
+
+#include <QApplication>
+
+namespace bw {
+
+int RunProgram(int argc, char** argv, Edition edition) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brettwerk"));
+    QApplication::setOrganizationName(QStringLiteral("Brettwerk"));
+    QtPrompter prompter;
+    InstallPrompter(&prompter);
+    int rc = 0;
+    {
+        TForm1 form(edition);
+        prompter.SetParent(&form);
+        if (!form.FormCreate())
+            return 0; // the display check said No
+        form.show();
+        rc = QApplication::exec();
+    }
+    InstallPrompter(nullptr);
+    return rc;
+}
+
+} // namespace bw

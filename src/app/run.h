@@ -1,0 +1,7 @@
+#pragma once
+
+#include "shell/edition.h"
+
+namespace bw {
+int RunProgram(int argc, char** argv, Edition edition);
+}

@@ -1,0 +1,122 @@
+#include "document/commalist.h"
+
+#include <QStringList>
+
+namespace bw {
+
+namespace {
+
+bool IsBlankOrControl(QChar c) { return c.unicode() <= 32; }
+
+QStringList SplitLines(const QString& text) {
+    // Like a string list's text: a final line break does not start another line.
+    QStringList lines;
+    QString cur;
+    const int n = text.size();
+    int i = 0;
+    while (i < n) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines << cur;
+            cur.clear();
+            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            ++i;
+            continue;
+        }
+        cur += c;
+        ++i;
+    }
+    if (!cur.isEmpty())
+        lines << cur;
+    return lines;
+}
+
+QString TrimControl(const QString& s) {
+    int b = 0;
+    int e = s.size();
+    while (b < e && IsBlankOrControl(s[b]))
+        ++b;
+    while (e > b && IsBlankOrControl(s[e - 1]))
+        --e;
+    return s.mid(b, e - b);
+}
+
+} // namespace
+
+QString EncodeCommaList(const QString& text) {
+    const QStringList lines = SplitLines(text);
+    if (lines.size() == 1 && lines[0].isEmpty())
+        return QStringLiteral("\"\"");
+    QStringList out;
+    out.reserve(lines.size());
+    for (const QString& line : lines) {
+        bool quote = false;
+        for (QChar c : line) {
+            if (IsBlankOrControl(c) || c == QLatin1Char(',') || c == QLatin1Char('"')) {
+                quote = true;
+                break;
+            }
+        }
+        if (quote) {
+            QString q = line;
+            q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            out << QLatin1Char('"') + q + QLatin1Char('"');
+        } else {
+            out << line;
+        }
+    }
+    return out.join(QLatin1Char(','));
+}
+
+QString DecodeCommaList(const QString& stored) {
+    // A NUL ends the list, as it ended the original string.
+    QString s = stored;
+    const int nul = s.indexOf(QChar(0));
+    if (nul >= 0)
+        s.truncate(nul);
+
+    QStringList entries;
+    const int n = s.size();
+    int p = 0;
+    auto skipBlanks = [&] {
+        while (p < n && IsBlankOrControl(s[p]))
+            ++p;
+    };
+    skipBlanks();
+    while (p < n) {
+        QString entry;
+        if (s[p] == QLatin1Char('"')) {
+            ++p;
+            while (p < n) {
+                if (s[p] == QLatin1Char('"')) {
+                    if (p + 1 < n && s[p + 1] == QLatin1Char('"')) {
+                        entry += QLatin1Char('"');
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                entry += s[p++];
+            }
+        } else {
+            const int start = p;
+            while (p < n && !IsBlankOrControl(s[p]) && s[p] != QLatin1Char(','))
+                ++p;
+            entry = s.mid(start, p - start);
+        }
+        entries << entry;
+        skipBlanks();
+        if (p < n && s[p] == QLatin1Char(',')) {
+            if (p + 1 >= n)
+                entries << QString();
+            do {
+                ++p;
+            } while (p < n && IsBlankOrControl(s[p]));
+        }
+    }
+    return TrimControl(entries.join(QStringLiteral("\r\n")));
+}
+
+} // namespace bw

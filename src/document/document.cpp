@@ -1,0 +1,118 @@
+#include "document/document.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bw {
+
+QImage StartBasisbild() {
+    QImage img(300, 210, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+bool IsQueryFieldType(int typ) {
+    return typ == TypAbfrage || typ == TypLuecke || typ == TypAbfrageBild ||
+           typ == TypAntwortFeld || typ == TypMCAntwortBox;
+}
+
+void Document::ClearObjects() { CurrentObjects.clear(); }
+
+void Document::DeleteObject(int index) {
+    if (!ValidIndex(index))
+        return;
+    CurrentObjects.erase(CurrentObjects.begin() + index);
+}
+
+int Document::AddGeneratedObject(int typ, int ebene, const QString& cap, int fsize, int kausr,
+                                 double kx, double ky, int frageNummer) {
+    ObjDataTyp o;
+    o.Typ = typ;
+    o.Ebene = ebene;
+    o.Cap = cap;
+    o.Fsize = fsize;
+    o.KAusr = kausr;
+    o.Kx = kx;
+    o.Ky = ky;
+    o.Sx = kx;
+    o.Sy = ky;
+    o.FrageNummer = frageNummer;
+    o.Abgedeckt = -1;
+    o.Sline = 0;
+    o.TAusr = 0;
+    CurrentObjects.push_back(std::move(o));
+    return ObjectCount() - 1;
+}
+
+void Document::ResetHeader(const PageRatioDefaults& defaults) {
+    HeaderDataTyp h;
+    h.SeitFest = defaults.SeitFest;
+    h.SeitBreite = defaults.SeitBreite;
+    h.SeitHoehe = defaults.SeitHoehe;
+    CurrentHeader = h;
+}
+
+bool Document::IsAskedQueryObject(int index) const {
+    if (!ValidIndex(index))
+        return false;
+    const int typ = CurrentObjects[index].Typ;
+    switch (CurrentHeader.DokTyp) {
+    case DokBildbeschriftung:
+    case DokLueckentext:
+        return typ == TypAbfrage || typ == TypLuecke || typ == TypAbfrageBild;
+    case DokEinzelfragen:
+        return typ == TypAntwortFeld;
+    case DokMultipleChoice:
+        return typ == TypMCFrage || typ == TypMCFrageBild;
+    default:
+        return false;
+    }
+}
+
+int Document::CountQueryObjects(bool onlyOpen) const {
+    int n = 0;
+    for (int i = 0; i < ObjectCount(); ++i) {
+        if (IsAskedQueryObject(i) && (!onlyOpen || CurrentObjects[i].Abgedeckt == StateOffen))
+            ++n;
+    }
+    return n;
+}
+
+int Document::CountOpenObjects() const {
+    return static_cast<int>(std::count_if(CurrentObjects.begin(), CurrentObjects.end(),
+                                          [](const ObjDataTyp& o) {
+                                              return o.Abgedeckt == StateOffen;
+                                          }));
+}
+
+QSize Document::PageSize() const {
+    const DoubleRect& r = CurrentHeader.RandErw;
+    const double w = BaseImage.width();
+    const double h = BaseImage.height();
+    return {static_cast<int>(std::lround((1 + r.left + r.right) * w)),
+            static_cast<int>(std::lround((1 + r.top + r.bottom) * h))};
+}
+
+QPoint Document::BaseImageOrigin() const {
+    const DoubleRect& r = CurrentHeader.RandErw;
+    return {static_cast<int>(std::lround(BaseImage.width() * r.left)),
+            static_cast<int>(std::lround(BaseImage.height() * r.top))};
+}
+
+void Document::ComputeDerivedGeometry() {
+    HeaderDataTyp& hd = CurrentHeader;
+    const DoubleRect& r = hd.RandErw;
+    const double w = std::max(1, BaseImage.width());
+    const double h = std::max(1, BaseImage.height());
+    const double W = std::max(1L, std::lround((r.left + r.right + 1) * w));
+    const double H = std::max(1L, std::lround((r.top + r.bottom + 1) * h));
+    hd.SeitFest = 1;
+    hd.SeitBreite = static_cast<int>(W);
+    hd.SeitHoehe = static_cast<int>(H);
+    hd.BildPosX = (r.left + r.right > 0) ? r.left / (r.left + r.right) * 100 : 50;
+    hd.BildPosY = (r.top + r.bottom > 0) ? r.top / (r.top + r.bottom) * 100 : 50;
+    hd.BildRand = (W - std::max(w, h * W / H)) / w / 2 * 100;
+    hd.BildGroesse = std::max(h / H, w / W) * 100;
+}
+
+} // namespace bw

@@ -1,0 +1,78 @@
+#include "platform/system.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHostInfo>
+#include <QUrl>
+
+#include <unistd.h>
+
+namespace bw {
+
+namespace {
+QString overriddenComputer;
+QString overriddenUser;
+} // namespace
+
+QString ComputerName() {
+    if (!overriddenComputer.isEmpty())
+        return overriddenComputer;
+    return QHostInfo::localHostName().left(255);
+}
+
+QString UserName() {
+    if (!overriddenUser.isEmpty())
+        return overriddenUser;
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("USERNAME");
+    if (name.isEmpty()) {
+        if (const char* login = getlogin())
+            name = QString::fromLocal8Bit(login);
+    }
+    return name.left(255);
+}
+
+void OverrideComputerName(const QString& name) { overriddenComputer = name; }
+void OverrideUserName(const QString& name) { overriddenUser = name; }
+
+bool FontInstalled(const QString& family) {
+    const QStringList families = QFontDatabase::families();
+    for (const QString& f : families) {
+        if (f.compare(family, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool ShellOpen(const QString& target) {
+    if (target.isEmpty())
+        return false;
+    QUrl url = QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return false;
+    return QDesktopServices::openUrl(url);
+}
+
+QString ExecutableFolder() {
+    QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                               : QDir::currentPath();
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+qint64 TickCount() {
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer.elapsed();
+}
+
+} // namespace bw

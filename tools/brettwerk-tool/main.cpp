@@ -1,0 +1,45 @@
+#include "commands.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace bw::tool {
+// Subcommands, each in its own file.
+} // namespace bw::tool
+
+namespace {
+
+using bw::tool::Command;
+
+const Command kCommands[] = {
+    {nullptr, nullptr, nullptr},
+};
+
+void PrintUsage() {
+    std::fprintf(stderr, "usage: brettwerk-tool COMMAND [ARGS]\n");
+    for (const Command& c : kCommands) {
+        if (c.name)
+            std::fprintf(stderr, "  %s\n", c.usage);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Rendering needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        PrintUsage();
+        return 2;
+    }
+    for (const Command& c : kCommands) {
+        if (c.name && args[0] == QLatin1String(c.name))
+            return c.run(args.mid(1));
+    }
+    PrintUsage();
+    return 2;
+}
