@@ -1,0 +1,160 @@
+#pragma once
+
+#include "document/document.h"
+#include "view/viewstate.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+#include <array>
+#include <functional>
+
+class QPainter;
+class QRandomGenerator;
+
+namespace bw {
+
+struct ObjectDrawContext;
+
+// What a click on the view did (the widget turns activations into windows and links).
+struct ClickResult {
+    enum Kind { Nothing, Toggled, InfoPoint, ExternalLink, InternalLink, QuestionChanged };
+    Kind kind = Nothing;
+    int index = -1;
+};
+
+// The learning view: view state, cached bitmaps and every operation on them, for the
+// document it is given. No widgets; the view widget shows ViewImage().
+class LearnView {
+public:
+    explicit LearnView(Document& doc);
+
+    Document& doc() { return doc_; }
+    const Document& doc() const { return doc_; }
+
+    // ---- view state ----
+    int ZoomIndex = 0;
+    double ZoomFactor = 1.0;
+    DoubleRect Viewport{0, 0, 1, 1};
+    double ViewAspect = 1.0;
+    QPoint ScrollOffset{0, 0};
+
+    int NumberMode = 1;      // 0 "?", 1 ordered, 2 random
+    NumberingList NumberingOrder;
+    int CurrentQuestion = 0; // question shown in a question document
+    int ClozeFontReduction = 0;
+
+    bool editorOpen = false;   // the object editor is open
+    int selectedObject = -1;   // the editor's object
+    ExerciseDrawState exercise;
+    bool exerciseRunning() const { return exercise.running; }
+
+    // ---- bitmaps ----
+    const QImage& PageBitmap() const { return page_; }
+    QImage& PageBitmap() { return page_; }
+    const QImage& CleanPage() const { return clean_; }
+    const QImage& ObjectPage() const { return objectPage_; }
+    // The visible part of ObjectPage; brought up to date on first use after a viewport move.
+    const QImage& ViewBackground();
+    QImage& DrawLayer() { return drawLayer_; }
+    // The view bitmap (as large as the visible part of the page).
+    const QImage& ViewImage() const { return view_; }
+    QImage& ViewImage() { return view_; }
+
+    // ---- size, zoom, layers ----
+    void SetViewSize(int width, int height); // the picture control's size; no redraw
+    QSize ViewSize() const { return control_; }
+    void SetZoom(int index);
+    void ChangeZoom(int index); // redraws when the index changed
+    void ZoomIn();
+    void ZoomOut();
+    void SetLayerVisible(int layer, bool visible); // no redraw; call RedrawView
+    bool LayerVisible(int layer) const;
+    bool IsObjectVisible(int index) const;
+
+    // ---- drawing ----
+    // Builds the page at the zoomed size, lays out cloze text and question layouts, draws
+    // all objects and shows the viewport.
+    void RedrawView();
+    void RedrawObjects();
+    void DrawAllObjects(bool lines, bool updateScreen, bool refresh);
+    // Draws one object on target (PageBitmap for the screen, with erase and screen update);
+    // worksheet kinds draw on a target of their own.
+    void DrawObject(QImage& target, int index, bool lines, bool updateScreen, bool refresh,
+                    int targetKind = TargetScreen);
+    void DrawObject(int index, bool lines, bool updateScreen, bool refresh) {
+        DrawObject(page_, index, lines, updateScreen, refresh, TargetScreen);
+    }
+    void ShowViewport();
+
+    // Builds the page (base image in its white margin) fitted into width x height at the
+    // zoom into target; returns the visible fractions of the page width and height.
+    QSizeF RenderPage(QImage& target, int width, int height, double zoom) const;
+
+    // ---- viewport ----
+    void Pan(int dx, int dy); // dx = previous x - x, in pixels of the page bitmap
+    void Scroll(double fx, double fy); // by fractions of the viewport's own size
+    QPointF ViewToPage(QPointF viewPoint) const; // clamped to [0, 1]
+    QPointF PageToView(QPointF pageFraction) const;
+    QRect PageRectToView(const DoubleRect& r) const;
+
+    // ---- query fields, numbering, clicks ----
+    int HitTestObject(QPoint viewPoint) const;
+    void SetNumberMode(int mode, bool redraw, QRandomGenerator* rng = nullptr);
+    QString NumberText(int index) const;
+    void CoverAll();
+    void UncoverAll();
+    bool ToggleQueryField(int index); // false when index is no query field
+    // Step 4 of a click (left button with the pointer tool, or the middle button).
+    ClickResult ClickAt(QPoint viewPoint, QRandomGenerator* rng = nullptr);
+    bool HasQuestions() const;
+    void SetCurrentQuestion(int q); // clamps to 1..AnzFrageNummern and redraws the objects
+
+    // Lays out the cloze text on PageBitmap (see cloze.h); renumbers after a rebuild.
+    void LayoutClozeText(bool rebuildGaps);
+
+    // Whether a document is present (file, changes, editor, title, texts or objects).
+    bool DocumentPresent() const;
+
+    // After a document was read: zoom 100 %, numbering in NumberMode, full redraw.
+    void DocumentLoaded();
+
+    // ---- hooks for the window and the later parts ----
+    std::function<void()> onViewShown;                   // the whole view bitmap changed
+    std::function<void(const QRect&)> onViewRectChanged; // a part of it (view pixels)
+    std::function<void(const QRect&, bool)> onSelectionFrame; // view rect, shown
+    std::function<void()> onViewportMoved;       // reposition the position marker
+    std::function<void()> onHideStartScreen;     // a document is present at a full redraw
+    std::function<void()> onInvalidateUndo;      // drawing undo snapshot unavailable
+    std::function<void()> onCommitDrawings;      // before the viewport moves
+    std::function<void(QImage&)> onLayoutQuestions; // question layouts on the clean page
+    std::function<void()> onExerciseRepaint;     // the exercise repaints its cards
+
+    // Scale of the current page bitmap (width / 870).
+    double Scale() const;
+
+private:
+    ObjectDrawContext drawContext(QSize page, int targetKind) const;
+    void drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
+                        bool refresh);
+    void copyBoxToScreen(const QRect& pageRect);
+    void drawEditorGrid();
+    void notifyShown();
+
+    Document& doc_;
+    QSize control_{0, 0};
+    std::array<bool, kLayerCount> layers_{true, true, true};
+
+    QImage page_;
+    QImage clean_;
+    QImage objectPage_;
+    QImage viewBackground_;
+    bool viewBackgroundValid_ = false;
+    QImage drawLayer_;
+    QImage view_;
+};
+
+} // namespace bw
