@@ -16,6 +16,7 @@ int RunProgram(int argc, char** argv, Edition edition) {
     int rc = 0;
     {
         TForm1 form(edition);
+        form.SetCommandLine(app.arguments().mid(1));
         prompter.SetParent(&form);
         if (!form.FormCreate())
             return 0; // the display check said No

@@ -1,12 +1,389 @@
 #include "shell/widgets/tform1.h"
 
+#include "platform/prompter.h"
+#include "platform/system.h"
+#include "shell/closing.h"
+#include "shell/displaycheck.h"
+#include "shell/widgets/dialogs.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
 namespace bw {
 
-TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), edition_(edition) {}
+namespace {
+
+const QColor kWindowColour(236, 236, 232);
+const QColor kStartTextColour(111, 111, 106);
+
+// The view area stays white; the rest of the window takes the toolbar's grey.
+void SetBackground(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QString ForLabel(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+} // namespace
+
+TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edition) {
+    ws_.ProgramFolder = ExecutableFolder();
+    BuildWindow();
+    ConnectCommands();
+    infoBox_ = new TInfoBox(ApplicationTitle(edition), this);
+    meldForm_ = new TMeldForm(this);
+    endeInfoForm_ = new TEndeInfoForm(this);
+    ZeitTimer = new QTimer(this);
+    ZeitTimer->setInterval(100);
+
+    ws_.onTitleChanged = [this] { UpdateWindowTitle(); };
+    ws_.onShowLearningView = [this] { ShowLearningView(); };
+    ws_.onDocumentReplaced = [this] {
+        StartInfoPan->setVisible(ws_.StartScreenVisible);
+        UpdateWindowTitle();
+    };
+}
+
 TForm1::~TForm1() = default;
+
+void TForm1::BuildWindow() {
+    setObjectName(QStringLiteral("Form1"));
+    menu_.Build(menuBar(), ws_.edition == Edition::Autor);
+
+    auto* central = new QWidget(this);
+    SetBackground(central, kWindowColour);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    info_.Build(central);
+    outer->addWidget(info_.InfoPan);
+
+    LernPan = new QWidget(central);
+    LernPan->setObjectName(QStringLiteral("LernPan"));
+    auto* row = new QHBoxLayout(LernPan);
+    row->setContentsMargins(4, 0, 0, 4);
+    row->setSpacing(2);
+
+    LernKartPan = new QWidget(LernPan);
+    LernKartPan->setObjectName(QStringLiteral("LernKartPan"));
+    SetBackground(LernKartPan, Qt::white);
+    LernKartPan->installEventFilter(this);
+    LernKartPicImg = new QWidget(LernKartPan);
+    LernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
+    StartInfoPan = new QLabel(LernKartPan);
+    StartInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
+    StartInfoPan->setAlignment(Qt::AlignCenter);
+    StartInfoPan->setStyleSheet(QStringLiteral("color: rgb(111,111,106); background: white;"));
+    QFont sf(QStringLiteral("Arial"));
+    sf.setPointSize(13);
+    StartInfoPan->setFont(sf);
+    UebungPan = new QWidget(LernKartPan);
+    UebungPan->setObjectName(QStringLiteral("UebungPan"));
+    UebungPan->hide();
+
+    KlappPan = new QToolButton(LernPan);
+    KlappPan->setObjectName(QStringLiteral("KlappPan"));
+    KlappPan->setFixedWidth(14);
+    KlappPan->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    KlappPan->setFocusPolicy(Qt::NoFocus);
+    KlappPan->setAutoRaise(true);
+
+    side_.Build(LernPan);
+    row->addWidget(LernKartPan, 1);
+    row->addWidget(KlappPan);
+    row->addWidget(side_.LernInfoPan);
+    outer->addWidget(LernPan, 1);
+    setCentralWidget(central);
+
+    info_.DokTitelLab->installEventFilter(this);
+    resize(1076, 780);
+}
+
+void TForm1::ConnectCommands() {
+    connect(menu_.Oeffnen1, &QAction::triggered, this, [this] { Oeffnen1Click(); });
+    connect(menu_.Speichern1, &QAction::triggered, this, [this] { Speichern1Click(); });
+    connect(menu_.SpeichernUnter1, &QAction::triggered, this, [this] { SpeichernUnter1Click(); });
+    connect(menu_.Schliessen1, &QAction::triggered, this, [this] { Schliessen1Click(); });
+    connect(menu_.Beenden1, &QAction::triggered, this, [this] { close(); });
+    connect(menu_.Werkzeugleiste1, &QAction::triggered, this, [this] { ToggleToolbar(); });
+    connect(KlappPan, &QToolButton::clicked, this, [this] { ToggleToolbar(); });
+    connect(menu_.Vollbild1, &QAction::triggered, this, [this] { Vollbild1Click(); });
+    connect(menu_.Fenster1, &QAction::triggered, this, [this] { Fenster1Click(); });
+    connect(menu_.Minimieren1, &QAction::triggered, this, [this] { Minimieren1Click(); });
+    connect(menu_.Info1, &QAction::triggered, this, [this] { Info1Click(); });
+    connect(info_.LernKartBtn, &QToolButton::clicked, this, [this] {
+        // Only the learning view exists so far: the button stays checked.
+        info_.LernKartBtn->setChecked(ws_.ViewMode == 2);
+    });
+    for (QAction* a : {menu_.Tonausgabe1, menu_.Namenseingabe1, menu_.Statusinformation1,
+                       menu_.ProtokolleSpeichern1, menu_.BestenlisteEintragen1}) {
+        connect(a, &QAction::toggled, this, [this] { ReadOptionsFromMenu(); });
+    }
+}
+
+void TForm1::SetDisplayOverride(int width, int height, int depth) {
+    displayW_ = width;
+    displayH_ = height;
+    displayDepth_ = depth;
+}
+
 bool TForm1::FormCreate() {
-    setWindowTitle(ApplicationTitle(edition_));
+    int w = displayW_, h = displayH_, depth = displayDepth_;
+    if (w < 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        w = screen ? screen->geometry().width() : 0;
+        h = screen ? screen->geometry().height() : 0;
+        depth = screen ? screen->depth() : 0;
+    }
+    const QString warning = DisplayWarningText(w, h, depth);
+    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning))
+        return false;
+
+    setWindowTitle(ApplicationTitle(ws_.edition));
+    ws_.FirstActivation = true;
+    ws_.NumberMode = 1;
+    toolbarExpanded_ = 1;
+    ws_.ViewMode = 2;
+    ws_.ResetHeader();
+    ws_.PreviousDocument.clear();
+    UpdateWindowTitle();
+
+    // The stamp symbols are drawn from this font.
+    if (!FontInstalled(QStringLiteral("DejaVu Sans")))
+        prompter().ShowWarning(SymbolFontWarningText());
     return true;
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (ws_.FirstActivation)
+        QTimer::singleShot(0, this, [this] {
+            if (ws_.FirstActivation)
+                FormActivate();
+        });
+}
+
+void TForm1::FormActivate() {
+    if (!ws_.FirstActivation)
+        return;
+    sounds_.SetFolder(ws_.ProgramFolder + QStringLiteral("sound/"));
+    ApplyOptionsToMenu();
+    UpdateModeControls();
+    ShowLearningView();
+
+    ws_.StartFolder = ws_.ProgramFolder;
+    ws_.CurrentFolder = ws_.StartFolder;
+    StartInfoPan->setText(ForLabel(StartScreenText()));
+    StartInfoPan->setVisible(ws_.StartScreenVisible);
+    ws_.FirstActivation = false;
+}
+
+QString TForm1::StartScreenText() const {
+    QString text = QStringLiteral(
+        "Um ein Brettwerk-Dokument anzuzeigen,\r\n\r\nrufen Sie das Menü \"Themenauswahl\" oder "
+        "\"Datei / Öffnen\" auf.\r\n\r\n\r\n\r\n");
+    if (ws_.edition == Edition::Autor)
+        text += QStringLiteral("Um ein neues Dokument anzulegen, verwenden Sie das Menü "
+                               "\"Autorenfunktion\".\r\n\r\n\r\n\r\n");
+    text += QStringLiteral("Für ein neues Zeichenblatt\r\n\r\nklicken Sie auf den Knopf \"Neues "
+                           "Blatt\" (rechts bei Zeichenblatt).\r\n");
+    return text;
+}
+
+void TForm1::ApplyOptionsToMenu() {
+    const Settings& s = ws_.settings;
+    const QSignalBlocker b1(menu_.Tonausgabe1), b2(menu_.Namenseingabe1),
+        b3(menu_.Statusinformation1), b4(menu_.ProtokolleSpeichern1),
+        b5(menu_.BestenlisteEintragen1);
+    menu_.Tonausgabe1->setChecked(s.OptSound);
+    menu_.Namenseingabe1->setChecked(s.OptUebNameEingabe);
+    menu_.Statusinformation1->setChecked(s.OptUebStatusInfo);
+    menu_.ProtokolleSpeichern1->setChecked(s.OptAutoProtSpeichern);
+    menu_.BestenlisteEintragen1->setChecked(s.OptErgebBestListEintragen);
+    sounds_.SetEnabled(s.OptSound);
+}
+
+void TForm1::ReadOptionsFromMenu() {
+    Settings& s = ws_.settings;
+    s.OptSound = menu_.Tonausgabe1->isChecked();
+    s.OptUebNameEingabe = menu_.Namenseingabe1->isChecked();
+    s.OptUebStatusInfo = menu_.Statusinformation1->isChecked();
+    s.OptAutoProtSpeichern = menu_.ProtokolleSpeichern1->isChecked();
+    s.OptErgebBestListEintragen = menu_.BestenlisteEintragen1->isChecked();
+    sounds_.SetEnabled(s.OptSound);
+    if (!s.OptSound)
+        sounds_.Stop();
+}
+
+void TForm1::ShowLearningView() {
+    ws_.ViewMode = 2;
+    UpdateModeControls();
+    UebungPan->hide();
+    const bool expanded = toolbarExpanded_ == 1;
+    side_.LernInfoPan->setVisible(expanded);
+    KlappPan->setText(expanded ? QStringLiteral(">") : QStringLiteral("<"));
+    KlappPan->setToolTip(expanded ? QStringLiteral("Werkzeugleiste zuklappen")
+                                  : QStringLiteral("Werkzeugleiste aufklappen"));
+    menu_.Werkzeugleiste1->setText(expanded ? QStringLiteral("Werkzeugleiste zu&klappen")
+                                            : QStringLiteral("Werkzeugleiste auf&klappen"));
+    LayoutViewArea();
+}
+
+void TForm1::LayoutViewArea() {
+    const QRect r = LernKartPan->rect();
+    // The picture control leaves 17 pixels for the panel's scroll bar.
+    LernKartPicImg->setGeometry(0, 0, std::max(0, r.width() - 17), r.height());
+    StartInfoPan->setGeometry(r);
+    UebungPan->setGeometry(9, 8, std::max(0, r.width() - 17), std::max(0, r.height() - 16));
+    if (StartInfoPan->isVisible())
+        StartInfoPan->raise();
+}
+
+void TForm1::UpdateModeControls() {
+    const bool learning = ws_.ViewMode == 2;
+    const bool exercise = ws_.ViewMode == 3;
+    info_.TitelPan->setVisible(learning);
+    info_.UebStatusPan->setVisible(exercise && ws_.settings.OptUebStatusInfo);
+    info_.LernKartBtn->setChecked(learning);
+    info_.LernKartBtn->setText(exercise ? QStringLiteral("Übung abbrechen")
+                                        : QStringLiteral("Lernansicht"));
+    for (QAction* a : {menu_.Oeffnen1, menu_.Schliessen1})
+        a->setEnabled(learning);
+    menu_.Themenauswahl->setEnabled(learning);
+    menu_.Lernansicht->setEnabled(learning);
+    menu_.Autorenfunktion->setEnabled(learning && ws_.edition == Edition::Autor);
+    menu_.Lehrersteuerung->setEnabled(learning);
+}
+
+void TForm1::UpdateWindowTitle() {
+    setWindowTitle(WindowCaption(ApplicationTitle(ws_.edition), ws_.doc.CurrentHeader.Datei));
+    info_.DokTitelLab->setText(
+        TitleLabelText(ws_.SelectedTopic, ws_.doc.CurrentHeader.titel, titleShown_));
+    info_.DokTitelLab->setToolTip(titleShown_ ? QStringLiteral("Titel verbergen")
+                                              : QStringLiteral("Titel anzeigen"));
+}
+
+void TForm1::ToggleTitleShown() {
+    titleShown_ = !titleShown_;
+    UpdateWindowTitle();
+}
+
+void TForm1::ToggleToolbar() {
+    toolbarExpanded_ = toolbarExpanded_ == 1 ? 0 : 1;
+    ShowLearningView();
+}
+
+QString TForm1::PlaySoundFile(const QString& name, bool wait, bool loop) {
+    return sounds_.PlaySoundFile(name, wait, loop);
+}
+
+void TForm1::Info1Click() { infoBox_->exec(); }
+
+void TForm1::Vollbild1Click() {
+    resizeEnabled_ = false;
+    showFullScreen();
+    raise();
+    activateWindow();
+    resizeEnabled_ = true;
+    ShowLearningView();
+}
+
+void TForm1::Fenster1Click() {
+    resizeEnabled_ = false;
+    showNormal();
+    showMaximized();
+    raise();
+    activateWindow();
+    resizeEnabled_ = true;
+    ShowLearningView();
+}
+
+void TForm1::Minimieren1Click() { showMinimized(); }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == info_.DokTitelLab && e->type() == QEvent::MouseButtonPress) {
+        ToggleTitleShown();
+        return true;
+    }
+    if (watched == LernKartPan && e->type() == QEvent::Resize)
+        LayoutViewArea();
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_)
+        return;
+    if (ws_.ViewMode == 2)
+        ShowLearningView();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (e->key() == Qt::Key_G && mods == (Qt::ShiftModifier | Qt::AltModifier)) {
+        showNormal();
+        setGeometry(0, 0, 1076, 780);
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+bool TForm1::FormCloseQuery() {
+    if (!ws_.ConfirmLeaveExercise())
+        return false;
+    if (!ws_.AskSaveChanges())
+        return false;
+    const QString chronicle = ChronicleQuestionText(int(chronicleFiles_.size()), chronicleFolder_);
+    if (!chronicle.isEmpty()) {
+        switch (prompter().AskYesNoCancel(chronicle)) {
+        case YesNoCancel::Yes:
+            DeleteChronicleFiles();
+            break;
+        case YesNoCancel::No:
+            break;
+        case YesNoCancel::Cancel:
+            return false;
+        }
+    }
+    if (ws_.edition == Edition::Basis) {
+        const bool quit = quitConfirmer_ ? quitConfirmer_()
+                                         : endeInfoForm_->exec() == QDialog::Accepted;
+        if (!quit)
+            return false;
+    }
+    ws_.Closing = true;
+    ZeitTimer->stop();
+    sounds_.Stop();
+    return true;
+}
+
+void TForm1::DeleteChronicleFiles() {
+    for (const QString& f : std::as_const(chronicleFiles_))
+        QFile::remove(f);
+    chronicleFiles_.clear();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (closeAccepted_ || FormCloseQuery()) {
+        closeAccepted_ = true;
+        e->accept();
+    } else {
+        e->ignore();
+    }
 }
 
 } // namespace bw

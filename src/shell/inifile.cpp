@@ -1,0 +1,192 @@
+#include "shell/inifile.h"
+
+#include "document/cp1252.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringList>
+
+namespace bw {
+
+namespace {
+
+QString Fold(const QString& s) { return s.toCaseFolded(); }
+
+// Blanks and tabs, as Windows trims them; other characters stay.
+QString TrimIni(QStringView s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && (s[b] == u' ' || s[b] == u'\t'))
+        ++b;
+    while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t'))
+        --e;
+    return s.mid(b, e - b).toString();
+}
+
+bool HasControlCharacters(const QString& text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n' && u != 0x1a) || u == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+std::optional<QString> Decode(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        QStringDecoder d(QStringDecoder::Utf8);
+        QString s = d(bytes.mid(3));
+        return d.hasError() ? std::nullopt : std::optional<QString>(s);
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder d(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                      : QStringDecoder::Utf16BE);
+        QString s = d(bytes.mid(2));
+        return d.hasError() ? std::nullopt : std::optional<QString>(s);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString s = utf8(bytes);
+    if (!utf8.hasError())
+        return s;
+    return DecodeCp1252(bytes);
+}
+
+} // namespace
+
+IniFile IniFile::Load(const QString& path) {
+    IniFile ini;
+    QFile f(path);
+    if (!f.exists()) {
+        ini.status_ = Status::Missing;
+        return ini;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        ini.status_ = Status::Unreadable;
+        return ini;
+    }
+    if (f.size() > kMaxFileSize) {
+        ini.status_ = Status::Damaged;
+        return ini;
+    }
+    const QByteArray bytes = f.read(kMaxFileSize + 1);
+    if (f.error() != QFileDevice::NoError) {
+        ini.status_ = Status::Unreadable;
+        return ini;
+    }
+    return FromBytes(bytes);
+}
+
+IniFile IniFile::FromBytes(const QByteArray& bytes) {
+    IniFile ini;
+    const std::optional<QString> text =
+        bytes.size() > kMaxFileSize ? std::nullopt : Decode(bytes);
+    // Control characters mean a binary or broken file, not a hand-written one.
+    if (!text || HasControlCharacters(*text)) {
+        ini.status_ = Status::Damaged;
+        return ini;
+    }
+    ini.parse(*text);
+    ini.status_ = Status::Read;
+    return ini;
+}
+
+void IniFile::parse(const QString& text) {
+    // Lines end at CR LF, LF or a lone CR.
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    Section* current = nullptr;
+    for (const QString& raw : normalised.split(QLatin1Char('\n'))) {
+        const QString line = TrimIni(raw);
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            qsizetype close = line.indexOf(QLatin1Char(']'));
+            if (close < 0)
+                close = line.size();
+            const QString folded = Fold(TrimIni(QStringView(line).mid(1, close - 1)));
+            // Keys of a repeated section are not seen: the first section answers.
+            current = nullptr;
+            if (!section(folded)) {
+                sections_.push_back({folded, {}});
+                current = &sections_.back();
+            }
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (!current || eq <= 0)
+            continue;
+        const QString key = Fold(TrimIni(QStringView(line).left(eq)));
+        QString value = TrimIni(QStringView(line).mid(eq + 1));
+        if (value.size() >= 2 &&
+            (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+            value = value.mid(1, value.size() - 2);
+        bool seen = false;
+        for (const Key& k : current->keys)
+            seen = seen || k.folded == key;
+        if (!key.isEmpty() && !seen)
+            current->keys.push_back({key, value});
+    }
+}
+
+const IniFile::Section* IniFile::section(const QString& name) const {
+    const QString folded = Fold(name);
+    for (const Section& s : sections_) {
+        if (s.folded == folded)
+            return &s;
+    }
+    return nullptr;
+}
+
+bool IniFile::HasSection(const QString& name) const { return section(name) != nullptr; }
+
+std::optional<QString> IniFile::ReadString(const QString& sectionName,
+                                           const QString& key) const {
+    const Section* s = section(sectionName);
+    if (!s)
+        return std::nullopt;
+    const QString folded = Fold(key);
+    for (const Key& k : s->keys) {
+        if (k.folded == folded)
+            return k.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> IniFile::ReadInteger(const QString& section, const QString& key) const {
+    const std::optional<QString> v = ReadString(section, key);
+    if (!v)
+        return std::nullopt;
+    bool ok = false;
+    int n = 0;
+    if (v->startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        n = int(v->mid(2).toUInt(&ok, 16));
+    else
+        n = v->toInt(&ok, 10);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+std::optional<bool> IniFile::ReadBool(const QString& section, const QString& key) const {
+    if (const std::optional<int> n = ReadInteger(section, key))
+        return *n != 0;
+    const std::optional<QString> v = ReadString(section, key);
+    if (!v)
+        return std::nullopt;
+    const QString t = v->toLower();
+    if (t == u"true" || t == u"yes" || t == u"ja")
+        return true;
+    if (t == u"false" || t == u"no" || t == u"nein")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> IniFile::ReadFloat(const QString& section, const QString& key) const {
+    std::optional<QString> v = ReadString(section, key);
+    if (!v)
+        return std::nullopt;
+    v->replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = v->toDouble(&ok);
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
+} // namespace bw
