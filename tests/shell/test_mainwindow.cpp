@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
