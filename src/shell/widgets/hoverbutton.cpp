@@ -8,7 +8,7 @@ void StyleHoverButton(QAbstractButton* button) {
     button->setStyleSheet(QStringLiteral(
         "QToolButton, QPushButton { border: 1px solid rgb(162,162,154);"
         " background-color: rgb(236,236,232); color: rgb(81,81,78); font-weight: normal;"
-        " padding: 2px; }"
+        " padding: 1px; }"
         "QToolButton:hover, QPushButton:hover { background-color: rgb(254,254,248); }"
         "QToolButton:checked, QPushButton:checked { background-color: white; color: black;"
         " font-weight: normal; }"

@@ -63,7 +63,12 @@ void LernInfoPanel::Build(QWidget* parent) {
     QWidget* p = LernInfoPan;
     auto btn = [p](const char* name, const QString& caption, const QString& hint,
                    bool checkable = false) {
-        return MakeHoverButton(p, QString::fromLatin1(name), caption, hint, checkable);
+        QToolButton* b = MakeHoverButton(p, QString::fromLatin1(name), caption, hint, checkable);
+        QFont f = b->font();
+        f.setPointSizeF(7.5);
+        b->setFont(f);
+        b->setMinimumWidth(0);
+        return b;
     };
 
     lay->addWidget(GroupLabel(p, QStringLiteral("Mauszeigerfunktion")));
@@ -89,7 +94,7 @@ void LernInfoPanel::Build(QWidget* parent) {
     lay->addWidget(Row(p, {NummerModeFragez, NummerModeSort, NummerModeZufall}));
 
     lay->addWidget(GroupLabel(p, QStringLiteral("Darstellung")));
-    AlleAbdeckenBtn = btn("AlleAbdeckenBtn", QStringLiteral("Abdecken"),
+    AlleAbdeckenBtn = btn("AlleAbdeckenBtn", QStringLiteral("Abdeck."),
                           QStringLiteral("Alle Abfragefelder abdecken"));
     AlleAufdeckenBtn = btn("AlleAufdeckenBtn", QStringLiteral("Lösung"),
                            QStringLiteral("Alle Abfragefelder aufdecken"));
