@@ -42,13 +42,13 @@ public:
     double ViewAspect = 1.0;
     QPoint ScrollOffset{0, 0};
 
-    int NumberMode = 1;      // 0 "?", 1 ordered, 2 random
+    int NumberMode = 1; // 0 "?", 1 ordered, 2 random
     NumberingList NumberingOrder;
     int CurrentQuestion = 0; // question shown in a question document
     int ClozeFontReduction = 0;
 
-    bool editorOpen = false;   // the object editor is open
-    int selectedObject = -1;   // the editor's object
+    bool editorOpen = false; // the object editor is open
+    int selectedObject = -1; // the editor's object
     ExerciseDrawState exercise;
     bool exerciseRunning() const { return exercise.running; }
 
@@ -95,7 +95,8 @@ public:
     QSizeF RenderPage(QImage& target, int width, int height, double zoom) const;
 
     // ---- viewport ----
-    void Pan(int dx, int dy); // dx = previous x - x, in pixels of the page bitmap
+    void BeginPan();                   // a pan press: commits the drawings first
+    void Pan(int dx, int dy);          // dx = previous x - x, in pixels of the page bitmap
     void Scroll(double fx, double fy); // by fractions of the viewport's own size
     QPointF ViewToPage(QPointF viewPoint) const; // clamped to [0, 1]
     QPointF PageToView(QPointF pageFraction) const;
@@ -123,15 +124,16 @@ public:
     void DocumentLoaded();
 
     // ---- hooks for the window and the later parts ----
-    std::function<void()> onViewShown;                   // the whole view bitmap changed
-    std::function<void(const QRect&)> onViewRectChanged; // a part of it (view pixels)
+    std::function<void()> onViewShown;                        // the whole view bitmap changed
+    std::function<void(const QRect&)> onViewRectChanged;      // a part of it (view pixels)
     std::function<void(const QRect&, bool)> onSelectionFrame; // view rect, shown
-    std::function<void()> onViewportMoved;       // reposition the position marker
-    std::function<void()> onHideStartScreen;     // a document is present at a full redraw
-    std::function<void()> onInvalidateUndo;      // drawing undo snapshot unavailable
-    std::function<void()> onCommitDrawings;      // before the viewport moves
+    std::function<void()> onViewportMoved;                    // reposition the position marker
+    std::function<void()> onHideStartScreen;        // a document is present at a full redraw
+    std::function<void()> onInvalidateUndo;         // drawing undo snapshot unavailable
+    std::function<void()> onCommitDrawings;         // before the viewport moves
     std::function<void(QImage&)> onLayoutQuestions; // question layouts on the clean page
-    std::function<void()> onExerciseRepaint;     // the exercise repaints its cards
+    std::function<void()> onExerciseRepaint;        // the exercise repaints its cards
+    std::function<void(int)> onZoomChanged;         // check the zoom control and menu entry
 
     // Scale of the current page bitmap (width / 870).
     double Scale() const;
@@ -140,7 +142,9 @@ private:
     ObjectDrawContext drawContext(QSize page, int targetKind) const;
     void drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
                         bool refresh);
-    void copyBoxToScreen(const QRect& pageRect);
+    void drawAll(bool lines, bool erase, bool updateScreen, bool refresh);
+    void copyBoxToScreen(const QRect& pageRect, bool refresh);
+    void buildBase();
     void drawEditorGrid();
     void notifyShown();
 

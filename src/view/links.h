@@ -11,8 +11,8 @@ namespace bw {
 // target against the working folder, the document's folder, the start folder and the program
 // folder; else the target unchanged. Backslashes count as separators, and a path component
 // whose letter case differs is still found when it is the only match.
-QString ResolveLinkPath(const QString& target, const QString& docFolder,
-                        const QString& startFolder, const QString& programFolder);
+QString ResolveLinkPath(const QString& target, const QString& docFolder, const QString& startFolder,
+                        const QString& programFolder);
 
 // Opens the external link of object index with the desktop; shows the error on failure.
 bool OpenExternalLink(const Document& doc, int index, ViewHost& host);

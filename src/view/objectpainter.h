@@ -14,8 +14,8 @@ namespace bw {
 // Everything one object's drawing depends on besides the object itself.
 struct ObjectDrawContext {
     Document* doc = nullptr;
-    QSize page;             // size of the target page in pixels
-    double scale = 1.0;     // page width / 870
+    QSize page;         // size of the target page in pixels
+    double scale = 1.0; // page width / 870
     double viewAspect = 1.0;
     int targetKind = TargetScreen;
     bool editorOpen = false;

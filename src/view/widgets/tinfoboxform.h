@@ -26,6 +26,9 @@ public:
     const QStringList& copyLines() const { return copyLines_; }
     QScrollArea* scrollBox() const { return scroll_; }
 
+    // The folder the save dialog starts in (the protocol folder).
+    void setSaveFolder(const QString& folder) { saveFolder_ = folder; }
+
     static constexpr int kMaxHeight = 566;
 
 public slots:

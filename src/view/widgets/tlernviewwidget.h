@@ -26,12 +26,18 @@ public:
     // true in the learning view, false while an exercise runs (mode 3)
     void setLearningView(bool on) { learningView_ = on; }
 
+    // Sizes the view to this control and redraws it completely.
+    void RedrawForSize();
+
     // Offset of the view bitmap inside the control (it is centred).
     QPoint bitmapOffset() const;
 
     // Shows the information window for an info text (TInfoboxForm).
     void ShowInfoText(const QString& cap);
     TInfoboxForm* infobox() const { return infobox_; }
+
+    // The view installs onViewShown, onViewRectChanged and onSelectionFrame of the
+    // LearnView; the other hooks are free for the window.
 
     // The position marker (MoveAnker) for the object editor: centred on a view point.
     void SetMarker(QPoint viewCentre, bool visible);

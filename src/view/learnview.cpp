@@ -1,0 +1,405 @@
+#include "view/learnview.h"
+
+#include "view/cloze.h"
+#include "view/objectpainter.h"
+#include "view/pagebuffer.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace bw {
+
+namespace {
+
+constexpr QImage::Format kPageFormat = QImage::Format_RGB32;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+int Round(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+// The page fitted into a w x h box without distortion.
+QSize FitInto(QSize page, int w, int h) {
+    if (page.isEmpty() || w <= 0 || h <= 0) return {std::max(1, w), std::max(1, h)};
+    if (double(page.height()) / h > double(page.width()) / w)
+        return {std::max(1, Round(double(h) * page.width() / page.height())), h};
+    return {w, std::max(1, Round(double(w) * page.height() / page.width()))};
+}
+
+void EnsureImage(QImage& img, QSize size, QImage::Format format) {
+    if (img.size() != size || img.format() != format)
+        img = NewPageAlignedImage(size.width(), size.height(), format);
+}
+
+// Keeps [lo, lo + span] inside [0, 1].
+void ClampSpan(double& lo, double& hi) {
+    const double span = std::min(1.0, hi - lo);
+    lo = std::clamp(lo, 0.0, 1.0 - span);
+    hi = lo + span;
+}
+
+} // namespace
+
+LearnView::LearnView(Document& doc) : doc_(doc) {}
+
+double LearnView::Scale() const {
+    return std::max(1, page_.width()) / 870.0;
+}
+
+ObjectDrawContext LearnView::drawContext(QSize page, int targetKind) const {
+    ObjectDrawContext ctx;
+    ctx.doc = &doc_;
+    ctx.page = page;
+    ctx.scale = std::max(1, page.width()) / 870.0;
+    ctx.viewAspect = ViewAspect;
+    ctx.targetKind = targetKind;
+    ctx.editorOpen = editorOpen;
+    ctx.selectedObject = selectedObject;
+    ctx.currentQuestion = CurrentQuestion;
+    ctx.clozeFontReduction = ClozeFontReduction;
+    ctx.exercise = &exercise;
+    return ctx;
+}
+
+// ---- size, zoom, layers ----
+
+void LearnView::SetViewSize(int width, int height) {
+    control_ = QSize(std::max(0, width), std::max(0, height));
+}
+
+void LearnView::SetZoom(int index) {
+    ZoomIndex = std::clamp(index, 0, kZoomCount - 1);
+    ZoomFactor = kZoomTable[ZoomIndex];
+    if (onZoomChanged) onZoomChanged(ZoomIndex);
+}
+
+void LearnView::ChangeZoom(int index) {
+    index = std::clamp(index, 0, kZoomCount - 1);
+    if (index == ZoomIndex) return;
+    SetZoom(index);
+    if (!exerciseRunning()) RedrawView();
+}
+
+void LearnView::ZoomIn() {
+    if (ZoomIndex <= 3) ChangeZoom(std::min(kZoomCount - 1, ZoomIndex + 2));
+}
+
+void LearnView::ZoomOut() {
+    if (ZoomIndex >= 1) ChangeZoom(std::max(0, ZoomIndex - 2));
+}
+
+void LearnView::SetLayerVisible(int layer, bool visible) {
+    if (layer >= 0 && layer < kLayerCount) layers_[layer] = visible;
+}
+
+bool LearnView::LayerVisible(int layer) const {
+    return layer < 0 || layer >= kLayerCount || layers_[layer];
+}
+
+bool LearnView::IsObjectVisible(int index) const {
+    if (!doc_.ValidIndex(index)) return false;
+    return exerciseRunning() || LayerVisible(doc_.CurrentObjects[index].Ebene);
+}
+
+bool LearnView::DocumentPresent() const {
+    const HeaderDataTyp& h = doc_.CurrentHeader;
+    return !h.Datei.isEmpty() || h.Geaendert || editorOpen || !h.titel.isEmpty() ||
+           !h.lueckentext.isEmpty() || !h.fragentext.isEmpty() || doc_.ObjectCount() > 0;
+}
+
+// ---- the page ----
+
+QSizeF LearnView::RenderPage(QImage& target, int width, int height, double zoom) const {
+    const QSize page = doc_.PageSize();
+    const QSize fitted = FitInto(page, width, height);
+    const QSize zoomed(std::max(1, Round(fitted.width() * zoom)),
+                       std::max(1, Round(fitted.height() * zoom)));
+    const QSize visible(std::min(zoomed.width(), std::max(1, width)),
+                        std::min(zoomed.height(), std::max(1, height)));
+    target = QImage(visible, kPageFormat);
+    target.fill(Qt::white);
+    QPainter p(&target);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QPoint origin = doc_.BaseImageOrigin();
+    const double sx = double(zoomed.width()) / std::max(1, page.width());
+    const double sy = double(zoomed.height()) / std::max(1, page.height());
+    const QPointF shift(-Viewport.left * zoomed.width(), -Viewport.top * zoomed.height());
+    const QRectF base(QPointF(origin.x() * sx, origin.y() * sy) + shift,
+                      QSizeF(doc_.BaseImage.width() * sx, doc_.BaseImage.height() * sy));
+    p.drawImage(base, doc_.BaseImage.image());
+    return {double(visible.width()) / zoomed.width(), double(visible.height()) / zoomed.height()};
+}
+
+void LearnView::RedrawView() {
+    if (onInvalidateUndo) onInvalidateUndo();
+    if (DocumentPresent() && onHideStartScreen) onHideStartScreen();
+
+    const QSize page = doc_.PageSize();
+    const int w = std::max(1, control_.width());
+    const int h = std::max(1, control_.height());
+    const QSize fitted = FitInto(page, w, h);
+    const QSize zoomed(std::max(1, Round(fitted.width() * ZoomFactor)),
+                       std::max(1, Round(fitted.height() * ZoomFactor)));
+    const QSize visible(std::min(zoomed.width(), w), std::min(zoomed.height(), h));
+    const double fw = double(visible.width()) / zoomed.width();
+    const double fh = double(visible.height()) / zoomed.height();
+
+    ViewAspect = double(visible.width()) / visible.height();
+    const double cx = (Viewport.left + Viewport.right) / 2;
+    const double cy = (Viewport.top + Viewport.bottom) / 2;
+    Viewport.left = std::clamp(cx - fw / 2, 0.0, 1.0 - fw);
+    Viewport.right = Viewport.left + fw;
+    Viewport.top = std::clamp(cy - fh / 2, 0.0, 1.0 - fh);
+    Viewport.bottom = Viewport.top + fh;
+
+    EnsureImage(view_, visible, kPageFormat);
+    EnsureImage(drawLayer_, visible, QImage::Format_ARGB32);
+    drawLayer_.fill(0x00FFFFFF);
+
+    // The page at the zoomed size: the whole page fitted into the zoomed visible box.
+    const QSize pageSize =
+        FitInto(page, Round(visible.width() * ZoomFactor), Round(visible.height() * ZoomFactor));
+    EnsureImage(page_, pageSize, kPageFormat);
+    EnsureImage(clean_, pageSize, kPageFormat);
+    EnsureImage(objectPage_, pageSize, kPageFormat);
+    viewBackgroundValid_ = false;
+    buildBase();
+
+    ClozeFontReduction = 0;
+    LayoutClozeText(false);
+    if (onLayoutQuestions) onLayoutQuestions(page_);
+    if (editorOpen) drawEditorGrid();
+
+    CopyWholeImage(clean_, page_);
+    drawAll(true, false, false, false);
+    CopyWholeImage(objectPage_, page_);
+    ShowViewport();
+}
+
+void LearnView::buildBase() {
+    if (!LayerVisible(0) && !exerciseRunning()) {
+        page_.fill(kWhite);
+        return;
+    }
+    const QSize page = doc_.PageSize();
+    const QImage& base = doc_.BaseImage.image();
+    const QPoint origin = doc_.BaseImageOrigin();
+    const double sx = double(page_.width()) / std::max(1, page.width());
+    const double sy = double(page_.height()) / std::max(1, page.height());
+    const QRect target(Round(origin.x() * sx), Round(origin.y() * sy),
+                       std::max(1, Round(base.width() * sx)),
+                       std::max(1, Round(base.height() * sy)));
+    const bool fillsPage = target.contains(page_.rect());
+    if (!fillsPage) page_.fill(kWhite);
+    if (base.isNull()) return;
+    if (base.hasAlphaChannel()) {
+        // Transparent parts of the base image show the white page.
+        if (fillsPage) page_.fill(kWhite);
+        QPainter p(&page_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(target, base);
+        return;
+    }
+    if (target.size() == base.size()) {
+        const QImage same = base.depth() == 32 ? base : base.convertToFormat(kPageFormat);
+        CopyImageRect(page_, target.topLeft(), same, same.rect());
+        return;
+    }
+    QImage scaled = base.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (scaled.depth() != 32) scaled = scaled.convertToFormat(kPageFormat);
+    CopyImageRect(page_, target.topLeft(), scaled, scaled.rect());
+}
+
+void LearnView::drawEditorGrid() {
+    const QRgb grey = qRgb(208, 208, 208);
+    const int W = page_.width();
+    const int H = page_.height();
+    for (int i = 1; i < 20; ++i) {
+        const int x = std::min(W - 1, Round(i * W / 20.0));
+        const int y = std::min(H - 1, Round(i * H / 20.0));
+        for (int t = 0; t < H; t += 2)
+            page_.setPixel(x, t, grey);
+        for (int t = 0; t < W; t += 2)
+            page_.setPixel(t, y, grey);
+    }
+    for (int i = 0; i <= 100; ++i) {
+        const int x = std::min(W - 1, Round(i * W / 100.0));
+        for (int j = 0; j <= 100; ++j)
+            page_.setPixel(x, std::min(H - 1, Round(j * H / 100.0)), grey);
+    }
+}
+
+void LearnView::LayoutClozeText(bool rebuildGaps) {
+    ClozeLayoutOptions options;
+    options.rebuildGaps = rebuildGaps;
+    options.baseLayerVisible = LayerVisible(0);
+    options.exerciseRunning = exerciseRunning();
+    const bool laidOut = bw::LayoutClozeText(doc_, page_, ClozeFontReduction, options);
+    if (rebuildGaps && (laidOut || doc_.CurrentHeader.DokTyp == DokLueckentext))
+        SetNumberMode(NumberMode, false);
+}
+
+// ---- objects ----
+
+void LearnView::RedrawObjects() {
+    if (page_.isNull()) {
+        RedrawView();
+        return;
+    }
+    CopyWholeImage(page_, clean_);
+    drawAll(true, false, false, false);
+    CopyWholeImage(objectPage_, page_);
+    ShowViewport();
+}
+
+void LearnView::DrawAllObjects(bool lines, bool updateScreen, bool refresh) {
+    drawAll(lines, true, updateScreen, false);
+    if (refresh) notifyShown();
+}
+
+void LearnView::drawAll(bool lines, bool erase, bool updateScreen, bool refresh) {
+    if (page_.isNull()) return;
+    if (onSelectionFrame) onSelectionFrame({}, false);
+    QPainter p(&page_);
+    for (int i = 0; i < doc_.ObjectCount(); ++i)
+        drawObjectWith(p, i, lines, erase, updateScreen, refresh);
+}
+
+void LearnView::DrawObject(QImage& target, int index, bool lines, bool updateScreen, bool refresh,
+                           int targetKind) {
+    if (!doc_.ValidIndex(index) || target.isNull()) return;
+    if (&target == &page_ && targetKind == TargetScreen) {
+        QPainter p(&page_);
+        drawObjectWith(p, index, lines, true, updateScreen, refresh);
+        return;
+    }
+    const ObjectDrawContext ctx = drawContext(target.size(), targetKind);
+    if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return;
+    QPainter p(&target);
+    PaintObject(p, ctx, index, lines);
+}
+
+void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
+                               bool refresh) {
+    const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
+    if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return;
+    ObjDataTyp& o = doc_.CurrentObjects[index];
+    const bool questionLayout = (o.Typ >= TypAntwortFeld && o.Typ <= TypFixText) ||
+                                (o.Typ >= TypMCFragetext && o.Typ <= TypMCAntwortBild);
+    const bool questionDoc = doc_.CurrentHeader.DokTyp == DokEinzelfragen ||
+                             doc_.CurrentHeader.DokTyp == DokMultipleChoice;
+    QRect erased;
+    if (erase && !(questionLayout && o.FrageNummer != CurrentQuestion) &&
+        !(exerciseRunning() && questionDoc)) {
+        erased = KRectPixels(o, page_.size());
+        if (!erased.isEmpty()) {
+            CopyImageRect(page_, erased.topLeft(), clean_, erased);
+            if (exerciseRunning()) copyBoxToScreen(erased, refresh);
+        }
+    }
+    const QRect box = PaintObject(p, ctx, index, lines);
+    if (index == selectedObject && editorOpen && onSelectionFrame)
+        onSelectionFrame(PageRectToView(o.KRect).adjusted(-4, -4, 4, 4), true);
+    if (updateScreen) {
+        // The old box too, in case the new one is smaller; a little margin for antialiasing.
+        QRect r = box.isEmpty() ? erased : box.united(erased);
+        if (!r.isEmpty()) copyBoxToScreen(r.adjusted(-1, -1, 1, 1), refresh);
+        if (exerciseRunning() && onExerciseRepaint) onExerciseRepaint();
+    }
+}
+
+void LearnView::copyBoxToScreen(const QRect& pageRect, bool refresh) {
+    const QRect r = pageRect.intersected(page_.rect());
+    if (r.isEmpty()) return;
+    CopyImageRect(objectPage_, r.topLeft(), page_, r);
+    const QPoint viewPos = r.topLeft() - ScrollOffset;
+    CopyImageRect(view_, viewPos, page_, r);
+    if (viewBackgroundValid_) CopyImageRect(viewBackground_, viewPos, page_, r);
+    if (refresh && onViewRectChanged) {
+        const QRect v = QRect(viewPos, r.size()).intersected(view_.rect());
+        if (!v.isEmpty()) onViewRectChanged(v);
+    }
+}
+
+// ---- viewport ----
+
+void LearnView::ShowViewport() {
+    if (page_.isNull() || view_.isNull()) return;
+    ScrollOffset =
+        QPoint(Round(page_.width() * Viewport.left), Round(page_.height() * Viewport.top));
+    const QRect src(ScrollOffset, view_.size());
+    if (!page_.rect().contains(src)) view_.fill(kWhite);
+    CopyImageRect(view_, {0, 0}, page_, src);
+    viewBackgroundValid_ = false;
+    if (onViewportMoved) onViewportMoved();
+    notifyShown();
+}
+
+const QImage& LearnView::ViewBackground() {
+    if (!viewBackgroundValid_ && !view_.isNull()) {
+        EnsureImage(viewBackground_, view_.size(), kPageFormat);
+        const QRect src(ScrollOffset, view_.size());
+        if (!objectPage_.rect().contains(src)) viewBackground_.fill(kWhite);
+        CopyImageRect(viewBackground_, {0, 0}, objectPage_, src);
+        viewBackgroundValid_ = true;
+    }
+    return viewBackground_;
+}
+
+void LearnView::notifyShown() {
+    if (onViewShown) onViewShown();
+}
+
+void LearnView::BeginPan() {
+    if (onCommitDrawings) onCommitDrawings();
+}
+
+void LearnView::Pan(int dx, int dy) {
+    if (page_.isNull()) return;
+    const double mx = double(dx) / page_.width();
+    const double my = double(dy) / page_.height();
+    Viewport.left += mx;
+    Viewport.right += mx;
+    Viewport.top += my;
+    Viewport.bottom += my;
+    ClampSpan(Viewport.left, Viewport.right);
+    ClampSpan(Viewport.top, Viewport.bottom);
+    ShowViewport();
+}
+
+void LearnView::Scroll(double fx, double fy) {
+    if (onCommitDrawings) onCommitDrawings();
+    const double mx = fx * Viewport.width();
+    const double my = fy * Viewport.height();
+    Viewport.left += mx;
+    Viewport.right += mx;
+    Viewport.top += my;
+    Viewport.bottom += my;
+    ClampSpan(Viewport.left, Viewport.right);
+    ClampSpan(Viewport.top, Viewport.bottom);
+    ShowViewport();
+}
+
+QPointF LearnView::ViewToPage(QPointF v) const {
+    const double vw = std::max(1, view_.width());
+    const double vh = std::max(1, view_.height());
+    const double x = Viewport.left + v.x() * Viewport.width() / vw;
+    const double y = Viewport.top + v.y() * Viewport.height() / vh;
+    return {std::clamp(x, 0.0, 1.0), std::clamp(y, 0.0, 1.0)};
+}
+
+QPointF LearnView::PageToView(QPointF f) const {
+    const double w = Viewport.width() > 0 ? Viewport.width() : 1;
+    const double h = Viewport.height() > 0 ? Viewport.height() : 1;
+    return {double(Round((f.x() - Viewport.left) * view_.width() / w)),
+            double(Round((f.y() - Viewport.top) * view_.height() / h))};
+}
+
+QRect LearnView::PageRectToView(const DoubleRect& r) const {
+    const QPointF tl = PageToView({r.left, r.top});
+    const QPointF br = PageToView({r.right, r.bottom});
+    return QRect(tl.toPoint(), br.toPoint()).adjusted(0, 0, -1, -1);
+}
+
+} // namespace bw

@@ -1,0 +1,329 @@
+#include "view/markup.h"
+
+#include "view/objectpainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace bw {
+
+namespace {
+
+int Round(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+struct Tag {
+    enum Kind { Bold, Italic, Underline, Linie, PosX, Reb, Col };
+    Kind kind = Bold;
+    bool on = true;
+    int length = 0;
+    int value = 0;
+};
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool IsHex(QChar c) {
+    return IsDigit(c) || (c.toUpper() >= u'A' && c.toUpper() <= u'F');
+}
+
+bool StartsWithCI(const QString& text, int p, QLatin1StringView s) {
+    return p + s.size() <= text.size() &&
+           QStringView(text).mid(p, s.size()).compare(s, Qt::CaseInsensitive) == 0;
+}
+
+// Recognises a tag at p, only in its exact form.
+bool MatchTag(const QString& t, int p, Tag& tag) {
+    if (t[p] != u'<') return false;
+    struct Simple {
+        const char* text;
+        Tag::Kind kind;
+        bool on;
+    };
+    static const Simple simple[] = {
+        {"<B>", Tag::Bold, true},       {"</B>", Tag::Bold, false},
+        {"<I>", Tag::Italic, true},     {"</I>", Tag::Italic, false},
+        {"<U>", Tag::Underline, true},  {"</U>", Tag::Underline, false},
+        {"<@LINIE>", Tag::Linie, true}, {"</@COL>", Tag::Col, false},
+    };
+    for (const Simple& s : simple) {
+        const QLatin1StringView v(s.text);
+        if (StartsWithCI(t, p, v)) {
+            tag = {s.kind, s.on, int(v.size()), 0};
+            return true;
+        }
+    }
+    struct Param {
+        const char* pattern; // 'd' a decimal digit, 'h' a hexadecimal digit
+        Tag::Kind kind;
+    };
+    static const Param params[] = {
+        {"<@POSX=dd%>", Tag::PosX},
+        {"<@REB=dd>", Tag::Reb},
+        {"<@COL=hhhhhh>", Tag::Col},
+    };
+    for (const Param& prm : params) {
+        const QLatin1StringView pat(prm.pattern);
+        if (p + pat.size() > t.size()) continue;
+        bool ok = true;
+        QString digits;
+        for (int i = 0; ok && i < pat.size(); ++i) {
+            const QChar c = t[p + i];
+            const char pc = prm.pattern[i];
+            if (pc == 'd') {
+                ok = IsDigit(c);
+                digits += c;
+            } else if (pc == 'h') {
+                ok = IsHex(c);
+            } else {
+                ok = c.toUpper() == QLatin1Char(pc);
+            }
+        }
+        if (ok) {
+            tag = {prm.kind, true, int(pat.size()), digits.isEmpty() ? 0 : digits.toInt()};
+            return true;
+        }
+    }
+    return false;
+}
+
+class LineLayout {
+public:
+    LineLayout(MarkupCanvas& c, int availableWidth, int pageHeight, int startX, int y,
+               double fontSize, int fontHeight, int mode, bool createObjects, const QColor& colour,
+               bool measureOnly)
+        : c_(c), pageHeight_(pageHeight), startX_(startX), x_(startX), y_(y), mode_(mode),
+          create_(createObjects), colour_(colour), measureOnly_(measureOnly),
+          painter_(measureOnly ? nullptr : c.painter) {
+        const int px = fontHeight != 0 ? std::abs(fontHeight) : Round(fontSize * 96.0 / 72.0);
+        font_ = ArialPixels(px);
+        fm_ = QFontMetrics(font_);
+        drawPlain_ = painter_ && (mode == 0 || mode == 1 || mode == 3 ||
+                                  (mode == 99 && c.baseLayerVisible) || c.exerciseRunning);
+        h0_ = fm_.height();
+        lineHeight_ = Round(h0_ * 1.25);
+        if (mode > 0) lineHeight_ = Round(lineHeight_ * 1.1);
+        y_ += Round(h0_ * 1.25 * 0.02 / 0.055);
+        available_ = availableWidth;
+        limit_ = availableWidth - (mode > 0 ? 40 : 0);
+        if (painter_) painter_->setFont(font_);
+    }
+
+    int run(const QString& source);
+
+private:
+    int width(QStringView s) const { return fm_.horizontalAdvance(s.toString()); }
+    void emitText(const QString& t, int from, int to) {
+        if (to <= from) return;
+        const QString seg = t.mid(from, to - from);
+        if (drawPlain_) {
+            painter_->setPen(colour_);
+            painter_->drawText(QPoint(x_, y_ + fm_.ascent()), seg);
+        }
+        x_ += width(seg);
+    }
+    void newLine() {
+        x_ = startX_;
+        y_ += lineHeight_;
+    }
+    void applyStyle(const Tag& tag) {
+        if (tag.kind == Tag::Bold)
+            font_.setBold(tag.on);
+        else if (tag.kind == Tag::Italic)
+            font_.setItalic(tag.on);
+        else
+            font_.setUnderline(tag.on);
+        fm_ = QFontMetrics(font_);
+        if (painter_) painter_->setFont(font_);
+    }
+    int gapWidth(const QString& gap) const {
+        if (mode_ == 99)
+            return std::max(width(QStringLiteral(" ") + gap), width(QStringLiteral(" XX")));
+        return std::max(width(QStringLiteral("   ") + gap + QStringLiteral("   ")),
+                        width(QStringLiteral(" XX")));
+    }
+    void emitGap(const QString& gap, int gw);
+
+    MarkupCanvas& c_;
+    int pageHeight_;
+    int startX_;
+    int x_;
+    int y_;
+    int mode_;
+    bool create_;
+    QColor colour_;
+    bool measureOnly_;
+    QPainter* painter_;
+    QFont font_;
+    QFontMetrics fm_{QFont()};
+    bool drawPlain_ = false;
+    int h0_ = 0;
+    int lineHeight_ = 0;
+    int limit_ = 0;
+    int available_ = 0;
+};
+
+void LineLayout::emitGap(const QString& gap, int gw) {
+    if (mode_ == 99) {
+        if (!measureOnly_ && c_.doc) {
+            Document& doc = *c_.doc;
+            int index = -1;
+            if (create_) {
+                index = doc.AddGeneratedObject(TypLuecke, 1, gap, 0, 2, 0, 0, -1);
+                doc.CurrentObjects[index].KAusrAkt = 2;
+            } else {
+                for (int i = c_.lastGapObject + 1; i < doc.ObjectCount(); ++i) {
+                    if (doc.CurrentObjects[i].Typ == TypLuecke) {
+                        index = i;
+                        break;
+                    }
+                }
+            }
+            if (index >= 0) {
+                c_.lastGapObject = index;
+                ObjDataTyp& o = doc.CurrentObjects[index];
+                o.Kx = (x_ + gw / 2.0) / std::max(1, c_.pageWidth);
+                o.Ky = double(y_ + fm_.height() + 4) / std::max(1, pageHeight_);
+                o.Sx = o.Kx;
+                o.Sy = o.Ky;
+            }
+        }
+    } else if (painter_) {
+        if (mode_ == 1 || mode_ == 3) {
+            painter_->setPen(QPen(Qt::black, 1));
+            painter_->drawLine(x_, y_ + h0_, x_ + gw - 1, y_ + h0_);
+        }
+        if (mode_ == 2 || mode_ == 3) {
+            painter_->setPen(QColor(255, 0, 0));
+            painter_->drawText(QPoint(x_, y_ + fm_.ascent()), QStringLiteral("   ") + gap);
+        }
+    }
+    x_ += gw;
+}
+
+int LineLayout::run(const QString& source) {
+    const QString core = source.trimmed();
+    if (core.isEmpty()) return y_ + lineHeight_;
+    const QString t = core + QLatin1Char(' ');
+    const int n = t.size();
+    const bool gapModes = mode_ > 0;
+    int s = 0, b = -1, p = 0;
+
+    auto skipBlanks = [&](int q) {
+        while (q < n && t[q] == u' ')
+            ++q;
+        return q;
+    };
+
+    while (p < n) {
+        Tag tag;
+        if (MatchTag(t, p, tag)) {
+            emitText(t, s, p);
+            p += tag.length;
+            switch (tag.kind) {
+            case Tag::Bold:
+            case Tag::Italic:
+            case Tag::Underline:
+                applyStyle(tag);
+                break;
+            case Tag::Linie:
+                if (drawPlain_ && limit_ > x_) {
+                    painter_->setPen(QPen(colour_, 1));
+                    const int my = y_ + h0_ / 2;
+                    painter_->drawLine(x_, my, limit_ - 1, my);
+                }
+                x_ = std::max(x_, limit_);
+                break;
+            case Tag::PosX:
+                x_ = Round(tag.value / 100.0 * available_);
+                break;
+            case Tag::Reb: {
+                const QString part = t.mid(p, tag.value);
+                const int fw = tag.value * width(QStringLiteral("0"));
+                if (x_ > startX_ && x_ + fw > limit_) newLine();
+                if (drawPlain_) {
+                    painter_->setPen(colour_);
+                    painter_->drawText(QPoint(x_ + fw - width(part), y_ + fm_.ascent()), part);
+                }
+                x_ += fw;
+                p += part.size();
+                break;
+            }
+            case Tag::Col:
+                break;
+            }
+            s = p;
+            b = p - 1;
+            continue;
+        }
+        if (gapModes && t.mid(p, 2) == QLatin1String("<<")) {
+            const int e = t.indexOf(QLatin1String(">>"), p + 2);
+            if (e >= 0) {
+                emitText(t, s, p);
+                const QString gap = t.mid(p + 2, e - p - 2);
+                int q = e + 2;
+                while (q < n && t[q] != u' ' && t[q] != u'<')
+                    ++q;
+                const QString tail = t.mid(e + 2, q - e - 2);
+                const int gw = gapWidth(gap);
+                // The gap and the punctuation after it stay together on one line.
+                if (x_ > startX_ && x_ + gw + width(tail) > limit_) newLine();
+                emitGap(gap, gw);
+                emitText(t, e + 2, q);
+                p = q;
+                s = p;
+                b = p - 1;
+                continue;
+            }
+        }
+        if (x_ + width(QStringView(t).mid(s, p - s + 1)) > limit_ && t[p] != u' ') {
+            if (b >= s) {
+                // Break at the last blank of the pending segment.
+                emitText(t, s, b + 1);
+                p = skipBlanks(b + 1);
+                if (p < n) newLine();
+            } else if (b == s - 1 && x_ > startX_) {
+                // The segment moves to the next line as a whole.
+                newLine();
+                p = skipBlanks(s);
+            } else {
+                // No blank to break at: break the word at the width.
+                if (p == s) ++p;
+                emitText(t, s, p);
+                newLine();
+                p = skipBlanks(p);
+            }
+            s = p;
+            b = p - 1;
+            continue;
+        }
+        if (t[p] == u' ') b = p;
+        ++p;
+    }
+    emitText(t, s, n);
+    newLine();
+    return y_;
+}
+
+} // namespace
+
+int RenderMarkupLine(MarkupCanvas& canvas, int availableWidth, int pageHeight, int startX, int y,
+                     const QString& text, double fontSize, int fontHeight, int mode,
+                     bool createObjects, const QColor& textColour, bool measureOnly) {
+    LineLayout layout(canvas, availableWidth, pageHeight, startX, y, fontSize, fontHeight, mode,
+                      createObjects, textColour, measureOnly);
+    return layout.run(text);
+}
+
+QString StripStyleTags(const QString& text) {
+    static const QRegularExpression re(QStringLiteral("</?[biu]>"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    QString out = text;
+    out.remove(re);
+    return out;
+}
+
+} // namespace bw

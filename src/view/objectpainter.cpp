@@ -1,0 +1,513 @@
+#include "view/objectpainter.h"
+
+#include "shell/common/helpers.h"
+#include "view/numbering.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+
+namespace bw {
+
+namespace {
+
+const QColor kCoveredFill(202, 228, 255);
+const QColor kCoveredFrame(70, 125, 187);
+const QColor kSilver(192, 192, 192);
+const QColor kOrange(255, 128, 0);
+
+int Round(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+bool IsPictureType(int typ) {
+    return typ == TypAbfrageBild || typ == TypFixBild || typ == TypMCFragebild ||
+           typ == TypMCAntwortBox || typ == TypMCAntwortBild;
+}
+
+bool IsButtonType(int typ) {
+    return typ >= TypBtnZurueck && typ <= TypBtnZufall;
+}
+
+bool IsMarkerType(int typ) {
+    return typ == TypInfopunkt || typ == TypLinkExtern || typ == TypLinkIntern;
+}
+
+bool IsExerciseState(int s) {
+    return s == StateRichtig || s == StateFalsch || s == StateZugeordnet || s == StateOffen;
+}
+
+bool BelongsToCurrent(const ObjDataTyp& o, const ObjectDrawContext& ctx) {
+    return o.FrageNummer == ctx.currentQuestion;
+}
+
+// Query fields that a worksheet replaces by a box or an answer.
+bool IsWorksheetQuery(int typ, bool forAnswers) {
+    return typ == TypAbfrage || typ == TypLuecke || typ == TypAbfrageBild ||
+           typ == TypAntwortFeld || (forAnswers && typ == TypMCAntwortBox);
+}
+
+QString CardText(const QString& cap) {
+    QString t = cap;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+Qt::Alignment HAlign(int tausr) {
+    switch (tausr) {
+    case 1:
+        return Qt::AlignHCenter;
+    case 2:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+// Effective placement 1..4. A set KAusr wins (the editor keeps KAusrAkt equal to it);
+// an automatic card keeps the side it got the first time it was drawn.
+int EffectivePlacement(ObjDataTyp& o, double cardX, double cardY, double viewAspect) {
+    if (o.KAusr >= 1 && o.KAusr <= 4) {
+        o.KAusrAkt = o.KAusr;
+        return o.KAusr;
+    }
+    if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4) return o.KAusrAkt;
+    const double dx = cardX - o.Sx;
+    const double dy = (cardY - o.Sy) / (viewAspect > 0 ? viewAspect : 1.0);
+    int side;
+    if (std::fabs(dy) > std::fabs(dx))
+        side = dy < 0 ? 2 : 4;
+    else
+        side = dx >= 0 ? 1 : 3;
+    o.KAusrAkt = side;
+    return side;
+}
+
+// Font pixel size that shrinks in steps of one point until the text height fits.
+QFont FitFontToHeight(QFont f, int startPixels, int maxHeight) {
+    double pt = startPixels * 72.0 / 96.0;
+    int px = std::max(1, startPixels);
+    f.setPixelSize(px);
+    while (px > 1 && QFontMetrics(f).height() > maxHeight) {
+        pt -= 1.0;
+        px = std::max(1, Round(pt * 96.0 / 72.0));
+        f.setPixelSize(px);
+    }
+    return f;
+}
+
+void DrawMarkerSquares(QPainter& p, QPoint c) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(QRect(c.x() - 2, c.y() - 2, 5, 5));
+    QPen orange(kOrange, 2);
+    orange.setJoinStyle(Qt::MiterJoin);
+    p.setPen(orange);
+    p.drawRect(QRect(c.x() - 5, c.y() - 5, 12, 12));
+    p.restore();
+}
+
+} // namespace
+
+int ObjectDrawContext::units(double n) const {
+    return Round(n * scale);
+}
+
+QFont ArialPixels(int pixels, bool bold, bool italic, bool underline) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(std::max(1, pixels));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    return f;
+}
+
+QColor Darker30(const QColor& c) {
+    return QColor(Round(c.red() * 0.7), Round(c.green() * 0.7), Round(c.blue() * 0.7));
+}
+
+void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QColor& outline,
+                     const QString& label, const QFont& labelFont, const QColor& labelColour) {
+    const double left = r.left();
+    const double top = r.top();
+    const double right = r.left() + r.width();
+    const double bottom = r.top() + r.height();
+    const double cx = (left + right - 1) / 2;
+    const double cy = (top + bottom - 1) / 2;
+    const double rx = (right - left - 1) / 2;
+    const double ry = (bottom - top - 1) / 2;
+    QPolygonF poly;
+    poly.reserve(36);
+    for (int i = 0; i < 36; ++i) {
+        const double a = i * (2 * M_PI / 36);
+        // Pixel centres sit at +0.5 in painter coordinates.
+        poly << QPointF(cx + rx * std::cos(a) + 0.5, cy + ry * std::sin(a) + 0.5);
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(outline, 1));
+    p.setBrush(fill);
+    p.drawPolygon(poly);
+    if (!label.isEmpty()) {
+        p.setFont(labelFont);
+        p.setPen(labelColour);
+        p.drawText(r, Qt::AlignCenter | Qt::TextDontClip, label);
+    }
+    p.restore();
+}
+
+QRect KRectPixels(const ObjDataTyp& o, QSize page) {
+    if (o.KRect.left < 0 && o.KRect.top < 0 && o.KRect.right < 0 && o.KRect.bottom < 0) return {};
+    const int l = Round(o.KRect.left * page.width());
+    const int t = Round(o.KRect.top * page.height());
+    const int r = Round(o.KRect.right * page.width());
+    const int b = Round(o.KRect.bottom * page.height());
+    if (r <= l || b <= t) return {};
+    return QRect(l, t, r - l, b - t);
+}
+
+bool ObjectTakesPart(const ObjectDrawContext& ctx, int index, bool layerVisible) {
+    const ObjDataTyp& o = ctx.doc->CurrentObjects[index];
+    const bool ex = ctx.exerciseRunning();
+    if (o.Ebene == 2 && (ctx.targetKind != TargetScreen || ex)) return false;
+    if (!ex && !layerVisible) return false;
+    switch (o.Typ) {
+    case TypMCFrage:
+    case TypMCFrageBild:
+    case TypMCOkBtn:
+        return false;
+    case TypFrageText:
+    case TypMCFragetext:
+    case TypMCFragebild:
+    case TypMCAntwortText:
+    case TypMCAntwortBild:
+        return BelongsToCurrent(o, ctx);
+    case TypAntwortFeld:
+    case TypFixText:
+    case TypMCAntwortBox:
+        return BelongsToCurrent(o, ctx) && !ex;
+    default:
+        if (IsButtonType(o.Typ)) return !ex;
+        return true;
+    }
+}
+
+QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lines) {
+    Document& doc = *ctx.doc;
+    ObjDataTyp& o = doc.CurrentObjects[index];
+    const int W = std::max(1, ctx.page.width());
+    const int H = std::max(1, ctx.page.height());
+    const bool ex = ctx.exerciseRunning();
+    const int kind = ctx.targetKind;
+    const bool selected = ctx.editorOpen && index == ctx.selectedObject && kind == TargetScreen;
+    const bool cloze = doc.CurrentHeader.DokTyp == DokLueckentext;
+    const int reduction = cloze ? ctx.clozeFontReduction : 0;
+
+    // Colour.
+    QColor textColour = ColorFromWin(o.Farbe);
+    if (o.Typ == TypLuecke)
+        textColour = (ctx.editorOpen && !selected) ? kSilver : QColor(0, 0, 255);
+
+    // Anchor and line.
+    const QPoint anchor(Round(o.Sx * W), Round(o.Sy * H));
+    double cardX = o.Kx, cardY = o.Ky;
+    if (ex && (o.Typ == TypMCAntwortText || o.Typ == TypMCAntwortBild) && ctx.exercise &&
+        index < static_cast<int>(ctx.exercise->answerMap.size())) {
+        const int m = ctx.exercise->answerMap[index];
+        if (doc.ValidIndex(m)) {
+            cardX = doc.CurrentObjects[m].Kx;
+            cardY = doc.CurrentObjects[m].Ky;
+        }
+    }
+    const QPoint card(Round(cardX * W), Round(cardY * H));
+    if (o.Sline == 1 && lines && kind != TargetWorksheetSolution) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(QPointF(anchor) + QPointF(0.5, 0.5), QPointF(card) + QPointF(0.5, 0.5));
+        p.restore();
+    }
+    if (selected) {
+        if (o.Sline == 1) DrawMarkerSquares(p, anchor);
+        DrawMarkerSquares(p, card);
+    }
+
+    const int side = EffectivePlacement(o, cardX, cardY, ctx.viewAspect);
+
+    // Font.
+    const int fontPixels = Round((2.0 * o.Fsize + 22) * ctx.scale) + reduction;
+    QFont font = ArialPixels(fontPixels, o.Stil & 1, o.Stil & 2, o.Stil & 4);
+    const QFontMetrics fm(font);
+
+    // Card size.
+    const bool picture = IsPictureType(o.Typ) && !o.Bild.isNull();
+    const QString text = CardText(o.Cap);
+    const int minWidth = ctx.units(30);
+    QSize cardSize;
+    int textFlags = int(HAlign(o.TAusr)) | Qt::AlignTop;
+    bool emptyLabel = false;
+    if (picture) {
+        const int h = fm.height();
+        const int w = o.Bild.height() > 0 ? Round(double(o.Bild.width()) * h / o.Bild.height()) : 0;
+        cardSize = QSize(std::max(w, minWidth), h);
+    } else if (text.isEmpty() && (o.Typ == TypAbfrage || o.Typ == TypFix)) {
+        emptyLabel = true;
+        cardSize = QSize(0, 0);
+    } else {
+        QSize ts;
+        if (text.isEmpty()) {
+            ts = QSize(0, fm.height());
+        } else if (o.Typ == TypFrageText || o.Typ == TypMCFragetext) {
+            textFlags |= Qt::TextWordWrap;
+            const int wrap = std::max(1, W - 2 * card.x());
+            ts = fm.boundingRect(QRect(0, 0, wrap, 1 << 20), textFlags, text).size();
+            const int lines = std::max(1, (ts.height() + fm.lineSpacing() / 2) / fm.lineSpacing());
+            ts.setHeight(lines * fm.height());
+        } else {
+            // Each line is one text height high, as the text is measured on Windows.
+            const QStringList lines = text.split(QLatin1Char('\n'));
+            int w = 0;
+            for (const QString& l : lines)
+                w = std::max(w, fm.horizontalAdvance(l));
+            ts = QSize(w, int(lines.size()) * fm.height());
+        }
+        if (o.Typ == TypLuecke) ts.rheight() += 4;
+        cardSize = QSize(std::max(ts.width(), minWidth), ts.height());
+    }
+    const QSize textSize = cardSize;
+
+    // Fixed sizes.
+    QSize box = cardSize;
+    const bool stateBox = IsQueryFieldType(o.Typ) && kind == TargetScreen;
+    if (IsMarkerType(o.Typ) || IsButtonType(o.Typ))
+        box = QSize(ctx.units(30), ctx.units(30));
+    else if (stateBox && (o.Abgedeckt == StateOffen || o.Abgedeckt == StateZugeordnet))
+        box = QSize(ctx.units(30), ctx.units(30));
+    else if (stateBox && (o.Abgedeckt == StateRichtig || o.Abgedeckt == StateFalsch))
+        box = QSize(44, 38);
+
+    // Position.
+    const int gx = ctx.units(7);
+    const int gy = picture ? ctx.units(7) : ctx.units(2);
+    QPoint topLeft;
+    switch (side) {
+    case 3:
+        topLeft = QPoint(card.x() - gx - box.width(), card.y() - Round(box.height() / 2.0));
+        break;
+    case 2:
+        topLeft = QPoint(card.x() - Round(box.width() / 2.0), card.y() - gy - box.height());
+        break;
+    case 4:
+        topLeft = QPoint(card.x() - Round(box.width() / 2.0), card.y() + gy);
+        break;
+    default:
+        topLeft = QPoint(card.x() + gx, card.y() - Round(box.height() / 2.0));
+        break;
+    }
+    const QRect boxRect(topLeft, box);
+    o.KRect = {double(boxRect.left()) / W, double(boxRect.top()) / H,
+               double(boxRect.left() + box.width()) / W, double(boxRect.top() + box.height()) / H};
+    o.KPixelX = boxRect.left();
+    o.KPixelY = boxRect.top();
+    o.KBreite = (Round(box.width() / 2.0) + gx) / double(W);
+    o.KHoehe = (Round(box.height() / 2.0) + gy) / double(H);
+    if (emptyLabel) return {};
+
+    // Where the text sits when the box is wider than it.
+    QRect textRect(boxRect.topLeft(), textSize);
+    if (box.width() > textSize.width()) {
+        if (side == 3)
+            textRect.moveLeft(boxRect.left() + box.width() - textSize.width());
+        else if (side == 2 || side == 4)
+            textRect.moveLeft(boxRect.left() + (box.width() - textSize.width()) / 2);
+    }
+    if (o.Typ == TypLuecke) textRect.translate(0, 2);
+
+    auto drawText = [&](const QColor& colour) {
+        p.setFont(font);
+        p.setPen(colour);
+        if (textFlags & Qt::TextWordWrap) {
+            p.drawText(textRect, textFlags | Qt::TextDontClip, text);
+            return;
+        }
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (int k = 0; k < lines.size(); ++k) {
+            const QRect line(textRect.left(), textRect.top() + k * fm.height(), textRect.width(),
+                             fm.height());
+            p.drawText(line, textFlags | Qt::TextDontClip, lines[k]);
+        }
+    };
+    auto drawPicture = [&](const QRect& r) {
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(r, o.Bild.image());
+        p.restore();
+    };
+
+    // Worksheet renderings of query fields.
+    if (kind != TargetScreen) {
+        const bool form = kind == TargetWorksheetBlank || kind == TargetWorksheetBoth;
+        const bool answers = kind == TargetWorksheetSolution || kind == TargetWorksheetBoth;
+        const bool query = IsWorksheetQuery(o.Typ, answers) || IsWorksheetQuery(o.Typ, false);
+        if (query) {
+            if (form && IsWorksheetQuery(o.Typ, false)) {
+                QRect r = boxRect;
+                const int e = Round(0.18 * r.width());
+                if (side == 1)
+                    r.setRight(r.right() + 2 * e);
+                else if (side == 3)
+                    r.setLeft(r.left() - 2 * e);
+                else if (side == 2 || side == 4)
+                    r.adjust(-e, 0, e, 0);
+                const int bw = p.device() ? p.device()->width() : W;
+                const int bh = p.device() ? p.device()->height() : H;
+                r.adjust(-Round(0.01 * bw), -Round(0.1 * r.height()), Round(0.01 * bw),
+                         Round(0.1 * r.height()));
+                const QRect limit(QPoint(Round(0.005 * bw), Round(0.005 * bh)),
+                                  QPoint(Round(0.995 * bw) - 1, Round(0.995 * bh) - 1));
+                r = r.intersected(limit);
+                p.save();
+                p.setRenderHint(QPainter::Antialiasing, false);
+                p.fillRect(r, Qt::white);
+                p.setPen(QPen(Qt::black, 1));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+                p.drawRect(r.adjusted(1, 1, -2, -2));
+                p.restore();
+            }
+            if (answers && IsWorksheetQuery(o.Typ, true)) {
+                if (picture)
+                    drawPicture(boxRect);
+                else
+                    drawText(QColor(255, 0, 0));
+            }
+            return boxRect;
+        }
+        if (!form) return boxRect;
+        if (o.Typ == TypFix || o.Typ == TypFixBild) {
+            if (picture)
+                drawPicture(boxRect);
+            else
+                drawText(textColour);
+            return boxRect;
+        }
+        // Everything else is drawn as on the screen.
+    }
+
+    const bool current = BelongsToCurrent(o, ctx);
+    const bool coveredType =
+        o.Typ == TypAbfrage || o.Typ == TypLuecke || o.Typ == TypAbfrageBild ||
+        ((o.Typ == TypAntwortFeld || o.Typ == TypMCAntwortBox) && current && !ex);
+
+    if (IsMarkerType(o.Typ)) {
+        static const QColor colours[] = {QColor(0, 95, 253), QColor(164, 53, 47),
+                                         QColor(41, 152, 74)};
+        static const char* labels[] = {"Info", "Link", "Dok."};
+        const int k = o.Typ == TypInfopunkt ? 0 : (o.Typ == TypLinkExtern ? 1 : 2);
+        const QColor fill = ex ? kSilver : colours[k];
+        DrawPolyEllipse(p, boxRect, fill, Darker30(fill), QString::fromLatin1(labels[k]),
+                        ArialPixels(ctx.units(12), true), Qt::white);
+    } else if (IsButtonType(o.Typ)) {
+        if (!ex) {
+            static const char* labels[] = {"<", ">", "|<", ">|", "?"};
+            const QColor fill(0, 0, 255);
+            DrawPolyEllipse(p, boxRect, fill, Darker30(fill),
+                            QString::fromLatin1(labels[o.Typ - TypBtnZurueck]),
+                            ArialPixels(ctx.units(16), true), Qt::white);
+        }
+    } else if (o.Typ == TypFix || o.Typ == TypFixBild) {
+        if (picture)
+            drawPicture(boxRect);
+        else
+            drawText(textColour);
+    } else if (IsQueryFieldType(o.Typ) && IsExerciseState(o.Abgedeckt)) {
+        switch (o.Abgedeckt) {
+        case StateRichtig:
+        case StateFalsch: {
+            QFont sym(QStringLiteral("DejaVu Sans"));
+            sym.setPixelSize(Round(32 * 96.0 / 72.0));
+            p.setFont(sym);
+            const bool tick = o.Abgedeckt == StateRichtig;
+            p.setPen(tick ? QColor(0, 196, 0) : QColor(220, 0, 0));
+            const QPoint c(boxRect.left() + 17, boxRect.top() + (tick ? 22 : 20));
+            p.drawText(QRect(c.x() - 50, c.y() - 50, 100, 100), Qt::AlignCenter,
+                       tick ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
+            break;
+        }
+        case StateZugeordnet:
+            DrawPolyEllipse(p, boxRect, Qt::white, Qt::black, QStringLiteral("X"),
+                            ArialPixels(ctx.units(24), true), QColor(128, 128, 128));
+            break;
+        case StateOffen: {
+            const ExerciseDrawState* es = ctx.exercise;
+            const bool questionDoc = doc.CurrentHeader.DokTyp == DokEinzelfragen ||
+                                     doc.CurrentHeader.DokTyp == DokMultipleChoice;
+            if (ex && es && es->onePositionAtATime && !questionDoc && index != es->askedObject) {
+                DrawPolyEllipse(p, boxRect, QColor(208, 208, 208), QColor(176, 176, 176));
+            } else {
+                const QString label = (questionDoc && ex) ? QString() : NumberText(doc, index);
+                DrawPolyEllipse(p, boxRect, QColor(236, 236, 232), Qt::black, label,
+                                ArialPixels(ctx.units(20), true), QColor(255, 0, 0));
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    } else if (coveredType && o.Abgedeckt == Abgedeckt_) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(boxRect, kCoveredFill);
+        p.setPen(QPen(kCoveredFrame, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(boxRect.adjusted(0, 0, -1, -1));
+        p.restore();
+        const QFont q = FitFontToHeight(
+            ArialPixels(ctx.units(22) + reduction, o.Stil & 1, o.Stil & 2, o.Stil & 4),
+            ctx.units(22) + reduction, boxRect.height());
+        p.setFont(q);
+        p.setPen(textColour);
+        p.drawText(boxRect, Qt::AlignCenter | Qt::TextDontClip, QStringLiteral("?"));
+        if (o.Nummer >= 1) {
+            const int full = ctx.units(30);
+            const int d = std::max(1, std::min({full, boxRect.width(), boxRect.height()}));
+            const QRect badge(boxRect.left(), boxRect.top() + (boxRect.height() - d) / 2, d, d);
+            DrawPolyEllipse(p, badge, Qt::white, kCoveredFrame, NumberText(doc, index),
+                            ArialPixels(Round(ctx.units(20) * double(d) / std::max(1, full)), true),
+                            QColor(255, 0, 0));
+        }
+    } else {
+        bool visible = false;
+        if (o.Typ == TypAbfrage || o.Typ == TypLuecke || o.Typ == TypAbfrageBild)
+            visible = o.Abgedeckt == Aufgedeckt;
+        else if (o.Typ == TypAntwortFeld || o.Typ == TypMCAntwortBox)
+            visible = current && o.Abgedeckt == Aufgedeckt;
+        else if (o.Typ == TypFrageText || o.Typ == TypMCFragetext || o.Typ == TypMCFragebild ||
+                 o.Typ == TypMCAntwortText || o.Typ == TypMCAntwortBild)
+            visible = current;
+        else if (o.Typ == TypFixText)
+            visible = current && !ex;
+        if (visible) {
+            if (picture)
+                drawPicture(boxRect);
+            else
+                drawText(textColour);
+            if (o.Typ == TypLuecke) {
+                p.save();
+                p.setRenderHint(QPainter::Antialiasing, false);
+                p.setPen(QPen(Qt::black, 1));
+                const int y = boxRect.top() + boxRect.height() - 1 - 4;
+                p.drawLine(boxRect.left(), y, boxRect.left() + boxRect.width() - 1, y);
+                p.restore();
+            }
+        }
+    }
+    return boxRect;
+}
+
+} // namespace bw
