@@ -6,35 +6,35 @@ namespace bw {
 
 namespace {
 
-bool IsBlankOrControl(QChar c) { return c.unicode() <= 32; }
+bool IsBlankOrControl(QChar c) {
+    return c.unicode() <= 32;
+}
 
 QStringList SplitLines(const QString& text) {
     // Like a string list's text: a final line break does not start another line.
     QStringList lines;
     QString cur;
-    const int n = text.size();
-    int i = 0;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
     while (i < n) {
         const QChar c = text[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines << cur;
             cur.clear();
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                ++i;
+            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n')) ++i;
             ++i;
             continue;
         }
         cur += c;
         ++i;
     }
-    if (!cur.isEmpty())
-        lines << cur;
+    if (!cur.isEmpty()) lines << cur;
     return lines;
 }
 
 QString TrimControl(const QString& s) {
-    int b = 0;
-    int e = s.size();
+    qsizetype b = 0;
+    qsizetype e = s.size();
     while (b < e && IsBlankOrControl(s[b]))
         ++b;
     while (e > b && IsBlankOrControl(s[e - 1]))
@@ -46,8 +46,7 @@ QString TrimControl(const QString& s) {
 
 QString EncodeCommaList(const QString& text) {
     const QStringList lines = SplitLines(text);
-    if (lines.size() == 1 && lines[0].isEmpty())
-        return QStringLiteral("\"\"");
+    if (lines.size() == 1 && lines[0].isEmpty()) return QStringLiteral("\"\"");
     QStringList out;
     out.reserve(lines.size());
     for (const QString& line : lines) {
@@ -70,15 +69,10 @@ QString EncodeCommaList(const QString& text) {
 }
 
 QString DecodeCommaList(const QString& stored) {
-    // A NUL ends the list, as it ended the original string.
-    QString s = stored;
-    const int nul = s.indexOf(QChar(0));
-    if (nul >= 0)
-        s.truncate(nul);
-
+    const QString& s = stored;
     QStringList entries;
-    const int n = s.size();
-    int p = 0;
+    const qsizetype n = s.size();
+    qsizetype p = 0;
     auto skipBlanks = [&] {
         while (p < n && IsBlankOrControl(s[p]))
             ++p;
@@ -101,7 +95,7 @@ QString DecodeCommaList(const QString& stored) {
                 entry += s[p++];
             }
         } else {
-            const int start = p;
+            const qsizetype start = p;
             while (p < n && !IsBlankOrControl(s[p]) && s[p] != QLatin1Char(','))
                 ++p;
             entry = s.mid(start, p - start);
@@ -109,8 +103,7 @@ QString DecodeCommaList(const QString& stored) {
         entries << entry;
         skipBlanks();
         if (p < n && s[p] == QLatin1Char(',')) {
-            if (p + 1 >= n)
-                entries << QString();
+            if (p + 1 >= n) entries << QString();
             do {
                 ++p;
             } while (p < n && IsBlankOrControl(s[p]));

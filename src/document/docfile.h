@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -23,19 +24,36 @@ struct DocResult {
     std::vector<DocMessage> messages;
 };
 
-// Reads a topic document into doc. On success doc holds the file's header (Datei set),
+// Reads a topic document (".bwk", ".qlx"; magic "BWK-" or "KEV-" up to version 2.10) into
+// doc. On success doc holds the file's header (Datei set by ReadDocumentFile only), the
 // objects with their run-time values and the base image, with the derived geometry
-// computed. On failure doc is left as the empty start document.
-DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen);
-DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen);
+// computed; every picture keeps the PNG stream it was read from. On any failure doc is the
+// empty start document: start picture, no objects, header as ResetHeader(defaults) leaves
+// it. Messages: missing file {FileMissing}; wrong magic {InvalidFormat, ReadFailed}; newer
+// version {NewerVersion, ReadFailed}; anything else {ReadFailed}.
+DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
+                           const PageRatioDefaults& defaults = {});
+DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
+                           const PageRatioDefaults& defaults = {});
+DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorOpen,
+                            const PageRatioDefaults& defaults = {});
 
-// Writes doc in format 2.10. Replaces an existing file only once the new one is complete.
-// Normalises types 6/7/21 without picture in doc, as the format requires; nothing else
-// in doc changes (the caller sets Datei and Geaendert).
+// Writes doc in format 2.10. WriteDocumentFile writes a temporary file beside the target
+// and replaces the target only once the new file is complete, so a failure ({WriteFailed})
+// leaves an existing file byte for byte; a target without any write permission is refused.
+// Normalises types 6/7/21 without picture in doc, as the format requires; pictures that
+// were read and not changed are written as the stream they came from, others are encoded
+// at level 5 and, once the write succeeded, keep that stream for the next save. Nothing
+// else in doc changes (the caller sets Datei and Geaendert).
 DocResult WriteDocumentFile(const QString& path, Document& doc);
 DocResult WriteDocumentTo(QIODevice& out, Document& doc);
 
-// Reads magic, field list, vers and titel only; no messages, no version check.
+// Reads magic, field list, vers and titel only, and sets vers and titel of header when it
+// succeeds; false when the file is missing, unreadable or its magic is not accepted. No
+// messages, no version check; reads only as far as the title.
 bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header);
+
+// Changes types 6, 7 and 21 without picture to 0, 1 and 20, as writing does.
+void NormalisePictureTypes(Document& doc);
 
 } // namespace bw

@@ -104,8 +104,13 @@ void Document::ComputeDerivedGeometry() {
     const DoubleRect& r = hd.RandErw;
     const double w = std::max(1, BaseImage.width());
     const double h = std::max(1, BaseImage.height());
-    const double W = std::max(1L, std::lround((r.left + r.right + 1) * w));
-    const double H = std::max(1L, std::lround((r.top + r.bottom + 1) * h));
+    // Kept within an int however absurd the margins of a damaged file are.
+    const auto pageLength = [](double v) {
+        const double n = std::round(v);
+        return n >= 1 ? std::min(n, 2147483647.0) : 1.0;
+    };
+    const double W = pageLength((r.left + r.right + 1) * w);
+    const double H = pageLength((r.top + r.bottom + 1) * h);
     hd.SeitFest = 1;
     hd.SeitBreite = static_cast<int>(W);
     hd.SeitHoehe = static_cast<int>(H);

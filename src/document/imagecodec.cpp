@@ -2,13 +2,19 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QtEndian>
 
-#include <png.h>
 #include <jpeglib.h>
+#include <png.h>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
+
+// libpng and libjpeg report errors by longjmp. Each setjmp sits in a small function of its
+// own whose results live in the caller's frame, so no object modified after the setjmp is
+// read again after the jump, and every destructor still runs in the caller.
 
 namespace bw {
 
@@ -16,6 +22,8 @@ namespace {
 
 // Pictures larger than this are refused rather than allocated (hostile headers).
 constexpr qint64 kMaxPixels = 20000LL * 20000LL;
+// Deflate never packs more than about 1032 bytes into one.
+constexpr qint64 kMaxDeflateRatio = 1032;
 
 struct PngReadSource {
     const uchar* data;
@@ -25,14 +33,15 @@ struct PngReadSource {
 
 void PngRead(png_structp png, png_bytep out, png_size_t len) {
     auto* src = static_cast<PngReadSource*>(png_get_io_ptr(png));
-    if (static_cast<qsizetype>(len) > src->size - src->pos)
-        png_error(png, "truncated");
+    if (static_cast<qsizetype>(len) > src->size - src->pos) png_error(png, "truncated");
     std::memcpy(out, src->data + src->pos, len);
     src->pos += static_cast<qsizetype>(len);
 }
 
 void PngWarning(png_structp, png_const_charp) {}
-void PngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void PngError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 
 void PngWrite(png_structp png, png_bytep data, png_size_t len) {
     auto* out = static_cast<QByteArray*>(png_get_io_ptr(png));
@@ -40,92 +49,90 @@ void PngWrite(png_structp png, png_bytep data, png_size_t len) {
 }
 void PngFlush(png_structp) {}
 
-} // namespace
+// Sum of the IDAT chunk lengths, walking the chunks as far as they go.
+qint64 IdatBytes(const uchar* data, qsizetype size) {
+    qint64 sum = 0;
+    qsizetype pos = 8;
+    while (size - pos >= 12) {
+        const quint32 len = qFromBigEndian<quint32>(data + pos);
+        if (len > 0x7FFFFFFFu) break;
+        const qint64 avail = qMin<qint64>(len, size - pos - 12);
+        if (std::memcmp(data + pos + 4, "IDAT", 4) == 0) sum += avail;
+        if (std::memcmp(data + pos + 4, "IEND", 4) == 0 || avail < qint64(len)) break;
+        pos += 12 + qsizetype(len);
+    }
+    return sum;
+}
 
-bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
-    if (size < 8 || png_sig_cmp(data, 0, 8) != 0)
-        return false;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
-    if (!png)
-        return false;
-    png_infop info = png_create_info_struct(png);
-    if (!info) {
-        png_destroy_read_struct(&png, nullptr, nullptr);
-        return false;
-    }
-    PngReadSource src{data, size, 0};
-    QImage img;
+// The least number of bytes the image data must inflate to (filter bytes not counted).
+qint64 RawBytesLowerBound(png_uint_32 w, png_uint_32 h, int depth, int colorType) {
+    int channels = 1;
+    if (colorType == PNG_COLOR_TYPE_GRAY_ALPHA)
+        channels = 2;
+    else if (colorType == PNG_COLOR_TYPE_RGB)
+        channels = 3;
+    else if (colorType == PNG_COLOR_TYPE_RGB_ALPHA)
+        channels = 4;
+    return qint64(h) * ((qint64(w) * channels * depth + 7) / 8);
+}
+
+struct PngDecode {
+    const uchar* data;
+    qsizetype size;
+    QImage image;
     std::vector<png_bytep> rows;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
+};
+
+bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    PngReadSource src{d.data, d.size, 0};
     png_set_read_fn(png, &src, PngRead);
     png_set_user_limits(png, 0x7fffffff, 0x7fffffff);
+    // No ancillary chunk (text, profile) may claim more memory than the stream holds.
+    png_set_chunk_malloc_max(png, png_alloc_size_t(d.size) + 4096);
     png_read_info(png, info);
     png_uint_32 w = 0, h = 0;
     int depth = 0, colorType = 0, interlace = 0;
     png_get_IHDR(png, info, &w, &h, &depth, &colorType, &interlace, nullptr, nullptr);
-    if (w == 0 || h == 0 || qint64(w) * qint64(h) > kMaxPixels) {
-        png_destroy_read_struct(&png, &info, nullptr);
+    // The pixels must be justified by the compressed data the stream actually holds.
+    const qint64 idat = IdatBytes(d.data, d.size);
+    if (w == 0 || h == 0 || qint64(w) * qint64(h) > kMaxPixels ||
+        RawBytesLowerBound(w, h, depth, colorType) > idat * kMaxDeflateRatio + 1024)
         return false;
-    }
     const bool hasAlpha =
         (colorType & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
-    if (depth == 16)
-        png_set_strip_16(png);
-    if (colorType == PNG_COLOR_TYPE_PALETTE)
-        png_set_palette_to_rgb(png);
+    if (depth == 16) png_set_strip_16(png);
+    if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
     if ((colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA) && depth < 8)
         png_set_expand_gray_1_2_4_to_8(png);
-    if (png_get_valid(png, info, PNG_INFO_tRNS))
-        png_set_tRNS_to_alpha(png);
+    if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
     if (colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA)
         png_set_gray_to_rgb(png);
     // QImage 32-bit pixels are BGRA in memory on little-endian machines.
     png_set_bgr(png);
-    if (!hasAlpha)
-        png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
+    if (!hasAlpha) png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != png_size_t(w) * 4) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
+    if (png_get_rowbytes(png, info) != png_size_t(w) * 4) return false;
+    // Straight into the scanlines of the result; no intermediate buffer.
+    d.image = QImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (d.image.isNull()) return false;
+    if (passes == 1) {
+        for (png_uint_32 y = 0; y < h; ++y)
+            png_read_row(png, d.image.scanLine(int(y)), nullptr);
+    } else {
+        d.rows.resize(h);
+        for (png_uint_32 y = 0; y < h; ++y)
+            d.rows[y] = d.image.scanLine(int(y));
+        png_read_image(png, d.rows.data());
     }
-    img = QImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (img.isNull()) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
-    rows.resize(h);
-    for (png_uint_32 y = 0; y < h; ++y)
-        rows[y] = img.scanLine(int(y));
-    png_read_image(png, rows.data());
     png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
-    out = hasAlpha ? img.convertToFormat(QImage::Format_ARGB32_Premultiplied) : img;
     return true;
 }
 
-QByteArray EncodePng(const QImage& image, int level) {
-    if (image.isNull())
-        return {};
-    const bool alpha = image.hasAlphaChannel();
-    const QImage src = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    QByteArray out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
-    if (!png)
-        return {};
-    png_infop info = png_create_info_struct(png);
-    if (!info) {
-        png_destroy_write_struct(&png, nullptr);
-        return {};
-    }
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return {};
-    }
-    out.reserve(qsizetype(src.width()) * src.height() / 2 + 1024);
+bool RunPngEncode(png_structp png, png_infop info, const QImage& src, bool alpha, int level,
+                  QByteArray& out) {
+    if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &out, PngWrite, PngFlush);
     png_set_compression_level(png, level);
     png_set_IHDR(png, info, png_uint_32(src.width()), png_uint_32(src.height()), 8,
@@ -133,16 +140,47 @@ QByteArray EncodePng(const QImage& image, int level) {
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     png_set_bgr(png);
-    if (!alpha)
-        png_set_filler(png, 0, PNG_FILLER_AFTER);
+    if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
     for (int y = 0; y < src.height(); ++y)
         png_write_row(png, const_cast<png_bytep>(src.constScanLine(y)));
     png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    return true;
+}
+
+} // namespace
+
+bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
+    if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    PngDecode d{data, size, {}, {}};
+    const bool ok = info && RunPngDecode(png, info, d);
+    png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
+    if (!ok) return false;
+    if (d.image.format() == QImage::Format_ARGB32)
+        d.image.convertTo(QImage::Format_ARGB32_Premultiplied); // in place
+    out = std::move(d.image);
+    return true;
+}
+
+QByteArray EncodePng(const QImage& image, int level) {
+    if (image.isNull()) return {};
+    const bool alpha = image.hasAlphaChannel();
+    // A shallow copy when the picture already is in the format (the usual case).
+    const QImage src = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+    if (!png) return {};
+    png_infop info = png_create_info_struct(png);
+    QByteArray out;
+    out.reserve(qsizetype(src.width()) * src.height() / 2 + 1024);
+    const bool ok = info && RunPngEncode(png, info, src, alpha, level, out);
+    png_destroy_write_struct(&png, info ? &info : nullptr);
+    return ok ? out : QByteArray();
 }
 
 namespace {
+
 struct JpegError {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
@@ -152,29 +190,14 @@ void JpegErrorExit(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 void JpegSilent(j_common_ptr, int) {}
-} // namespace
 
-bool DecodeJpeg(const QByteArray& data, QImage& out) {
-    if (data.size() < 4)
-        return false;
-    jpeg_decompress_struct cinfo;
-    JpegError err;
-    cinfo.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = JpegErrorExit;
-    err.mgr.emit_message = JpegSilent;
-    QImage img;
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
+bool RunJpegDecode(jpeg_decompress_struct& cinfo, JpegError& err, const QByteArray& data,
+                   QImage& img, std::vector<unsigned char>& row) {
+    if (setjmp(err.jump)) return false;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (qint64(cinfo.image_width) * qint64(cinfo.image_height) > kMaxPixels) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
+    if (qint64(cinfo.image_width) * qint64(cinfo.image_height) > kMaxPixels) return false;
 #ifdef JCS_EXTENSIONS
     cinfo.out_color_space = JCS_EXT_BGRX;
 #else
@@ -182,16 +205,14 @@ bool DecodeJpeg(const QByteArray& data, QImage& out) {
 #endif
     jpeg_start_decompress(&cinfo);
     img = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
-    if (img.isNull()) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
+    if (img.isNull()) return false;
 #ifndef JCS_EXTENSIONS
-    std::vector<unsigned char> row(size_t(cinfo.output_width) * 3);
+    row.resize(size_t(cinfo.output_width) * 3);
 #endif
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = int(cinfo.output_scanline);
 #ifdef JCS_EXTENSIONS
+        Q_UNUSED(row);
         JSAMPROW r = img.scanLine(y);
         jpeg_read_scanlines(&cinfo, &r, 1);
 #else
@@ -203,28 +224,19 @@ bool DecodeJpeg(const QByteArray& data, QImage& out) {
 #endif
     }
     jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    out = img;
     return true;
 }
 
-QByteArray EncodeJpeg(const QImage& image, int quality) {
-    if (image.isNull())
-        return {};
-    const QImage src = image.convertToFormat(QImage::Format_RGB888);
-    jpeg_compress_struct cinfo;
-    JpegError err;
-    cinfo.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = JpegErrorExit;
+struct JpegOut {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    if (setjmp(err.jump)) {
-        jpeg_destroy_compress(&cinfo);
-        free(buffer);
-        return {};
-    }
-    jpeg_create_compress(&cinfo);
-    jpeg_mem_dest(&cinfo, &buffer, &size);
+    ~JpegOut() { std::free(buffer); }
+};
+
+bool RunJpegEncode(jpeg_compress_struct& cinfo, JpegError& err, const QImage& src, int quality,
+                   JpegOut& out) {
+    if (setjmp(err.jump)) return false;
+    jpeg_mem_dest(&cinfo, &out.buffer, &out.size);
     cinfo.image_width = JDIMENSION(src.width());
     cinfo.image_height = JDIMENSION(src.height());
     cinfo.input_components = 3;
@@ -237,10 +249,41 @@ QByteArray EncodeJpeg(const QImage& image, int quality) {
         jpeg_write_scanlines(&cinfo, &r, 1);
     }
     jpeg_finish_compress(&cinfo);
-    QByteArray out(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    return true;
+}
+
+} // namespace
+
+bool DecodeJpeg(const QByteArray& data, QImage& out) {
+    if (data.size() < 4) return false;
+    jpeg_decompress_struct cinfo;
+    JpegError err;
+    cinfo.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = JpegErrorExit;
+    err.mgr.emit_message = JpegSilent;
+    jpeg_create_decompress(&cinfo);
+    QImage img;
+    std::vector<unsigned char> row;
+    const bool ok = RunJpegDecode(cinfo, err, data, img, row);
+    jpeg_destroy_decompress(&cinfo);
+    if (!ok) return false;
+    out = std::move(img);
+    return true;
+}
+
+QByteArray EncodeJpeg(const QImage& image, int quality) {
+    if (image.isNull()) return {};
+    const QImage src = image.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct cinfo;
+    JpegError err;
+    cinfo.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = JpegErrorExit;
+    jpeg_create_compress(&cinfo);
+    JpegOut out;
+    const bool ok = RunJpegEncode(cinfo, err, src, quality, out);
     jpeg_destroy_compress(&cinfo);
-    free(buffer);
-    return out;
+    if (!ok) return {};
+    return QByteArray(reinterpret_cast<const char*>(out.buffer), qsizetype(out.size));
 }
 
 bool DecodeBmp(const QByteArray& data, QImage& out) {
@@ -249,11 +292,9 @@ bool DecodeBmp(const QByteArray& data, QImage& out) {
     buf.open(QIODevice::ReadOnly);
     QImageReader reader(&buf, "bmp");
     const QSize s = reader.size();
-    if (s.isValid() && qint64(s.width()) * s.height() > kMaxPixels)
-        return false;
+    if (s.isValid() && qint64(s.width()) * s.height() > kMaxPixels) return false;
     QImage img = reader.read();
-    if (img.isNull())
-        return false;
+    if (img.isNull()) return false;
     out = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                 : img.convertToFormat(QImage::Format_RGB32);
     return true;

@@ -6,6 +6,9 @@
 
 namespace bw::tool {
 // Subcommands, each in its own file.
+int RunInfo(const QStringList& args);    // tool_document.cpp
+int RunDump(const QStringList& args);    // tool_document.cpp
+int RunConvert(const QStringList& args); // tool_document.cpp
 } // namespace bw::tool
 
 namespace {
@@ -13,6 +16,9 @@ namespace {
 using bw::tool::Command;
 
 const Command kCommands[] = {
+    {"info", "info FILE", bw::tool::RunInfo},
+    {"dump", "dump FILE", bw::tool::RunDump},
+    {"convert", "convert IN OUT", bw::tool::RunConvert},
     {nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,285 @@
+// Opening and saving a large topic document, each against a floor taken in the same run:
+//   open               <= 1.15 x libpng decoding the base picture alone
+//   save, unchanged    <= 2    x writing the same number of bytes to a file
+//   save, new picture  <= 1.15 x libpng encoding the base picture at level 5 alone
+// The document: a 4000 x 3000 base picture with gradients, shapes, lines, text and a fine
+// grain like a scan, and 300 objects. Each benchmark times floor and subject alternately
+// and reports the best of each (ms) and their ratio.
+
+#include "document/docfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <vector>
+
+using namespace bw;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+QImage BasePicture() {
+    const int w = 4000, h = 3000;
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, w, h);
+    sky.setColorAt(0, QColor(40, 90, 160));
+    sky.setColorAt(0.5, QColor(200, 220, 180));
+    sky.setColorAt(1, QColor(90, 140, 60));
+    p.fillRect(img.rect(), sky);
+    quint32 seed = 12345;
+    auto next = [&seed](int n) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % quint32(n));
+    };
+    for (int i = 0; i < 250; ++i) {
+        const QPointF c(next(w), next(h));
+        const double r = 20 + next(300);
+        QRadialGradient g(c, r);
+        g.setColorAt(0, QColor::fromHsv(next(360), 120 + next(120), 150 + next(100)));
+        g.setColorAt(1, QColor::fromHsv(next(360), 80, 120 + next(100), 120));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(30, 30, 30), 2));
+        p.drawEllipse(c, r, r * (0.4 + next(100) / 100.0));
+    }
+    for (int i = 0; i < 60; ++i) {
+        QPainterPath river(QPointF(next(w), next(h)));
+        for (int k = 0; k < 8; ++k)
+            river.quadTo(next(w), next(h), next(w), next(h));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(20, 60, 200), 3 + next(8)));
+        p.drawPath(river);
+    }
+    p.setPen(Qt::black);
+    p.setFont(QFont(QStringLiteral("Arial"), 40));
+    for (int i = 0; i < 80; ++i)
+        p.drawText(next(w), next(h), QStringLiteral("Ort %1").arg(i));
+    p.end();
+    // A fine grain, as scans and photographs have.
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const quint32 n = (quint32(x) * 2654435761u ^ quint32(y) * 40503u) >> 29;
+            const QRgb c = line[x];
+            line[x] = qRgb(qMin(255, qRed(c) + int(n)), qMin(255, qGreen(c) + int(n & 3)),
+                           qBlue(c));
+        }
+    }
+    return img;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString path;
+    QByteArray baseStream; // the stream as stored in the file
+    QImage picture;
+    std::vector<uchar> rgb; // the picture as plain RGB rows, for the encoding floor
+    qint64 fileSize = 0;
+
+    Fixture() {
+        Document d;
+        d.BaseImage = Picture(BasePicture());
+        d.CurrentHeader.titel = QStringLiteral("Großes Dokument");
+        d.CurrentHeader.RandErw = {0.05, 0.05, 0.05, 0.05};
+        for (int i = 0; i < 300; ++i) {
+            ObjDataTyp o;
+            o.Typ = i % 4; // query and fixed labels, info points, cloze gaps
+            o.Sx = (i % 20) / 20.0;
+            o.Sy = (i / 20) / 15.0;
+            o.Kx = o.Sx + 0.01;
+            o.Ky = o.Sy + 0.01;
+            o.Cap = QStringLiteral("Beschriftung %1\r\nzweite Zeile").arg(i);
+            d.CurrentObjects.push_back(o);
+        }
+        path = dir.filePath(QStringLiteral("gross.bwk"));
+        if (!WriteDocumentFile(path, d).ok)
+            qFatal("cannot write the benchmark document");
+        baseStream = d.BaseImage.sourcePng();
+        picture = d.BaseImage.image();
+        fileSize = QFileInfo(path).size();
+        rgb.resize(size_t(picture.width()) * picture.height() * 3);
+        for (int y = 0; y < picture.height(); ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            uchar* dst = rgb.data() + size_t(y) * picture.width() * 3;
+            for (int x = 0; x < picture.width(); ++x) {
+                dst[3 * x] = uchar(qRed(src[x]));
+                dst[3 * x + 1] = uchar(qGreen(src[x]));
+                dst[3 * x + 2] = uchar(qBlue(src[x]));
+            }
+        }
+    }
+};
+
+Fixture& Data() {
+    static Fixture f;
+    return f;
+}
+
+// Floor: libpng alone decodes the stream into plain rows, no transformation.
+void PlainPngDecode(const QByteArray& stream) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    struct Src {
+        const QByteArray* data;
+        qsizetype pos;
+    } src{&stream, 0};
+    png_set_read_fn(png, &src, [](png_structp p, png_bytep out, png_size_t n) {
+        auto* s = static_cast<Src*>(png_get_io_ptr(p));
+        std::memcpy(out, s->data->constData() + s->pos, n);
+        s->pos += qsizetype(n);
+    });
+    png_read_info(png, info);
+    const size_t rowBytes = png_get_rowbytes(png, info);
+    const png_uint_32 h = png_get_image_height(png, info);
+    std::vector<uchar> pixels(rowBytes * h);
+    for (png_uint_32 y = 0; y < h; ++y)
+        png_read_row(png, pixels.data() + y * rowBytes, nullptr);
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    benchmark::DoNotOptimize(pixels.data());
+}
+
+// Floor: libpng alone encodes plain RGB rows at level 5.
+QByteArray PlainPngEncode(const std::vector<uchar>& rgb, int w, int h) {
+    QByteArray out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep d, png_size_t n) {
+            static_cast<QByteArray*>(png_get_io_ptr(p))->append(reinterpret_cast<char*>(d),
+                                                                 qsizetype(n));
+        },
+        [](png_structp) {});
+    png_set_compression_level(png, 5);
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < h; ++y)
+        png_write_row(png, const_cast<uchar*>(rgb.data() + size_t(y) * w * 3));
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+// Floor: the same number of bytes written to a file, with and without waiting for the disk
+// (saving waits for it before it replaces the old file).
+void PlainWrite(const QString& path, const QByteArray& bytes, bool sync) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+    f.flush();
+    if (sync)
+        ::fdatasync(f.handle());
+    f.close();
+}
+
+void Report(benchmark::State& state, double floorMs, double ms, double goal) {
+    state.counters["floor_ms"] = floorMs;
+    state.counters["ms"] = ms;
+    state.counters["ratio"] = ms / floorMs;
+    state.counters["goal"] = goal;
+}
+
+void BM_OpenDocument(benchmark::State& state) {
+    Fixture& f = Data();
+    double best = 1e9, floorBest = 1e9;
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        PlainPngDecode(f.baseStream);
+        auto t1 = Clock::now();
+        Document doc;
+        const DocResult r = ReadDocumentFile(f.path, doc, false);
+        auto t2 = Clock::now();
+        if (!r.ok || doc.ObjectCount() != 300)
+            state.SkipWithError("read failed");
+        floorBest = std::min(floorBest, Ms(t0, t1));
+        best = std::min(best, Ms(t1, t2));
+    }
+    Report(state, floorBest, best, 1.15);
+}
+
+void BM_SaveUnchanged(benchmark::State& state) {
+    Fixture& f = Data();
+    Document doc;
+    ReadDocumentFile(f.path, doc, false);
+    QFile in(f.path);
+    in.open(QIODevice::ReadOnly);
+    const QByteArray sameSize = in.readAll();
+    const QString floorPath = f.dir.filePath(QStringLiteral("floor.bin"));
+    const QString target = f.dir.filePath(QStringLiteral("kopie.bwk"));
+    double best = 1e9, floorBest = 1e9, floorSyncBest = 1e9;
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        PlainWrite(floorPath, sameSize, false);
+        auto t1 = Clock::now();
+        PlainWrite(floorPath, sameSize, true);
+        auto t2 = Clock::now();
+        if (!WriteDocumentFile(target, doc).ok)
+            state.SkipWithError("write failed");
+        auto t3 = Clock::now();
+        floorBest = std::min(floorBest, Ms(t0, t1));
+        floorSyncBest = std::min(floorSyncBest, Ms(t1, t2));
+        best = std::min(best, Ms(t2, t3));
+    }
+    Report(state, floorBest, best, 2.0);
+    state.counters["floor_synced_ms"] = floorSyncBest;
+    state.counters["ratio_synced"] = best / floorSyncBest;
+    state.counters["file_MB"] = double(f.fileSize) / 1e6;
+}
+
+void BM_SaveChangedBaseImage(benchmark::State& state) {
+    Fixture& f = Data();
+    Document doc;
+    ReadDocumentFile(f.path, doc, false);
+    const QString target = f.dir.filePath(QStringLiteral("geaendert.bwk"));
+    double best = 1e9, floorBest = 1e9;
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.BaseImage.mutableImage().setPixel(n % 4000, 0, qRgb(n & 255, 0, 0)); // a change
+        ++n;
+        state.ResumeTiming();
+        auto t0 = Clock::now();
+        benchmark::DoNotOptimize(PlainPngEncode(f.rgb, f.picture.width(), f.picture.height()));
+        auto t1 = Clock::now();
+        if (!WriteDocumentFile(target, doc).ok)
+            state.SkipWithError("write failed");
+        auto t2 = Clock::now();
+        floorBest = std::min(floorBest, Ms(t0, t1));
+        best = std::min(best, Ms(t1, t2));
+    }
+    Report(state, floorBest, best, 1.15);
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenDocument)->Iterations(6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveUnchanged)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveChangedBaseImage)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv); // fonts for the picture
+    benchmark::Initialize(&argc, argv);
+    Data();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

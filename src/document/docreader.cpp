@@ -1,0 +1,195 @@
+#include "document/binaryio.h"
+#include "document/commalist.h"
+#include "document/docfile.h"
+#include "document/docformat.h"
+#include "document/imagecodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <new>
+
+namespace bw {
+
+namespace {
+
+using namespace docformat;
+
+enum class Outcome { Ok, InvalidFormat, NewerVersion, Damaged };
+
+bool ReadPicture(ByteReader& r, Picture& pic) {
+    QByteArray stream = r.readPngStream();
+    if (!r.ok()) return false;
+    QImage img;
+    if (!DecodePng(reinterpret_cast<const uchar*>(stream.constData()), stream.size(), img)) {
+        r.fail();
+        return false;
+    }
+    pic = Picture(std::move(img), std::move(stream));
+    return true;
+}
+
+bool Finite(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
+    o.Sx = r.readFloat64();
+    o.Sy = r.readFloat64();
+    o.Kx = r.readFloat64();
+    o.Ky = r.readFloat64();
+    o.Cap = DecodeCommaList(r.readLengthString());
+    o.KAusr = r.readInt32();
+    o.TAusr = r.readInt32();
+    o.Ebene = r.readInt32();
+    o.Typ = r.readInt32();
+    o.Sline = r.readInt32();
+    o.Fsize = r.readInt32();
+    o.KAusrAkt = r.readInt32();
+    o.FrageNummer = fields.contains("OB-FrageNummer") ? r.readInt32() : -1;
+    o.Stil = fields.contains("OB-Stil") ? r.readInt32() : 0;
+    o.Farbe = fields.contains("OB-Farbe") ? r.readInt32() : 0;
+    o.Untertyp = fields.contains("OB-Untertyp") ? r.readInt32() : 0;
+    // Read before the pictures although its key comes last in the field list.
+    o.AntwortAnz = fields.contains("OB-AntwortAnz") ? r.readInt32() : 0;
+    // No program writes coordinates that are not numbers; every drawing would fail on them.
+    if (!r.ok() || !Finite({o.Sx, o.Sy, o.Kx, o.Ky})) return false;
+    if (HasPicture(o.Typ) && !ReadPicture(r, o.Bild)) return false;
+    if (fields.contains("OB-BildAntw") && HasAnswerPictures(o.Typ, o.Untertyp)) {
+        for (int i = 0; i < kMaxAnswerPictures && i < o.AntwortAnz; ++i) {
+            if (!ReadPicture(r, o.BildAntw[i])) return false;
+        }
+    }
+    return true;
+}
+
+Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
+    ByteReader r(bytes);
+    // A file whose first item is no text of at least four bytes is not a document at all.
+    const QByteArray magic = r.readLengthBytes();
+    if (!r.ok() || magic.size() < 4) return Outcome::InvalidFormat;
+    if (!magic.startsWith("KEV-") && !magic.startsWith("BWK-")) return Outcome::InvalidFormat;
+    if (magic.mid(4, 4) > QByteArrayView(kVersion)) return Outcome::NewerVersion;
+
+    const QByteArray fields = r.readLengthBytes();
+    HeaderDataTyp& hd = doc.CurrentHeader;
+    hd.vers = r.readLengthString();
+    hd.titel = r.readLengthString();
+    hd.autor = r.readLengthString();
+    hd.bemerkung = r.readLengthString();
+    if (fields.contains("HD-lueckentext")) hd.lueckentext = r.readLengthString();
+    if (fields.contains("HD-fragentext")) hd.fragentext = r.readLengthString();
+    if (fields.contains("HD-AnzFrageNummern")) hd.AnzFrageNummern = r.readInt32();
+    if (fields.contains("HD-DokTyp")) hd.DokTyp = r.readInt32();
+    if (fields.contains("HD-RandErw")) {
+        hd.RandErw = r.readDouble4();
+        const DoubleRect& m = hd.RandErw;
+        if (!Finite({m.left, m.top, m.right, m.bottom})) return Outcome::Damaged;
+    }
+    if (fields.contains("HD-NumArt")) hd.NumArt = r.readInt32();
+    if (fields.contains("HD-GeordnetArt")) hd.GeordnetArt = r.readInt32();
+
+    const qint32 n = r.readInt32();
+    // The count must fit in what is left, so a lying count reserves nothing.
+    if (!r.ok() || n < 0 || n > r.remaining() / kMinRecordBytes) return Outcome::Damaged;
+    doc.CurrentObjects.reserve(size_t(n));
+    for (qint32 i = 0; i < n; ++i) {
+        ObjDataTyp o;
+        if (!ReadObject(r, fields, o)) return Outcome::Damaged;
+        o.ResetRuntimeValues(editorOpen);
+        doc.CurrentObjects.push_back(std::move(o));
+    }
+    if (!ReadPicture(r, doc.BaseImage)) return Outcome::Damaged;
+    return Outcome::Ok;
+}
+
+DocResult Fail(Document& doc, const PageRatioDefaults& defaults, std::vector<DocMessage> messages) {
+    doc = Document{};
+    doc.ResetHeader(defaults);
+    return {false, std::move(messages)};
+}
+
+} // namespace
+
+DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorOpen,
+                            const PageRatioDefaults& defaults) {
+    Document fresh;
+    fresh.ResetHeader(defaults);
+    Outcome outcome = Outcome::Damaged;
+    try {
+        outcome = Parse(bytes, fresh, editorOpen);
+    } catch (const std::bad_alloc&) {
+        outcome = Outcome::Damaged;
+    }
+    switch (outcome) {
+    case Outcome::Ok:
+        break;
+    case Outcome::InvalidFormat:
+        return Fail(doc, defaults, {DocMessage::InvalidFormat, DocMessage::ReadFailed});
+    case Outcome::NewerVersion:
+        return Fail(doc, defaults, {DocMessage::NewerVersion, DocMessage::ReadFailed});
+    case Outcome::Damaged:
+        return Fail(doc, defaults, {DocMessage::ReadFailed});
+    }
+    fresh.ComputeDerivedGeometry();
+    fresh.CurrentHeader.Geaendert = false;
+    doc = std::move(fresh);
+    return {true, {}};
+}
+
+DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
+                           const PageRatioDefaults& defaults) {
+    QByteArray bytes;
+    try {
+        if (in.isSequential()) {
+            bytes = in.readAll(); // grows only with what arrives
+        } else {
+            // One buffer of exactly the file's size; the pictures keep slices of it.
+            const qint64 size = in.size() - in.pos();
+            if (size < 0 || size > std::numeric_limits<qsizetype>::max() / 2)
+                return Fail(doc, defaults, {DocMessage::ReadFailed});
+            bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+            qsizetype got = 0;
+            while (got < bytes.size()) {
+                const qint64 k = in.read(bytes.data() + got, bytes.size() - got);
+                if (k <= 0) break;
+                got += qsizetype(k);
+            }
+            if (got != bytes.size()) return Fail(doc, defaults, {DocMessage::ReadFailed});
+        }
+    } catch (const std::bad_alloc&) {
+        return Fail(doc, defaults, {DocMessage::ReadFailed});
+    }
+    return ReadDocumentBytes(bytes, doc, editorOpen, defaults);
+}
+
+DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
+                           const PageRatioDefaults& defaults) {
+    if (!QFileInfo::exists(path)) return Fail(doc, defaults, {DocMessage::FileMissing});
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Fail(doc, defaults, {DocMessage::ReadFailed});
+    DocResult r = ReadDocumentFrom(f, doc, editorOpen, defaults);
+    if (r.ok) doc.CurrentHeader.Datei = path;
+    return r;
+}
+
+bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    DeviceReader r(f);
+    const QByteArray magic = r.readLengthBytes();
+    if (!r.ok() || (!magic.startsWith("KEV-") && !magic.startsWith("BWK-"))) return false;
+    r.readLengthBytes(); // field list
+    QString vers = r.readLengthString();
+    QString titel = r.readLengthString();
+    if (!r.ok()) return false;
+    header.vers = std::move(vers);
+    header.titel = std::move(titel);
+    return true;
+}
+
+} // namespace bw

@@ -1,0 +1,451 @@
+#include "bytebuilder.h"
+#include "docsamples.h"
+
+#include "document/docfile.h"
+#include "document/imagecodec.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <csignal>
+#include <limits>
+#include <sys/resource.h>
+
+using namespace bw;
+using bw::test::Bytes;
+using Msgs = std::vector<DocMessage>;
+
+namespace {
+
+const QByteArray kOldFieldList = "|HD-vers|HD-titel|HD-autor|HD-bemerkung|OB-Sx|OB-Sy|OB-Kx|OB-Ky|"
+                                 "OB-Cap|OB-KAusr|OB-TAusr|OB-Ebene|OB-Typ|OB-Sline|OB-Fsize|"
+                                 "OB-KAusrAkt|";
+
+QByteArray Png(int w, int h, int seed) {
+    return EncodePng(test::SamplePicture(w, h, seed), 5);
+}
+
+// A file of the older kind: no optional key in its field list.
+QByteArray OldFile(const QByteArray& magic, const QByteArray& fields = kOldFieldList) {
+    Bytes b;
+    b.str(magic).str(fields).str("0.9").str("Alt").str("Autor").str("Bem").i32(2);
+    b.f64(0.1).f64(0.2).f64(0.3).f64(0.4).str("\"Le Mans\"");
+    b.i32(1).i32(2).i32(1).i32(21).i32(1).i32(3).i32(4); // type 21 with picture
+    b.raw(Png(5, 4, 1));
+    b.f64(0.5).f64(0.6).f64(0.7).f64(0.8).str("Paris,Frankreich");
+    b.i32(0).i32(0).i32(2).i32(0).i32(0).i32(0).i32(1);
+    b.raw(Png(30, 20, 2));
+    return b.data;
+}
+
+QByteArray WriteBytes(Document& d) {
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WriteDocumentTo(buf, d).ok);
+    return buf.data();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The empty start document, with the caller's page-ratio defaults kept.
+void ExpectEmptyStartDocument(const Document& d, const PageRatioDefaults& def) {
+    EXPECT_EQ(d.ObjectCount(), 0);
+    EXPECT_EQ(d.BaseImage.image(), StartBasisbild());
+    EXPECT_TRUE(d.CurrentHeader.Datei.isEmpty());
+    EXPECT_EQ(d.CurrentHeader.vers, QStringLiteral("1.00"));
+    EXPECT_TRUE(d.CurrentHeader.titel.isEmpty());
+    EXPECT_EQ(d.CurrentHeader.DokTyp, 0);
+    EXPECT_EQ(d.CurrentHeader.RandErw, DoubleRect{});
+    EXPECT_EQ(d.CurrentHeader.SeitFest, def.SeitFest);
+    EXPECT_EQ(d.CurrentHeader.SeitBreite, def.SeitBreite);
+    EXPECT_EQ(d.CurrentHeader.SeitHoehe, def.SeitHoehe);
+    EXPECT_EQ(d.CurrentHeader.BildGroesse, 100);
+}
+
+// Reads over a loaded document so that the reset is visible.
+DocResult ReadOverLoaded(const QByteArray& bytes, Document& d, const PageRatioDefaults& def) {
+    d = test::SampleDocument();
+    return ReadDocumentBytes(bytes, d, false, def);
+}
+
+quint32 Crc(const QByteArray& typeAndData) {
+    return quint32(crc32(0, reinterpret_cast<const Bytef*>(typeAndData.constData()),
+                         uInt(typeAndData.size())));
+}
+
+QByteArray Chunk(const QByteArray& type, const QByteArray& data) {
+    QByteArray c;
+    const quint32 len = quint32(data.size());
+    c += char(len >> 24);
+    c += char(len >> 16);
+    c += char(len >> 8);
+    c += char(len);
+    c += type + data;
+    const quint32 crc = Crc(type + data);
+    c += char(crc >> 24);
+    c += char(crc >> 16);
+    c += char(crc >> 8);
+    c += char(crc);
+    return c;
+}
+
+QByteArray BigEndian32(quint32 v) {
+    QByteArray b;
+    for (int s = 24; s >= 0; s -= 8)
+        b += char(v >> s);
+    return b;
+}
+
+} // namespace
+
+TEST(DocFileRead, OldFileWithoutOptionalKeysTakesTheDefaults) {
+    Document d;
+    const DocResult r = ReadDocumentBytes(OldFile("KEV-1.01"), d, false);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(d.CurrentHeader.vers, QStringLiteral("0.9"));
+    EXPECT_EQ(d.CurrentHeader.titel, QStringLiteral("Alt"));
+    EXPECT_TRUE(d.CurrentHeader.lueckentext.isEmpty());
+    EXPECT_EQ(d.CurrentHeader.AnzFrageNummern, 0);
+    EXPECT_EQ(d.CurrentHeader.DokTyp, 0);
+    EXPECT_EQ(d.CurrentHeader.RandErw, DoubleRect{});
+    ASSERT_EQ(d.ObjectCount(), 2);
+    for (const ObjDataTyp& o : d.CurrentObjects) {
+        EXPECT_EQ(o.FrageNummer, -1);
+        EXPECT_EQ(o.Stil, 0);
+        EXPECT_EQ(o.Farbe, 0);
+        EXPECT_EQ(o.Untertyp, 0);
+        EXPECT_EQ(o.AntwortAnz, 0);
+        for (const Picture& p : o.BildAntw)
+            EXPECT_TRUE(p.isNull());
+    }
+    EXPECT_EQ(d.CurrentObjects[0].Cap, QStringLiteral("Le Mans"));
+    EXPECT_EQ(d.CurrentObjects[0].Bild.width(), 5);
+    EXPECT_EQ(d.CurrentObjects[1].Cap, QStringLiteral("Paris\r\nFrankreich"));
+    EXPECT_EQ(d.CurrentObjects[1].KAusrAkt, 1);
+    EXPECT_EQ(d.BaseImage.width(), 30);
+}
+
+TEST(DocFileRead, FieldListIsSearchedForSubstrings) {
+    // No separators at all: the keys are still found.
+    Bytes b;
+    b.str("BWK-2.10").str("xHD-DokTypHD-NumArtOB-Stilx").str("v").str("t").str("a").str("b");
+    b.i32(2).i32(1).i32(1);
+    b.f64(0).f64(0).f64(0).f64(0).str("c").i32(0).i32(0).i32(0).i32(0).i32(0).i32(0).i32(1);
+    b.i32(4); // Stil
+    b.raw(Png(3, 3, 0));
+    Document d;
+    ASSERT_TRUE(ReadDocumentBytes(b.data, d, false).ok);
+    EXPECT_EQ(d.CurrentHeader.DokTyp, 2);
+    EXPECT_EQ(d.CurrentHeader.NumArt, 1);
+    EXPECT_EQ(d.CurrentObjects[0].Stil, 4);
+    EXPECT_EQ(d.CurrentObjects[0].FrageNummer, -1);
+}
+
+TEST(DocFileRead, MagicAndVersionDecideWhetherAFileIsRead) {
+    const PageRatioDefaults def{0, 16, 9};
+    const Msgs none, newer{DocMessage::NewerVersion, DocMessage::ReadFailed},
+        invalid{DocMessage::InvalidFormat, DocMessage::ReadFailed};
+    const struct {
+        QByteArray magic;
+        Msgs expected;
+    } cases[] = {
+        {"BWK-2.10", none},     {"KEV-1.01", none},    {"BWK-2.09", none},  {"BWK-2.1", none},
+        {"BWK-2.10beta", none}, {"BWK-2.11", newer},   {"BWK-3.00", newer}, {"KEV-2.2", newer},
+        {"bwk-2.10", invalid},  {"QLX-2.10", invalid}, {"BWK", invalid},    {"", invalid},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.magic.constData());
+        Document d;
+        const DocResult r = ReadOverLoaded(OldFile(c.magic), d, def);
+        EXPECT_EQ(r.ok, c.expected.empty());
+        EXPECT_EQ(r.messages, c.expected);
+        if (r.ok)
+            EXPECT_EQ(d.ObjectCount(), 2);
+        else
+            ExpectEmptyStartDocument(d, def);
+    }
+}
+
+TEST(DocFileRead, EveryTruncationFailsWithTheEmptyStartDocument) {
+    Document sample = test::SampleDocument();
+    const QByteArray file = WriteBytes(sample);
+    const PageRatioDefaults def{1, 4, 3};
+    const qsizetype magicEnd = 4 + 8;
+    for (qsizetype cut = 0; cut < file.size(); ++cut) {
+        Document d;
+        const DocResult r = ReadOverLoaded(file.left(cut), d, def);
+        ASSERT_FALSE(r.ok) << cut;
+        const Msgs expected = cut < magicEnd
+                                  ? Msgs{DocMessage::InvalidFormat, DocMessage::ReadFailed}
+                                  : Msgs{DocMessage::ReadFailed};
+        ASSERT_EQ(r.messages, expected) << cut;
+        ASSERT_EQ(d.ObjectCount(), 0) << cut;
+        ASSERT_EQ(d.CurrentHeader.SeitBreite, 4) << cut;
+    }
+}
+
+TEST(DocFileRead, DamagedOrHostilePictureIsAReadFailure) {
+    const QByteArray good = OldFile("BWK-2.10");
+    const QByteArray base = Png(30, 20, 2);
+    const qsizetype at = good.size() - base.size();
+    ASSERT_EQ(good.mid(at), base);
+    const Msgs failed{DocMessage::ReadFailed};
+
+    // A flipped bit inside the compressed pixels.
+    QByteArray flipped = good;
+    flipped[at + 50] = char(flipped[at + 50] ^ 0x10);
+    Document d;
+    EXPECT_EQ(ReadOverLoaded(flipped, d, {}).messages, failed);
+    ExpectEmptyStartDocument(d, {});
+
+    // A header that claims 20000 x 20000 pixels with a few bytes of data.
+    QByteArray ihdr = BigEndian32(20000) + BigEndian32(20000);
+    ihdr += QByteArray("\x08\x02\x00\x00\x00", 5);
+    const QByteArray idat = QByteArray::fromHex("789c636000000001000100"); // tiny zlib stream
+    const QByteArray hostile = QByteArray("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", ihdr) +
+                               Chunk("IDAT", idat) + Chunk("IEND", {});
+    EXPECT_EQ(ReadOverLoaded(good.left(at) + hostile, d, {}).messages, failed);
+
+    // A chunk length that runs past the end of the file.
+    QByteArray lying = good;
+    lying.replace(at + 8, 4, BigEndian32(0x7FFFFFF0));
+    EXPECT_EQ(ReadOverLoaded(lying, d, {}).messages, failed);
+
+    // No picture at all where the base image belongs.
+    EXPECT_EQ(ReadOverLoaded(good.left(at) + QByteArray(100, 'x'), d, {}).messages, failed);
+}
+
+TEST(DocFileRead, LyingCountsAndLengthsAreReadFailures) {
+    const Msgs failed{DocMessage::ReadFailed};
+    Bytes head;
+    head.str("BWK-2.10").str(kOldFieldList).str("v").str("t").str("a").str("b");
+    Document d;
+    for (qint32 n : {-1, 0x7FFFFFFF, 1000}) {
+        const QByteArray file = Bytes(head).i32(n).raw(Png(3, 3, 0)).data;
+        EXPECT_EQ(ReadOverLoaded(file, d, {}).messages, failed) << n;
+    }
+    for (qint32 len : {-5, 0x7FFFFFFF}) {
+        Bytes b;
+        b.str("BWK-2.10").str(kOldFieldList).str("v").i32(len).raw("abc");
+        EXPECT_EQ(ReadOverLoaded(b.data, d, {}).messages, failed) << len;
+    }
+}
+
+TEST(DocFileRead, FilesThatAreNoDocumentAreAnInvalidFormat) {
+    const Msgs invalid{DocMessage::InvalidFormat, DocMessage::ReadFailed};
+    Document d;
+    EXPECT_EQ(ReadOverLoaded(Png(10, 10, 1), d, {}).messages, invalid);
+    EXPECT_EQ(ReadOverLoaded("Hallo Welt, dies ist Text.", d, {}).messages, invalid);
+    EXPECT_EQ(ReadOverLoaded(QByteArray(), d, {}).messages, invalid);
+    EXPECT_EQ(ReadOverLoaded(QByteArray(3, '\0'), d, {}).messages, invalid);
+}
+
+TEST(DocFileRead, FromFileSetsDateiAndReportsAMissingFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karte.bwk"));
+    ASSERT_TRUE(WriteFile(path, OldFile("BWK-2.10")));
+    Document d;
+    ASSERT_TRUE(ReadDocumentFile(path, d, false).ok);
+    EXPECT_EQ(d.CurrentHeader.Datei, path);
+
+    const PageRatioDefaults def{1, 3, 2};
+    const DocResult r = ReadDocumentFile(dir.filePath(QStringLiteral("fehlt.bwk")), d, false, def);
+    EXPECT_EQ(r.messages, Msgs{DocMessage::FileMissing});
+    ExpectEmptyStartDocument(d, def);
+
+    d = test::SampleDocument();
+    EXPECT_EQ(ReadDocumentFile(dir.path(), d, false, def).messages, Msgs{DocMessage::ReadFailed});
+    ExpectEmptyStartDocument(d, def);
+}
+
+TEST(DocFileHeader, ReadsTitleWithoutVersionCheckAndOnlyAsFarAsNeeded) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.bwk"));
+    // A newer version and a file that ends right after the title: the header is still read.
+    const QByteArray head = Bytes().str("BWK-9.99").str("|HD-vers|").str("3.1").str("Titel").data;
+    ASSERT_TRUE(WriteFile(path, head));
+    HeaderDataTyp h;
+    h.autor = QStringLiteral("bleibt");
+    ASSERT_TRUE(ReadDocumentHeader(path, h));
+    EXPECT_EQ(h.vers, QStringLiteral("3.1"));
+    EXPECT_EQ(h.titel, QStringLiteral("Titel"));
+    EXPECT_EQ(h.autor, QStringLiteral("bleibt"));
+
+    HeaderDataTyp untouched;
+    ASSERT_TRUE(WriteFile(path, head.left(head.size() - 1)));
+    EXPECT_FALSE(ReadDocumentHeader(path, untouched));
+    ASSERT_TRUE(WriteFile(path, Png(4, 4, 0)));
+    EXPECT_FALSE(ReadDocumentHeader(path, untouched));
+    EXPECT_FALSE(ReadDocumentHeader(dir.filePath(QStringLiteral("fehlt.bwk")), untouched));
+    EXPECT_EQ(untouched.titel, QString());
+    EXPECT_EQ(untouched.vers, QStringLiteral("1.00"));
+}
+
+namespace {
+
+// A document whose only change in a failed write is the type normalisation.
+Document DocumentToSave() {
+    Document d = test::SampleDocument();
+    ObjDataTyp o;
+    o.Typ = 6; // no picture: becomes 0
+    o.Cap = QStringLiteral("ohne Bild");
+    d.CurrentObjects.push_back(o);
+    return d;
+}
+
+void ExpectOnlyNormalised(const Document& before, const Document& after) {
+    Document expected = before;
+    NormalisePictureTypes(expected);
+    EXPECT_EQ(after.CurrentObjects.back().Typ, 0);
+    test::ExpectSameStoredContent(expected, after);
+    // Nothing was taken for saved.
+    EXPECT_TRUE(after.BaseImage.sourcePng().isEmpty());
+}
+
+QStringList Entries(const QTemporaryDir& dir) {
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+TEST(DocFileWrite, IntoAMissingFolderFailsAndChangesNothing) {
+    QTemporaryDir dir;
+    Document d = DocumentToSave();
+    const Document before = d;
+    const DocResult r = WriteDocumentFile(dir.filePath(QStringLiteral("fehlt/a.bwk")), d);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.messages, Msgs{DocMessage::WriteFailed});
+    ExpectOnlyNormalised(before, d);
+    EXPECT_TRUE(Entries(dir).isEmpty());
+}
+
+TEST(DocFileWrite, OntoAReadOnlyFileFailsAndKeepsIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("alt.bwk"));
+    const QByteArray old = OldFile("KEV-1.01");
+    ASSERT_TRUE(WriteFile(path, old));
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    Document d = DocumentToSave();
+    const Document before = d;
+    EXPECT_EQ(WriteDocumentFile(path, d).messages, Msgs{DocMessage::WriteFailed});
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(Entries(dir), QStringList{QStringLiteral("alt.bwk")});
+    ExpectOnlyNormalised(before, d);
+}
+
+TEST(DocFileWrite, FailureHalfwayLeavesTheOldFileByteForByte) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("alt.bwk"));
+    const QByteArray old = OldFile("BWK-2.10");
+    ASSERT_TRUE(WriteFile(path, old));
+
+    // The new file outgrows the file-size limit: the write fails in the middle.
+    Document d = DocumentToSave();
+    QImage noise(400, 400, QImage::Format_RGB32);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x)
+            noise.setPixel(x, y, qRgb((x * 7919 + y * 104729) & 255, (x * y) & 255, x ^ y));
+    d.BaseImage = Picture(noise);
+    const Document before = d;
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const DocResult r = WriteDocumentFile(path, d);
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_EQ(r.messages, Msgs{DocMessage::WriteFailed});
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(Entries(dir), QStringList{QStringLiteral("alt.bwk")});
+    ExpectOnlyNormalised(before, d);
+
+    // Without the limit the same document replaces the file.
+    ASSERT_TRUE(WriteDocumentFile(path, d).ok);
+    Document back;
+    ASSERT_TRUE(ReadDocumentFile(path, back, false).ok);
+    test::ExpectSameStoredContent(d, back);
+}
+
+TEST(DocFileWrite, ReplacingAFileKeepsItsPermissions) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.bwk"));
+    ASSERT_TRUE(WriteFile(path, "alt"));
+    const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, perms));
+    Document d = test::SampleDocument();
+    ASSERT_TRUE(WriteDocumentFile(path, d).ok);
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), perms);
+    EXPECT_EQ(Entries(dir), QStringList{QStringLiteral("a.bwk")});
+}
+
+namespace {
+
+// Accepts a number of bytes, then refuses.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 budget) : budget_(budget) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 len) override {
+        if (len > budget_) return -1;
+        budget_ -= len;
+        return len;
+    }
+
+private:
+    qint64 budget_;
+};
+
+} // namespace
+
+TEST(DocFileWrite, DeviceThatFailsGivesWriteFailed) {
+    Document probe = DocumentToSave();
+    const qint64 size = WriteBytes(probe).size();
+    for (qint64 budget : {qint64(0), qint64(100), size / 2, size - 1}) {
+        Document d = DocumentToSave();
+        const Document before = d;
+        FailingDevice dev(budget);
+        const DocResult r = WriteDocumentTo(dev, d);
+        EXPECT_EQ(r.messages, Msgs{DocMessage::WriteFailed}) << budget;
+        ExpectOnlyNormalised(before, d);
+    }
+}
+
+TEST(DocFileRead, CoordinatesThatAreNoNumbersAreAReadFailure) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double bad : {nan, inf, -inf}) {
+        Document d = test::SampleDocument();
+        d.CurrentObjects[3].Ky = bad;
+        Document back;
+        EXPECT_EQ(ReadOverLoaded(WriteBytes(d), back, {}).messages, Msgs{DocMessage::ReadFailed});
+        d = test::SampleDocument();
+        d.CurrentHeader.RandErw.bottom = bad;
+        EXPECT_EQ(ReadOverLoaded(WriteBytes(d), back, {}).messages, Msgs{DocMessage::ReadFailed});
+    }
+}
+
+TEST(DocFileRead, AbsurdMarginsGiveAPageSizeWithinRange) {
+    // Found by the fuzzer: the page size overflowed an int.
+    Document d = test::SampleDocument();
+    d.CurrentHeader.RandErw = {1e15, -1e300, 2e15, 0};
+    Document back;
+    ASSERT_TRUE(ReadDocumentBytes(WriteBytes(d), back, false).ok);
+    EXPECT_EQ(back.CurrentHeader.SeitBreite, 2147483647);
+    EXPECT_EQ(back.CurrentHeader.SeitHoehe, 1);
+}

@@ -1,0 +1,212 @@
+#include "bytebuilder.h"
+
+#include "document/binaryio.h"
+#include "document/commalist.h"
+#include "document/cp1252.h"
+#include "document/imagecodec.h"
+
+#include <QBuffer>
+#include <QTemporaryFile>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace bw;
+using bw::test::Bytes;
+
+TEST(Cp1252, EveryByteRoundTrips) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    const QString text = DecodeCp1252(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(EncodeCp1252(text), all);
+    // The five unassigned bytes keep their number; the rest are the code page's.
+    for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        EXPECT_EQ(text[b].unicode(), b);
+    EXPECT_EQ(text[0x80], QChar(0x20AC));
+    EXPECT_EQ(text[0x96], QChar(0x2013));
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(text[0xE4], QChar(0xE4));
+}
+
+TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+    EXPECT_EQ(EncodeCp1252(QStringLiteral("Ω€ä")), QByteArray("?\x80\xE4"));
+    EXPECT_EQ(EncodeCp1252(QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                             "b")),
+              QByteArray("a?b"));
+    EXPECT_EQ(EncodeCp1252(QString(QChar(0x0080))), QByteArray("?"));
+    EXPECT_EQ(EncodeCp1252(QString(QChar(0xD800))), QByteArray("?")); // lone surrogate
+}
+
+TEST(ByteReader, ReadsLittleEndianPrimitives) {
+    Bytes b;
+    b.i32(-2).f64(-1.5).f64(1).f64(2).f64(3).f64(4).str("\xC4pfel").i32(7);
+    ByteReader r(b.data);
+    EXPECT_EQ(r.readInt32(), -2);
+    EXPECT_EQ(r.readFloat64(), -1.5);
+    EXPECT_EQ(r.readDouble4(), (DoubleRect{1, 2, 3, 4}));
+    EXPECT_EQ(r.readLengthString(), QStringLiteral("Äpfel"));
+    EXPECT_EQ(r.readInt32(), 7);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.remaining(), 0);
+    EXPECT_EQ(r.readInt32(), 0);
+    EXPECT_FALSE(r.ok());
+}
+
+TEST(ByteReader, LengthsBeyondTheBufferFailAndTheFailureSticks) {
+    for (qint32 len : {-1, 8, 0x7FFFFFFF}) {
+        ByteReader r(Bytes().i32(len).raw("abc").i32(5).data);
+        EXPECT_TRUE(r.readLengthString().isEmpty());
+        EXPECT_FALSE(r.ok()) << len;
+        EXPECT_EQ(r.readInt32(), 0); // would be readable, but the reader has failed
+        EXPECT_FALSE(r.ok());
+    }
+    ByteReader r(QByteArray("\x01\x02\x03", 3));
+    EXPECT_EQ(r.readInt32(), 0);
+    EXPECT_FALSE(r.ok());
+}
+
+TEST(PngStream, EndIsFoundByWalkingTheChunks) {
+    QImage img(7, 5, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    const QByteArray png = EncodePng(img);
+    ASSERT_TRUE(png.endsWith(QByteArray("IEND\xAE\x42\x60\x82", 8)));
+    EXPECT_EQ(PngStreamLength(png), png.size());
+    EXPECT_EQ(PngStreamLength(png + "trailing"), png.size());
+    EXPECT_EQ(PngStreamLength(png.left(png.size() - 1)), -1);
+    EXPECT_EQ(PngStreamLength(png.mid(1)), -1);
+    EXPECT_EQ(PngStreamLength(QByteArray()), -1);
+
+    // The stream is read as a slice that shares the buffer and outlives it.
+    QByteArray file = Bytes().i32(1).raw(png).i32(2).data;
+    QByteArray slice;
+    {
+        ByteReader r(file);
+        EXPECT_EQ(r.readInt32(), 1);
+        slice = r.readPngStream();
+        EXPECT_EQ(slice.constData(), file.constData() + 4);
+        EXPECT_EQ(r.readInt32(), 2);
+        EXPECT_TRUE(r.ok());
+    }
+    file = QByteArray();
+    EXPECT_EQ(slice, png);
+    slice[0] = 'x'; // writes detach
+    EXPECT_EQ(slice.mid(1), png.mid(1));
+}
+
+TEST(ByteWriter, WritesTheSameBytesTheReaderReads) {
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    ByteWriter w(buf);
+    w.writeInt32(-2);
+    w.writeFloat64(0.1);
+    w.writeDouble4({1, 2, 3, 4});
+    w.writeLengthString(QStringLiteral("Straße"));
+    const QByteArray big(200000, 'z');
+    w.writeRaw(big);
+    w.writeInt32(9);
+    ASSERT_TRUE(w.finish());
+    Bytes expected;
+    expected.i32(-2).f64(0.1).f64(1).f64(2).f64(3).f64(4).str("Stra\xDF"
+                                                              "e");
+    expected.raw(big).i32(9);
+    EXPECT_EQ(buf.data(), expected.data);
+}
+
+TEST(DeviceReader, ChecksLengthsAgainstTheFile) {
+    QTemporaryFile f;
+    ASSERT_TRUE(f.open());
+    f.write(Bytes().str("BWK-2.10").i32(1000).raw("kurz").data);
+    f.seek(0);
+    DeviceReader r(f);
+    EXPECT_EQ(r.readLengthBytes(), QByteArray("BWK-2.10"));
+    EXPECT_TRUE(r.readLengthBytes().isEmpty());
+    EXPECT_FALSE(r.ok());
+}
+
+TEST(CommaList, EncodesLinesAsTheFormatRequires) {
+    const struct {
+        QString text;
+        QString stored;
+    } cases[] = {
+        {"Paris\r\nFrankreich", "Paris,Frankreich"},
+        {"Le Mans", "\"Le Mans\""},
+        {"eins\ntwo\rdrei", "eins,two,drei"},
+        {"a\tb", "\"a\tb\""},
+        {"x,y", "\"x,y\""},
+        {"sagt \"hallo\"", "\"sagt \"\"hallo\"\"\""},
+        {"eins\r\n\r\ndrei", "eins,,drei"},
+        {"\r\n", "\"\""},
+        {"", ""},
+        {"Zeile\r\n", "Zeile"},
+        {"Ä-Ö", "Ä-Ö"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EncodeCommaList(c.text), c.stored) << c.text.toStdString();
+}
+
+TEST(CommaList, ReadsEntriesByTheFormatRules) {
+    const struct {
+        QString stored;
+        QString text;
+    } cases[] = {
+        {"Paris,Frankreich", "Paris\r\nFrankreich"},
+        {"\"Le Mans\"", "Le Mans"},
+        {"Le Mans", "Le\r\nMans"}, // blanks split unquoted entries
+        {"a  b", "a\r\nb"},        // runs of blanks split once
+        {"a , b", "a\r\nb"},       // blanks around a comma belong to it
+        {"a,,b", "a\r\n\r\nb"},    // an empty entry
+        {"\"x\"\"y\"", "x\"y"},    // doubled quotes
+        {"\"a,b\",c", "a,b\r\nc"}, // comma inside quotes
+        {"\"ab\"cd", "ab\r\ncd"},  // text after the closing quote is an entry
+        {"\"offen", "offen"},      // quote never closed
+        {"  \t vorne", "vorne"},   // leading blanks skipped
+        {",a", "a"},               // result trimmed
+        {"a,", "a"},
+        {"\"  x  \"", "x"},
+        {"\"\"", ""},
+        {"", ""},
+        {QStringLiteral("a\x01"
+                        "b"),
+         "a\r\nb"}, // control characters split like blanks
+        {QString::fromLatin1("\"a\0b\"", 5), QString::fromLatin1("a\0b", 3)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodeCommaList(c.stored), c.text) << c.stored.toStdString();
+}
+
+TEST(CommaList, TrimmedTextsRoundTrip) {
+    const QString texts[] = {"Paris\r\nFrankreich",
+                             "Le Mans",
+                             "\"quoted\", comma\r\n\r\nend",
+                             "a\r\n \r\nb",
+                             QStringLiteral("€ ") + QChar(0x81),
+                             "x"};
+    for (const QString& t : texts)
+        EXPECT_EQ(DecodeCommaList(EncodeCommaList(t)), t);
+}
+
+TEST(PngCodec, DecodesEveryColourTypeTo32Bits) {
+    QImage rgb(9, 7, QImage::Format_RGB32);
+    rgb.fill(qRgb(10, 20, 30));
+    rgb.setPixel(3, 3, qRgb(200, 100, 0));
+    const QImage::Format formats[] = {QImage::Format_Indexed8,    QImage::Format_Grayscale8,
+                                      QImage::Format_Grayscale16, QImage::Format_RGB888,
+                                      QImage::Format_ARGB32,      QImage::Format_RGBA64,
+                                      QImage::Format_Mono};
+    for (QImage::Format f : formats) {
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        const QImage src = rgb.convertToFormat(f);
+        ASSERT_TRUE(src.save(&buf, "PNG")) << f;
+        QImage out;
+        ASSERT_TRUE(DecodePng(reinterpret_cast<const uchar*>(png.constData()), png.size(), out))
+            << f;
+        EXPECT_EQ(out.size(), rgb.size());
+        EXPECT_TRUE(out.format() == QImage::Format_RGB32 ||
+                    out.format() == QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(out.pixel(3, 3), src.pixel(3, 3)) << f;
+    }
+}
