@@ -16,6 +16,8 @@ constexpr char kPngSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1A', '\
 constexpr qsizetype kDevicePiece = 64 * 1024;
 // Small items gather here before they go to the device.
 constexpr qsizetype kWriteBuffer = 64 * 1024;
+// PNG streams from this size on share the reader's buffer instead of being copied.
+constexpr qsizetype kShareFrom = 256 * 1024;
 
 } // namespace
 
@@ -105,7 +107,8 @@ QByteArray ByteReader::readPngStream() {
         ok_ = false;
         return {};
     }
-    QByteArray out = SharedSlice(data_, pos_, len);
+    // Small streams are copied so that they alone do not keep a large buffer alive.
+    QByteArray out = len < kShareFrom ? data_.sliced(pos_, len) : SharedSlice(data_, pos_, len);
     pos_ += len;
     return out;
 }
@@ -127,7 +130,7 @@ QByteArray DeviceReader::readExact(qsizetype n) {
     } else {
         while (out.size() < n) {
             const QByteArray piece = in_.read(qMin(kDevicePiece, n - out.size()));
-            if (piece.isEmpty() && !in_.waitForReadyRead(-1)) break;
+            if (piece.isEmpty() && !in_.waitForReadyRead(30000)) break;
             out += piece;
         }
     }

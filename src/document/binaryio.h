@@ -38,7 +38,7 @@ public:
     // The raw bytes of a LengthString.
     QByteArray readLengthBytes();
     QString readLengthString();
-    // The stream shares the reader's buffer.
+    // A large stream shares the reader's buffer; a small one is copied.
     QByteArray readPngStream();
     void fail() { ok_ = false; }
 

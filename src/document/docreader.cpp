@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <new>
 
 namespace bw {
@@ -66,13 +67,20 @@ bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
     return true;
 }
 
+// A file whose first item is no text of at least four bytes is not a document at all.
+Outcome CheckMagic(const QByteArray& magic, bool readOk) {
+    if (!readOk || magic.size() < 4) return Outcome::InvalidFormat;
+    if (!magic.startsWith("KEV-") && !magic.startsWith("BWK-")) return Outcome::InvalidFormat;
+    // Characters 5 to 8 compared as bytes: "2.9" counts as newer than "2.10".
+    if (magic.mid(4, 4) > QByteArrayView(kVersion)) return Outcome::NewerVersion;
+    return Outcome::Ok;
+}
+
 Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
     ByteReader r(bytes);
-    // A file whose first item is no text of at least four bytes is not a document at all.
     const QByteArray magic = r.readLengthBytes();
-    if (!r.ok() || magic.size() < 4) return Outcome::InvalidFormat;
-    if (!magic.startsWith("KEV-") && !magic.startsWith("BWK-")) return Outcome::InvalidFormat;
-    if (magic.mid(4, 4) > QByteArrayView(kVersion)) return Outcome::NewerVersion;
+    const Outcome accepted = CheckMagic(magic, r.ok());
+    if (accepted != Outcome::Ok) return accepted;
 
     const QByteArray fields = r.readLengthBytes();
     HeaderDataTyp& hd = doc.CurrentHeader;
@@ -112,6 +120,17 @@ DocResult Fail(Document& doc, const PageRatioDefaults& defaults, std::vector<Doc
     return {false, std::move(messages)};
 }
 
+DocResult Failure(Document& doc, const PageRatioDefaults& defaults, Outcome outcome) {
+    switch (outcome) {
+    case Outcome::InvalidFormat:
+        return Fail(doc, defaults, {DocMessage::InvalidFormat, DocMessage::ReadFailed});
+    case Outcome::NewerVersion:
+        return Fail(doc, defaults, {DocMessage::NewerVersion, DocMessage::ReadFailed});
+    default:
+        return Fail(doc, defaults, {DocMessage::ReadFailed});
+    }
+}
+
 } // namespace
 
 DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorOpen,
@@ -124,16 +143,7 @@ DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorO
     } catch (const std::bad_alloc&) {
         outcome = Outcome::Damaged;
     }
-    switch (outcome) {
-    case Outcome::Ok:
-        break;
-    case Outcome::InvalidFormat:
-        return Fail(doc, defaults, {DocMessage::InvalidFormat, DocMessage::ReadFailed});
-    case Outcome::NewerVersion:
-        return Fail(doc, defaults, {DocMessage::NewerVersion, DocMessage::ReadFailed});
-    case Outcome::Damaged:
-        return Fail(doc, defaults, {DocMessage::ReadFailed});
-    }
+    if (outcome != Outcome::Ok) return Failure(doc, defaults, outcome);
     fresh.ComputeDerivedGeometry();
     fresh.CurrentHeader.Geaendert = false;
     doc = std::move(fresh);
@@ -148,7 +158,15 @@ DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
             bytes = in.readAll(); // grows only with what arrives
         } else {
             // One buffer of exactly the file's size; the pictures keep slices of it.
-            const qint64 size = in.size() - in.pos();
+            // A file that is no document (or a newer one) is refused before the whole of
+            // it is loaded.
+            const qint64 start = in.pos();
+            DeviceReader peek(in);
+            const QByteArray magic = peek.readLengthBytes();
+            const Outcome accepted = CheckMagic(magic, peek.ok());
+            if (accepted != Outcome::Ok) return Failure(doc, defaults, accepted);
+            if (!in.seek(start)) return Fail(doc, defaults, {DocMessage::ReadFailed});
+            const qint64 size = in.size() - start;
             if (size < 0 || size > std::numeric_limits<qsizetype>::max() / 2)
                 return Fail(doc, defaults, {DocMessage::ReadFailed});
             bytes = QByteArray(qsizetype(size), Qt::Uninitialized);

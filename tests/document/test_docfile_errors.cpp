@@ -268,6 +268,15 @@ TEST(DocFileRead, FromFileSetsDateiAndReportsAMissingFile) {
     d = test::SampleDocument();
     EXPECT_EQ(ReadDocumentFile(dir.path(), d, false, def).messages, Msgs{DocMessage::ReadFailed});
     ExpectEmptyStartDocument(d, def);
+
+    // Refused by their first bytes, before the rest of the file is loaded.
+    ASSERT_TRUE(WriteFile(path, OldFile("BWK-2.11")));
+    EXPECT_EQ(ReadDocumentFile(path, d, false).messages,
+              (Msgs{DocMessage::NewerVersion, DocMessage::ReadFailed}));
+    ASSERT_TRUE(WriteFile(path, QByteArray(100000, 'x')));
+    EXPECT_EQ(ReadDocumentFile(path, d, false).messages,
+              (Msgs{DocMessage::InvalidFormat, DocMessage::ReadFailed}));
+    ExpectEmptyStartDocument(d, {});
 }
 
 TEST(DocFileHeader, ReadsTitleWithoutVersionCheckAndOnlyAsFarAsNeeded) {

@@ -78,21 +78,34 @@ TEST(PngStream, EndIsFoundByWalkingTheChunks) {
     EXPECT_EQ(PngStreamLength(png.mid(1)), -1);
     EXPECT_EQ(PngStreamLength(QByteArray()), -1);
 
-    // The stream is read as a slice that shares the buffer and outlives it.
-    QByteArray file = Bytes().i32(1).raw(png).i32(2).data;
-    QByteArray slice;
+    // A large stream is read as a slice that shares the buffer and outlives it.
+    QImage noise(400, 400, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < 400; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            noise.setPixel(x, y, seed >> 8);
+        }
+    }
+    const QByteArray large = EncodePng(noise);
+    ASSERT_GT(large.size(), 256 * 1024);
+    QByteArray file = Bytes().i32(1).raw(large).raw(png).i32(2).data;
+    QByteArray shared, copied;
     {
         ByteReader r(file);
         EXPECT_EQ(r.readInt32(), 1);
-        slice = r.readPngStream();
-        EXPECT_EQ(slice.constData(), file.constData() + 4);
+        shared = r.readPngStream();
+        copied = r.readPngStream();
+        EXPECT_EQ(shared.constData(), file.constData() + 4);
+        EXPECT_NE(copied.constData(), file.constData() + 4 + large.size());
         EXPECT_EQ(r.readInt32(), 2);
         EXPECT_TRUE(r.ok());
     }
     file = QByteArray();
-    EXPECT_EQ(slice, png);
-    slice[0] = 'x'; // writes detach
-    EXPECT_EQ(slice.mid(1), png.mid(1));
+    EXPECT_EQ(shared, large);
+    EXPECT_EQ(copied, png);
+    shared[0] = 'x'; // writes detach
+    EXPECT_EQ(shared.mid(1), large.mid(1));
 }
 
 TEST(ByteWriter, WritesTheSameBytesTheReaderReads) {
