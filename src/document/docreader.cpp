@@ -7,9 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <new>
 
@@ -33,15 +31,17 @@ bool ReadPicture(ByteReader& r, Picture& pic) {
     return true;
 }
 
-bool Finite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+// Coordinates that are not numbers would break every drawing; they read as 0, so that a
+// document that somehow got one still opens.
+double Number(double v) {
+    return std::isfinite(v) ? v : 0.0;
 }
 
 bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
-    o.Sx = r.readFloat64();
-    o.Sy = r.readFloat64();
-    o.Kx = r.readFloat64();
-    o.Ky = r.readFloat64();
+    o.Sx = Number(r.readFloat64());
+    o.Sy = Number(r.readFloat64());
+    o.Kx = Number(r.readFloat64());
+    o.Ky = Number(r.readFloat64());
     o.Cap = DecodeCommaList(r.readLengthString());
     o.KAusr = r.readInt32();
     o.TAusr = r.readInt32();
@@ -56,8 +56,7 @@ bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
     o.Untertyp = fields.contains("OB-Untertyp") ? r.readInt32() : 0;
     // Read before the pictures although its key comes last in the field list.
     o.AntwortAnz = fields.contains("OB-AntwortAnz") ? r.readInt32() : 0;
-    // No program writes coordinates that are not numbers; every drawing would fail on them.
-    if (!r.ok() || !Finite({o.Sx, o.Sy, o.Kx, o.Ky})) return false;
+    if (!r.ok()) return false;
     if (HasPicture(o.Typ) && !ReadPicture(r, o.Bild)) return false;
     if (fields.contains("OB-BildAntw") && HasAnswerPictures(o.Typ, o.Untertyp)) {
         for (int i = 0; i < kMaxAnswerPictures && i < o.AntwortAnz; ++i) {
@@ -93,9 +92,8 @@ Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
     if (fields.contains("HD-AnzFrageNummern")) hd.AnzFrageNummern = r.readInt32();
     if (fields.contains("HD-DokTyp")) hd.DokTyp = r.readInt32();
     if (fields.contains("HD-RandErw")) {
-        hd.RandErw = r.readDouble4();
-        const DoubleRect& m = hd.RandErw;
-        if (!Finite({m.left, m.top, m.right, m.bottom})) return Outcome::Damaged;
+        const DoubleRect m = r.readDouble4();
+        hd.RandErw = {Number(m.left), Number(m.top), Number(m.right), Number(m.bottom)};
     }
     if (fields.contains("HD-NumArt")) hd.NumArt = r.readInt32();
     if (fields.contains("HD-GeordnetArt")) hd.GeordnetArt = r.readInt32();
