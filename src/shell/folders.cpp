@@ -9,8 +9,7 @@ namespace bw {
 namespace {
 
 QString WithSlash(QString folder) {
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     return folder;
 }
 
@@ -18,14 +17,12 @@ QString WithSlash(QString folder) {
 // (/usr/share/brettwerk/...) instead.
 QString ResourceFolderBelow(const QString& programFolder, const QString& sub) {
     const QString own = programFolder + sub + QLatin1Char('/');
-    if (QFileInfo(own).isDir())
-        return own;
+    if (QFileInfo(own).isDir()) return own;
     const QStringList dataDirs =
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     for (const QString& d : dataDirs) {
         const QString candidate = d + QStringLiteral("/brettwerk/") + sub + QLatin1Char('/');
-        if (QFileInfo(candidate).isDir())
-            return candidate;
+        if (QFileInfo(candidate).isDir()) return candidate;
     }
     return own;
 }
@@ -41,14 +38,12 @@ QString UserDataFolder() {
 QString WritableFolderBelow(const QString& programFolder, const QString& sub,
                             const QString& dataFolder) {
     const QString own = programFolder + sub + QLatin1Char('/');
-    const QFileInfo ownInfo(own);
+    const QFileInfo ownInfo(programFolder + sub);
     if (ownInfo.exists()) {
-        if (ownInfo.isDir() && ownInfo.isWritable())
-            return own;
+        if (ownInfo.isDir() && ownInfo.isWritable()) return own;
     } else {
         const QFileInfo p(programFolder);
-        if (p.isDir() && p.isWritable())
-            return own;
+        if (p.isDir() && p.isWritable()) return own;
     }
     return WithSlash(dataFolder) + sub + QLatin1Char('/');
 }

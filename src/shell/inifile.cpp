@@ -10,7 +10,9 @@ namespace bw {
 
 namespace {
 
-QString Fold(const QString& s) { return s.toCaseFolded(); }
+QString Fold(const QString& s) {
+    return s.toCaseFolded();
+}
 
 // Blanks and tabs, as Windows trims them; other characters stay.
 QString TrimIni(QStringView s) {
@@ -45,8 +47,7 @@ std::optional<QString> Decode(const QByteArray& bytes) {
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString s = utf8(bytes);
-    if (!utf8.hasError())
-        return s;
+    if (!utf8.hasError()) return s;
     return DecodeCp1252(bytes);
 }
 
@@ -77,8 +78,7 @@ IniFile IniFile::Load(const QString& path) {
 
 IniFile IniFile::FromBytes(const QByteArray& bytes) {
     IniFile ini;
-    const std::optional<QString> text =
-        bytes.size() > kMaxFileSize ? std::nullopt : Decode(bytes);
+    const std::optional<QString> text = bytes.size() > kMaxFileSize ? std::nullopt : Decode(bytes);
     // Control characters mean a binary or broken file, not a hand-written one.
     if (!text || HasControlCharacters(*text)) {
         ini.status_ = Status::Damaged;
@@ -97,12 +97,10 @@ void IniFile::parse(const QString& text) {
     Section* current = nullptr;
     for (const QString& raw : normalised.split(QLatin1Char('\n'))) {
         const QString line = TrimIni(raw);
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
         if (line.startsWith(QLatin1Char('['))) {
             qsizetype close = line.indexOf(QLatin1Char(']'));
-            if (close < 0)
-                close = line.size();
+            if (close < 0) close = line.size();
             const QString folded = Fold(TrimIni(QStringView(line).mid(1, close - 1)));
             // Keys of a repeated section are not seen: the first section answers.
             current = nullptr;
@@ -113,49 +111,44 @@ void IniFile::parse(const QString& text) {
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!current || eq <= 0)
-            continue;
+        if (!current || eq <= 0) continue;
         const QString key = Fold(TrimIni(QStringView(line).left(eq)));
         QString value = TrimIni(QStringView(line).mid(eq + 1));
-        if (value.size() >= 2 &&
-            (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+            value.back() == value.front())
             value = value.mid(1, value.size() - 2);
         bool seen = false;
         for (const Key& k : current->keys)
             seen = seen || k.folded == key;
-        if (!key.isEmpty() && !seen)
-            current->keys.push_back({key, value});
+        if (!key.isEmpty() && !seen) current->keys.push_back({key, value});
     }
 }
 
 const IniFile::Section* IniFile::section(const QString& name) const {
     const QString folded = Fold(name);
     for (const Section& s : sections_) {
-        if (s.folded == folded)
-            return &s;
+        if (s.folded == folded) return &s;
     }
     return nullptr;
 }
 
-bool IniFile::HasSection(const QString& name) const { return section(name) != nullptr; }
+bool IniFile::HasSection(const QString& name) const {
+    return section(name) != nullptr;
+}
 
-std::optional<QString> IniFile::ReadString(const QString& sectionName,
-                                           const QString& key) const {
+std::optional<QString> IniFile::ReadString(const QString& sectionName, const QString& key) const {
     const Section* s = section(sectionName);
-    if (!s)
-        return std::nullopt;
+    if (!s) return std::nullopt;
     const QString folded = Fold(key);
     for (const Key& k : s->keys) {
-        if (k.folded == folded)
-            return k.value;
+        if (k.folded == folded) return k.value;
     }
     return std::nullopt;
 }
 
 std::optional<int> IniFile::ReadInteger(const QString& section, const QString& key) const {
     const std::optional<QString> v = ReadString(section, key);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     bool ok = false;
     int n = 0;
     if (v->startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
@@ -166,23 +159,18 @@ std::optional<int> IniFile::ReadInteger(const QString& section, const QString& k
 }
 
 std::optional<bool> IniFile::ReadBool(const QString& section, const QString& key) const {
-    if (const std::optional<int> n = ReadInteger(section, key))
-        return *n != 0;
+    if (const std::optional<int> n = ReadInteger(section, key)) return *n != 0;
     const std::optional<QString> v = ReadString(section, key);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     const QString t = v->toLower();
-    if (t == u"true" || t == u"yes" || t == u"ja")
-        return true;
-    if (t == u"false" || t == u"no" || t == u"nein")
-        return false;
+    if (t == u"true" || t == u"yes" || t == u"ja") return true;
+    if (t == u"false" || t == u"no" || t == u"nein") return false;
     return std::nullopt;
 }
 
 std::optional<double> IniFile::ReadFloat(const QString& section, const QString& key) const {
     std::optional<QString> v = ReadString(section, key);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     v->replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double d = v->toDouble(&ok);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <variant>
+#include <vector>
 
 class QFont;
 
@@ -126,6 +128,13 @@ void ReadStoredSettings(Settings& s, const SettingsStore& store);
 // Writes every stored value of s into the store (in memory; the caller saves the store).
 void WriteStoredSettings(const Settings& s, SettingsStore& store);
 
+// Every stored value of s with its stored name, in the order of the settings table.
+struct NamedSettingValue {
+    QString name;
+    std::variant<bool, int, QString, double> value;
+};
+std::vector<NamedSettingValue> StoredSettingValues(const Settings& s);
+
 // "brettwerk-vandu-" followed by 20 random decimal digits.
 QString NewInstallationId();
 
@@ -134,9 +143,9 @@ QString NewInstallationId();
 bool LoadSettings(Settings& s, const SettingsStore& store);
 
 struct CentralSettingsResult {
-    bool read = false;         // the file existed and was usable
-    QStringList applied;       // sections whose switch was set and whose values were taken
-    QStringList problems;      // what was refused, for administrators (no user messages)
+    bool read = false;    // the file existed and was usable
+    QStringList applied;  // sections whose switch was set
+    QStringList problems; // what was refused, for administrators (no user messages)
 };
 
 // Applies every section of config.ini whose switch is not 0. A missing, unreadable or

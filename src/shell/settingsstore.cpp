@@ -16,14 +16,14 @@ namespace {
 // One value per line: TYPE NAME=VALUE; doubles as their 64 bits in hex, exact.
 constexpr char kHeader[] = "# brettwerk-settings 1";
 
-QString Fold(const QString& name) { return name.toCaseFolded(); }
+QString Fold(const QString& name) {
+    return name.toCaseFolded();
+}
 
 bool ValidName(const QString& name) {
-    if (name.isEmpty() || name.trimmed() != name)
-        return false;
+    if (name.isEmpty() || name.trimmed() != name) return false;
     for (QChar c : name) {
-        if (c.unicode() < 0x20 || c == QLatin1Char('=') || c.unicode() == 0x7f)
-            return false;
+        if (c.unicode() < 0x20 || c == QLatin1Char('=') || c.unicode() == 0x7f) return false;
     }
     return true;
 }
@@ -55,8 +55,7 @@ std::optional<QString> Unescape(QStringView s) {
             out += s[i];
             continue;
         }
-        if (++i >= s.size())
-            return std::nullopt;
+        if (++i >= s.size()) return std::nullopt;
         switch (s[i].unicode()) {
         case u'\\':
             out += u'\\';
@@ -71,8 +70,7 @@ std::optional<QString> Unescape(QStringView s) {
             const QStringView hex = s.mid(i + 1, 2);
             bool ok = false;
             const int code = hex.size() == 2 ? hex.toInt(&ok, 16) : 0;
-            if (!ok)
-                return std::nullopt;
+            if (!ok) return std::nullopt;
             out += QChar(code);
             i += 2;
             break;
@@ -101,15 +99,12 @@ QString SettingsStore::DefaultPath() {
 SettingsStore::LoadStatus SettingsStore::Load() {
     values_.clear();
     QFile f(path_);
-    if (!f.exists())
-        return LoadStatus::Missing;
-    if (!f.open(QIODevice::ReadOnly))
-        return LoadStatus::Unreadable;
+    if (!f.exists()) return LoadStatus::Missing;
+    if (!f.open(QIODevice::ReadOnly)) return LoadStatus::Unreadable;
     const QByteArray bytes = f.size() > kMaxFileSize ? QByteArray() : f.readAll();
     const bool tooLarge = f.size() > kMaxFileSize;
     f.close();
-    if (!tooLarge && Parse(bytes))
-        return LoadStatus::Read;
+    if (!tooLarge && Parse(bytes)) return LoadStatus::Read;
     values_.clear();
     // Keep the damaged file for a look by hand; the next save replaces the original.
     const QString aside = path_ + QStringLiteral(".damaged");
@@ -122,52 +117,41 @@ bool SettingsStore::Parse(const QByteArray& bytes) {
     values_.clear();
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
-    if (utf8.hasError())
-        return false;
+    if (utf8.hasError()) return false;
     const QStringList lines = text.split(QLatin1Char('\n'));
     bool headerSeen = false;
     for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         if (!headerSeen) {
-            if (line.trimmed().isEmpty())
-                continue;
-            if (line != QLatin1String(kHeader))
-                return false;
+            if (line.trimmed().isEmpty()) continue;
+            if (line != QLatin1String(kHeader)) return false;
             headerSeen = true;
             continue;
         }
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         const qsizetype space = line.indexOf(QLatin1Char(' '));
         const qsizetype eq = line.indexOf(QLatin1Char('='), space + 1);
-        if (space <= 0 || eq < 0)
-            return false;
+        if (space <= 0 || eq < 0) return false;
         const QStringView type = QStringView(line).left(space);
         const QString name = line.mid(space + 1, eq - space - 1);
         const QStringView raw = QStringView(line).mid(eq + 1);
-        if (!ValidName(name))
-            return false;
+        if (!ValidName(name)) return false;
         Value v;
         if (type == u"bool") {
-            if (raw != u"0" && raw != u"1")
-                return false;
+            if (raw != u"0" && raw != u"1") return false;
             v = raw == u"1";
         } else if (type == u"int") {
             const auto i = ParseInt(raw);
-            if (!i)
-                return false;
+            if (!i) return false;
             v = *i;
         } else if (type == u"string") {
             const auto s = Unescape(raw);
-            if (!s)
-                return false;
+            if (!s) return false;
             v = *s;
         } else if (type == u"double") {
             bool ok = false;
             const quint64 bits = raw.toULongLong(&ok, 16);
-            if (!ok || raw.size() != 16)
-                return false;
+            if (!ok || raw.size() != 16) return false;
             double d;
             std::memcpy(&d, &bits, sizeof d);
             v = d;
@@ -207,11 +191,9 @@ QByteArray SettingsStore::Serialise() const {
 
 bool SettingsStore::Save() const {
     const QFileInfo info(path_);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
+    if (!QDir().mkpath(info.absolutePath())) return false;
     QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    if (!f.open(QIODevice::WriteOnly)) return false;
     // The account password and access code live here, as they did in the user's registry.
     f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = Serialise();
@@ -227,9 +209,13 @@ const SettingsStore::Entry* SettingsStore::find(const QString& name) const {
     return it == values_.end() ? nullptr : &it->second;
 }
 
-bool SettingsStore::Contains(const QString& name) const { return find(name) != nullptr; }
+bool SettingsStore::Contains(const QString& name) const {
+    return find(name) != nullptr;
+}
 
-void SettingsStore::Remove(const QString& name) { values_.erase(Fold(name)); }
+void SettingsStore::Remove(const QString& name) {
+    values_.erase(Fold(name));
+}
 
 QStringList SettingsStore::Names() const {
     QStringList out;
@@ -240,47 +226,36 @@ QStringList SettingsStore::Names() const {
 
 std::optional<bool> SettingsStore::ReadBool(const QString& name) const {
     const Entry* e = find(name);
-    if (!e)
-        return std::nullopt;
-    if (const bool* b = std::get_if<bool>(&e->value))
-        return *b;
-    if (const int* i = std::get_if<int>(&e->value))
-        return *i != 0;
+    if (!e) return std::nullopt;
+    if (const bool* b = std::get_if<bool>(&e->value)) return *b;
+    if (const int* i = std::get_if<int>(&e->value)) return *i != 0;
     return std::nullopt;
 }
 
 std::optional<int> SettingsStore::ReadInt(const QString& name) const {
     const Entry* e = find(name);
-    if (!e)
-        return std::nullopt;
-    if (const int* i = std::get_if<int>(&e->value))
-        return *i;
-    if (const bool* b = std::get_if<bool>(&e->value))
-        return *b ? 1 : 0;
+    if (!e) return std::nullopt;
+    if (const int* i = std::get_if<int>(&e->value)) return *i;
+    if (const bool* b = std::get_if<bool>(&e->value)) return *b ? 1 : 0;
     return std::nullopt;
 }
 
 std::optional<QString> SettingsStore::ReadString(const QString& name) const {
     const Entry* e = find(name);
-    if (!e)
-        return std::nullopt;
-    if (const QString* s = std::get_if<QString>(&e->value))
-        return *s;
+    if (!e) return std::nullopt;
+    if (const QString* s = std::get_if<QString>(&e->value)) return *s;
     return std::nullopt;
 }
 
 std::optional<double> SettingsStore::ReadDouble(const QString& name) const {
     const Entry* e = find(name);
-    if (!e)
-        return std::nullopt;
-    if (const double* d = std::get_if<double>(&e->value))
-        return *d;
+    if (!e) return std::nullopt;
+    if (const double* d = std::get_if<double>(&e->value)) return *d;
     return std::nullopt;
 }
 
 bool SettingsStore::write(const QString& name, Value v) {
-    if (!ValidName(name))
-        return false;
+    if (!ValidName(name)) return false;
     auto it = values_.find(Fold(name));
     if (it != values_.end())
         it->second.value = std::move(v);

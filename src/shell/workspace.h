@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "shell/edition.h"
 #include "shell/settings.h"
+#include "shell/topiclist.h"
 
 #include <QString>
 #include <functional>
@@ -31,6 +32,7 @@ public:
     QString StartDocument;
     QString ProgramFolder; // with a trailing separator
     int SelectedTopic = -1;
+    std::vector<ThemenDataTyp> TopicList; // sorted; SelectedTopic indexes it
     bool EditorOpen = false;
     bool StartScreenVisible = true;
 
@@ -42,6 +44,13 @@ public:
     std::function<void()> onTitleChanged;
     std::function<void()> onTopicListReread; // ReadTopicList must run
     std::function<void()> onShowLearningView;
+    std::function<void()> onTopicListChanged;    // TopicList rebuilt: refill the topic menu
+    std::function<void()> onSelectedTopicChanged; // check the entry of SelectedTopic
+
+    // Rebuilds TopicList from the folder of the open document (else CurrentFolder) and
+    // selects the open document's entry; then onTopicListChanged and onTitleChanged.
+    // Defined in navigation.cpp.
+    void ReadTopicList();
 
     bool ConfirmLeaveExercise();
     bool AskSaveChanges();

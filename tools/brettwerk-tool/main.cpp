@@ -9,6 +9,8 @@ namespace bw::tool {
 int RunInfo(const QStringList& args);    // tool_document.cpp
 int RunDump(const QStringList& args);    // tool_document.cpp
 int RunConvert(const QStringList& args); // tool_document.cpp
+int RunSettings(const QStringList& args); // tool_settings.cpp
+int RunTopics(const QStringList& args);   // tool_settings.cpp
 } // namespace bw::tool
 
 namespace {
@@ -19,6 +21,8 @@ const Command kCommands[] = {
     {"info", "info FILE", bw::tool::RunInfo},
     {"dump", "dump FILE", bw::tool::RunDump},
     {"convert", "convert IN OUT", bw::tool::RunConvert},
+    {"settings", "settings [--program-folder DIR]", bw::tool::RunSettings},
+    {"topics", "topics FOLDER", bw::tool::RunTopics},
     {nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,143 @@
+#include "shell/navigation.h"
+
+#include "platform/prompter.h"
+#include "shell/topiclist.h"
+#include "shell/workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
+
+namespace bw {
+
+namespace {
+
+QString WithSlash(QString folder) {
+    folder = QDir::fromNativeSeparators(folder);
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    return folder;
+}
+
+bool MayReplaceDocument(Workspace& ws) {
+    return ws.ConfirmLeaveExercise() && ws.AskSaveChanges();
+}
+
+void Notify(const std::function<void()>& f) {
+    if (f) f();
+}
+
+void OpenTopicAt(Workspace& ws, int index) {
+    if (index < 0 || index >= int(ws.TopicList.size())) return;
+    if (!MayReplaceDocument(ws)) return;
+    // A copy: a failed read closes the document, which re-reads the list.
+    const QString path = ws.TopicList[index].Pfad;
+    ws.ReadDocument(path, true);
+    if (!SameDocumentPath(ws.doc.CurrentHeader.Datei, path)) return;
+    const bool sameEntry =
+        index < int(ws.TopicList.size()) && SameDocumentPath(ws.TopicList[index].Pfad, path);
+    ws.SelectedTopic = sameEntry ? index : FindTopic(ws.TopicList, path);
+    Notify(ws.onSelectedTopicChanged);
+    Notify(ws.onTitleChanged);
+}
+
+void Step(Workspace& ws, int delta) {
+    if (ws.ViewMode != 2) return;
+    const int last = int(ws.TopicList.size()) - 1;
+    int index = -1;
+    if (last >= 0) index = ws.SelectedTopic < 0 ? 0 : std::clamp(ws.SelectedTopic + delta, 0, last);
+    if (index == ws.SelectedTopic) return;
+    OpenTopicAt(ws, index);
+}
+
+} // namespace
+
+void Workspace::ReadTopicList() {
+    SelectedTopic = -1;
+    const QString& datei = doc.CurrentHeader.Datei;
+    const QString folder = datei.isEmpty() ? CurrentFolder : QFileInfo(datei).absolutePath();
+    TopicList = bw::ReadTopicList(folder);
+    SelectedTopic = FindTopic(TopicList, datei);
+    notify(onTopicListChanged);
+    notify(onTitleChanged);
+}
+
+void OpenTopic(Workspace& ws, int index) {
+    OpenTopicAt(ws, index);
+}
+
+void OpenNextTopic(Workspace& ws) {
+    Step(ws, +1);
+}
+
+void OpenPreviousTopic(Workspace& ws) {
+    Step(ws, -1);
+}
+
+void ShowStartPage(Workspace& ws) {
+    if (!MayReplaceDocument(ws)) return;
+    if (!ws.StartDocument.isEmpty()) {
+        const QString path = ws.StartDocument;
+        ws.ReadDocument(path, true);
+        ws.ReadTopicList();
+        return;
+    }
+    // The open dialog starts in CurrentFolder once no document is open.
+    ws.CurrentFolder = ws.StartFolder;
+    ws.CloseDocument();
+}
+
+void OpenPreviousDocument(Workspace& ws) {
+    if (ws.ViewMode != 2 || ws.PreviousDocument.isEmpty()) return;
+    // Like every other command that replaces the document: unsaved changes are not dropped.
+    if (!MayReplaceDocument(ws)) return;
+    // Reading moves the open document into PreviousDocument.
+    const QString path = ws.PreviousDocument;
+    ws.ReadDocument(path, true);
+    ws.ReadTopicList();
+}
+
+QString TopicsReadMessage(int count) {
+    return QString::number(count) + QStringLiteral(" Themendokument(e) eingelesen.\r\n") +
+           QStringLiteral("Wählen Sie das gewünschte Dokument im Menü \"Themenauswahl\".");
+}
+
+void RereadCurrentFolder(Workspace& ws) {
+    ws.ReadTopicList();
+    prompter().ShowInfo(TopicsReadMessage(int(ws.TopicList.size())));
+}
+
+void ChooseFolder(Workspace& ws) {
+    const QString folder =
+        prompter().GetFolder(QStringLiteral("Aktuellen Ordner wählen"), ws.CurrentFolder);
+    if (folder.isEmpty()) return;
+    // Choosing a folder closes the document: ask about it first.
+    if (!MayReplaceDocument(ws)) return;
+    ws.CurrentFolder = WithSlash(folder);
+    ws.CloseDocument();
+    prompter().ShowInfo(TopicsReadMessage(int(ws.TopicList.size())));
+}
+
+void EvaluateCommandLine(Workspace& ws, const QStringList& args) {
+    QString arg = args.isEmpty() ? QString() : args.first();
+    // A desktop launcher may hand over a file URL.
+    if (arg.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) arg = QUrl(arg).toLocalFile();
+    if (arg.isEmpty()) {
+        ws.StartFolder = WithSlash(ws.ProgramFolder);
+    } else {
+        const QFileInfo fi(QDir::fromNativeSeparators(arg));
+        if (fi.isDir()) {
+            ws.StartFolder = WithSlash(fi.absoluteFilePath());
+        } else {
+            ws.StartFolder = WithSlash(fi.absolutePath());
+            if (!fi.fileName().isEmpty()) {
+                const QString path = fi.absoluteFilePath();
+                // Only a document that opened is worth returning to with "&Startseite".
+                if (ws.ReadDocument(path, true)) ws.StartDocument = path;
+            }
+        }
+    }
+    ws.CurrentFolder = ws.StartFolder;
+}
+
+} // namespace bw
