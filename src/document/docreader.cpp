@@ -193,16 +193,41 @@ DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
     return r;
 }
 
-bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    DeviceReader r(f);
+namespace {
+
+// Magic, field list, vers and titel; refused is set when the magic is read and not accepted.
+template <class Reader>
+bool ReadHeaderItems(Reader& r, QString& vers, QString& titel, bool& refused) {
     const QByteArray magic = r.readLengthBytes();
-    if (!r.ok() || (!magic.startsWith("KEV-") && !magic.startsWith("BWK-"))) return false;
-    r.readLengthBytes(); // field list
-    QString vers = r.readLengthString();
-    QString titel = r.readLengthString();
     if (!r.ok()) return false;
+    refused = !magic.startsWith("KEV-") && !magic.startsWith("BWK-");
+    if (refused) return false;
+    r.readLengthBytes(); // field list
+    vers = r.readLengthString();
+    titel = r.readLengthString();
+    return r.ok();
+}
+
+} // namespace
+
+bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header) {
+    // The topic list reads this for every file of a folder. One read of the first block
+    // holds the header of nearly every document; item by item, the device reader asks the
+    // file system for the size each time, which cost more than the reads themselves.
+    constexpr qint64 kBlock = 4096;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    QString vers, titel;
+    bool refused = false;
+    const QByteArray block = f.read(kBlock);
+    ByteReader b(block);
+    bool ok = ReadHeaderItems(b, vers, titel, refused);
+    if (!ok && !refused && block.size() == kBlock && f.seek(0)) {
+        // A header longer than the block: a long field list or title.
+        DeviceReader r(f);
+        ok = ReadHeaderItems(r, vers, titel, refused);
+    }
+    if (!ok) return false;
     header.vers = std::move(vers);
     header.titel = std::move(titel);
     return true;

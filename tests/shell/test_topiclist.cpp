@@ -142,6 +142,14 @@ TEST(TopicList, OnlyReadableBwkDocumentsAreListed) {
     EXPECT_TRUE(list[ohne].Titel.isEmpty());
     EXPECT_EQ(TopicMenuCaption(ohne, list[ohne]), QStringLiteral("&%1:  ohne.bwk").arg(ohne + 1));
 
+    // A header longer than the first block the reader takes at once is still read.
+    QDir().mkdir(d + QStringLiteral("/lang"));
+    const QString longTitle(6000, QLatin1Char('T'));
+    WriteDoc(d + QStringLiteral("/lang"), QStringLiteral("lang.bwk"), longTitle);
+    const auto longList = ReadTopicList(d + QStringLiteral("/lang"));
+    ASSERT_EQ(longList.size(), 1u);
+    EXPECT_EQ(longList[0].Titel, longTitle);
+
     EXPECT_TRUE(ReadTopicList(d + QStringLiteral("/gibtsnicht")).empty());
     EXPECT_TRUE(ReadTopicList(QString()).empty());
 }
