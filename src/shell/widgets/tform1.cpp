@@ -4,7 +4,13 @@
 #include "platform/system.h"
 #include "shell/closing.h"
 #include "shell/displaycheck.h"
+#include "shell/navigation.h"
 #include "shell/widgets/dialogs.h"
+#include "shell/widgets/editorschriftart.h"
+#include "shell/widgets/topicmenu.h"
+#include "shell/widgets/viewcontrols.h"
+#include "view/learnview.h"
+#include "view/widgets/tlernviewwidget.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -42,9 +48,13 @@ QString ForLabel(QString text) {
 
 TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edition) {
     ws_.ProgramFolder = ExecutableFolder();
+    view_ = std::make_unique<LearnView>(ws_.doc);
+    viewHost_ = std::make_unique<WorkspaceViewHost>(ws_);
     BuildWindow();
     ConnectCommands();
+    ConnectNavigation();
     infoBox_ = new TInfoBox(ApplicationTitle(edition), this);
+    editorFont_ = new TEditorSchriftartForm(this);
     meldForm_ = new TMeldForm(this);
     endeInfoForm_ = new TEndeInfoForm(this);
     ZeitTimer = new QTimer(this);
@@ -54,7 +64,14 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ws_.onShowLearningView = [this] { ShowLearningView(); };
     ws_.onDocumentReplaced = [this] {
         StartInfoPan->setVisible(ws_.StartScreenVisible);
+        view_->CurrentQuestion = ws_.CurrentQuestion;
+        view_->DocumentLoaded();
+        viewControls_->SyncZoom(view_->ZoomIndex);
         UpdateWindowTitle();
+    };
+    view_->onHideStartScreen = [this] {
+        ws_.StartScreenVisible = false;
+        StartInfoPan->hide();
     };
 }
 
@@ -82,7 +99,7 @@ void TForm1::BuildWindow() {
     LernKartPan->setObjectName(QStringLiteral("LernKartPan"));
     SetBackground(LernKartPan, Qt::white);
     LernKartPan->installEventFilter(this);
-    LernKartPicImg = new QWidget(LernKartPan);
+    LernKartPicImg = new TLernViewWidget(*view_, viewHost_.get(), LernKartPan);
     LernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
     StartInfoPan = new QLabel(LernKartPan);
     StartInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
@@ -103,6 +120,7 @@ void TForm1::BuildWindow() {
     KlappPan->setAutoRaise(true);
 
     side_.Build(LernPan);
+    viewControls_ = std::make_unique<ViewControls>(*view_, side_, menu_);
     row->addWidget(LernKartPan, 1);
     row->addWidget(KlappPan);
     row->addWidget(side_.LernInfoPan);
@@ -125,6 +143,18 @@ void TForm1::ConnectCommands() {
     connect(menu_.Fenster1, &QAction::triggered, this, [this] { Fenster1Click(); });
     connect(menu_.Minimieren1, &QAction::triggered, this, [this] { Minimieren1Click(); });
     connect(menu_.Info1, &QAction::triggered, this, [this] { Info1Click(); });
+    viewControls_->Connect(this);
+    connect(side_.ZeigerBtn, &QToolButton::clicked, this, [this] {
+        LernKartPicImg->setTool(ViewTool::Pointer);
+        side_.ZeigerBtn->setChecked(true);
+        side_.HandBtn->setChecked(false);
+    });
+    connect(side_.HandBtn, &QToolButton::clicked, this, [this] {
+        LernKartPicImg->setTool(ViewTool::Hand);
+        side_.ZeigerBtn->setChecked(false);
+        side_.HandBtn->setChecked(true);
+    });
+    side_.ZeigerBtn->setChecked(true);
     connect(info_.LernKartBtn, &QToolButton::clicked, this, [this] {
         // Only the learning view exists so far: the button stays checked.
         info_.LernKartBtn->setChecked(ws_.ViewMode == 2);
@@ -133,6 +163,38 @@ void TForm1::ConnectCommands() {
                        menu_.ProtokolleSpeichern1, menu_.BestenlisteEintragen1}) {
         connect(a, &QAction::toggled, this, [this] { ReadOptionsFromMenu(); });
     }
+}
+
+void TForm1::ConnectNavigation() {
+    topicMenu_ = new TopicMenu(menu_.Themenauswahl);
+    topicMenu_->onOpenTopic = [this](int i) { OpenTopic(ws_, i); };
+    topicMenu_->selectedTopic = [this] { return ws_.SelectedTopic; };
+    ws_.onTopicListReread = [this] { ws_.ReadTopicList(); };
+    ws_.onTopicListChanged = [this] { topicMenu_->Fill(ws_.TopicList, ws_.SelectedTopic); };
+    ws_.onSelectedTopicChanged = [this] { topicMenu_->Check(ws_.SelectedTopic); };
+
+    const std::pair<QAction*, void (*)(Workspace&)> commands[] = {
+        {menu_.Startseite1, &ShowStartPage},
+        {menu_.ZuvorDokument1, &OpenPreviousDocument},
+        {menu_.VorherigesDokument1, &OpenPreviousTopic},
+        {menu_.NaechstesDokument1, &OpenNextTopic},
+        {menu_.OrdnerNeuEinlesen1, &RereadCurrentFolder},
+        {menu_.OrdnerWaehlen1, &ChooseFolder},
+    };
+    for (auto [action, command] : commands) {
+        auto* f = command;
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, f] {
+            if (ws_.ViewMode == 2)
+                f(ws_);
+        });
+    }
+    connect(info_.PrevDokPan, &QToolButton::clicked, this, [this] { OpenPreviousTopic(ws_); });
+    connect(info_.HoverPanel1, &QToolButton::clicked, this, [this] { OpenNextTopic(ws_); });
+
+    menu_.EditorSchriftart1->setEnabled(true);
+    connect(menu_.EditorSchriftart1, &QAction::triggered, this,
+            [this] { editorFont_->Execute(ws_.settings); });
 }
 
 void TForm1::SetDisplayOverride(int width, int height, int depth) {
@@ -180,15 +242,17 @@ void TForm1::showEvent(QShowEvent* e) {
 void TForm1::FormActivate() {
     if (!ws_.FirstActivation)
         return;
-    sounds_.SetFolder(ws_.ProgramFolder + QStringLiteral("sound/"));
+    ws_.settings = LoadSettingsInForce(ws_.ProgramFolder);
+    sounds_.SetFolder(ws_.settings.SoundOrdner);
     ApplyOptionsToMenu();
     UpdateModeControls();
     ShowLearningView();
 
-    ws_.StartFolder = ws_.ProgramFolder;
-    ws_.CurrentFolder = ws_.StartFolder;
     StartInfoPan->setText(ForLabel(StartScreenText()));
     StartInfoPan->setVisible(ws_.StartScreenVisible);
+    EvaluateCommandLine(ws_, commandLine_);
+    StartInfoPan->setVisible(ws_.StartScreenVisible);
+    ws_.ReadTopicList();
     ws_.FirstActivation = false;
 }
 
@@ -267,6 +331,8 @@ void TForm1::UpdateModeControls() {
     menu_.Lernansicht->setEnabled(learning);
     menu_.Autorenfunktion->setEnabled(learning && ws_.edition == Edition::Autor);
     menu_.Lehrersteuerung->setEnabled(learning);
+    viewControls_->SetEnabled(learning);
+    LernKartPicImg->setLearningView(learning);
 }
 
 void TForm1::UpdateWindowTitle() {
@@ -333,13 +399,52 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (HandleViewKey(e))
+        return;
+    QMainWindow::keyPressEvent(e);
+}
+
+bool TForm1::HandleViewKey(QKeyEvent* e) {
+    const bool keypad = e->modifiers() & Qt::KeypadModifier;
     const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
     if (e->key() == Qt::Key_G && mods == (Qt::ShiftModifier | Qt::AltModifier)) {
         showNormal();
         setGeometry(0, 0, 1076, 780);
-        return;
+        return true;
     }
-    QMainWindow::keyPressEvent(e);
+    if (mods == Qt::ControlModifier && keypad && e->key() == Qt::Key_Plus) {
+        view_->ZoomIn();
+        viewControls_->SyncZoom(view_->ZoomIndex);
+        return true;
+    }
+    if (mods == Qt::ControlModifier && keypad && e->key() == Qt::Key_Minus) {
+        view_->ZoomOut();
+        viewControls_->SyncZoom(view_->ZoomIndex);
+        return true;
+    }
+    const int dokTyp = ws_.doc.CurrentHeader.DokTyp;
+    const int questions = ws_.doc.CurrentHeader.AnzFrageNummern;
+    if (mods == Qt::NoModifier && (dokTyp == 2 || dokTyp == 3) && questions >= 1 &&
+        !ws_.EditorOpen) {
+        const int q = view_->CurrentQuestion;
+        switch (e->key()) {
+        case Qt::Key_End:
+            view_->SetCurrentQuestion(questions);
+            return true;
+        case Qt::Key_Home:
+            view_->SetCurrentQuestion(1);
+            return true;
+        case Qt::Key_Left:
+            view_->SetCurrentQuestion(std::max(1, q - 1));
+            return true;
+        case Qt::Key_Right:
+            view_->SetCurrentQuestion(std::min(questions, q + 1));
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
 }
 
 bool TForm1::FormCloseQuery() {
@@ -368,6 +473,9 @@ bool TForm1::FormCloseQuery() {
     ws_.Closing = true;
     ZeitTimer->stop();
     sounds_.Stop();
+    ReadOptionsFromMenu();
+    // A failed write of the settings must not keep the program from closing.
+    SaveSettings(ws_.settings);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QTimer;
@@ -19,6 +20,12 @@ namespace bw {
 class TInfoBox;
 class TMeldForm;
 class TEndeInfoForm;
+class LearnView;
+class TLernViewWidget;
+class ViewControls;
+class WorkspaceViewHost;
+class TopicMenu;
+class TEditorSchriftartForm;
 
 // The main window: it owns the shared state and hands each command to the part that does it.
 class TForm1 : public QMainWindow {
@@ -34,6 +41,8 @@ public:
     void SetCommandLine(const QStringList& args) { commandLine_ = args; }
 
     Workspace& workspace() { return ws_; }
+    LearnView& view() { return *view_; }
+    TLernViewWidget* viewWidget() const { return LernKartPicImg; }
     const MainMenu& menu() const { return menu_; }
     const LernInfoPanel& sidePanel() const { return side_; }
     const InfoPanel& infoPanel() const { return info_; }
@@ -81,13 +90,18 @@ protected:
 private:
     void BuildWindow();
     void ConnectCommands();
+    void ConnectNavigation();
     void ApplyOptionsToMenu();
     void ReadOptionsFromMenu();
     void LayoutViewArea();
     QString StartScreenText() const;
     void DeleteChronicleFiles();
+    bool HandleViewKey(QKeyEvent* e);
 
     Workspace ws_;
+    std::unique_ptr<LearnView> view_;
+    std::unique_ptr<WorkspaceViewHost> viewHost_;
+    std::unique_ptr<ViewControls> viewControls_;
     Sounds sounds_;
     MainMenu menu_;
     LernInfoPanel side_;
@@ -95,7 +109,7 @@ private:
 
     QWidget* LernPan = nullptr;
     QWidget* LernKartPan = nullptr;
-    QWidget* LernKartPicImg = nullptr;
+    TLernViewWidget* LernKartPicImg = nullptr;
     QLabel* StartInfoPan = nullptr;
     QWidget* UebungPan = nullptr;
     QToolButton* KlappPan = nullptr;
@@ -104,6 +118,8 @@ private:
     TInfoBox* infoBox_ = nullptr;
     TMeldForm* meldForm_ = nullptr;
     TEndeInfoForm* endeInfoForm_ = nullptr;
+    TEditorSchriftartForm* editorFont_ = nullptr;
+    TopicMenu* topicMenu_ = nullptr;
 
     std::function<bool()> quitConfirmer_;
     QStringList commandLine_;
