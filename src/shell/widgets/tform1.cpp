@@ -305,12 +305,15 @@ void TForm1::ShowLearningView() {
     menu_.Werkzeugleiste1->setText(expanded ? QStringLiteral("Werkzeugleiste zu&klappen")
                                             : QStringLiteral("Werkzeugleiste auf&klappen"));
     LayoutViewArea();
+    view_->RedrawView();
 }
 
 void TForm1::LayoutViewArea() {
     const QRect r = LernKartPan->rect();
     // The picture control leaves 17 pixels for the panel's scroll bar.
-    LernKartPicImg->setGeometry(0, 0, std::max(0, r.width() - 17), r.height());
+    const int w = std::max(0, r.width() - 17);
+    LernKartPicImg->setGeometry(0, 0, w, r.height());
+    view_->SetViewSize(w, r.height());
     StartInfoPan->setGeometry(r);
     UebungPan->setGeometry(9, 8, std::max(0, r.width() - 17), std::max(0, r.height() - 16));
     if (StartInfoPan->isVisible())
@@ -385,8 +388,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
         ToggleTitleShown();
         return true;
     }
-    if (watched == LernKartPan && e->type() == QEvent::Resize)
+    if (watched == LernKartPan && e->type() == QEvent::Resize) {
+        const QSize before = view_->ViewSize();
         LayoutViewArea();
+        if (view_->ViewSize() != before && !ws_.Closing && !ws_.FirstActivation)
+            view_->RedrawView();
+    }
     return QMainWindow::eventFilter(watched, e);
 }
 
