@@ -249,3 +249,85 @@ TEST(MainWindow, NoticeWindowShowsAndHides) {
     f.HideNotice();
     EXPECT_FALSE(f.isVisible());
 }
+
+namespace {
+QString WriteDoc(const QTemporaryDir& dir, const QString& name, const QString& titel) {
+    Document d;
+    d.CurrentHeader.titel = titel;
+    d.AddGeneratedObject(0, 1, QStringLiteral("Brocken"), 0, 0, 0.5, 0.5, -1);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(WriteDocumentFile(path, d).ok);
+    return path;
+}
+
+struct StartedWith {
+    StartedWith(Edition e, const QStringList& args) : form(e) {
+        form.SetDisplayOverride(1280, 1024, 32);
+        form.SetCommandLine(args);
+        form.FormCreate();
+        form.resize(1000, 700);
+        form.FormActivate();
+    }
+    TForm1 form;
+};
+} // namespace
+
+TEST(MainWindow, StartingWithAFolderListsItAndOpensNothing) {
+    ScriptedPrompter p;
+    QTemporaryDir dir;
+    WriteDoc(dir, QStringLiteral("b.bwk"), QStringLiteral("Harz"));
+    WriteDoc(dir, QStringLiteral("a.bwk"), QStringLiteral("Eifel"));
+    StartedWith s(Edition::Basis, {dir.path()});
+    const Workspace& ws = s.form.workspace();
+    EXPECT_TRUE(ws.doc.CurrentHeader.Datei.isEmpty());
+    EXPECT_TRUE(s.form.startInfoPan()->isVisibleTo(&s.form));
+    ASSERT_EQ(ws.TopicList.size(), 2u);
+    EXPECT_EQ(ws.TopicList[0].Titel, QStringLiteral("Eifel"));
+    EXPECT_TRUE(p.shown.empty());
+}
+
+TEST(MainWindow, StartingWithADocumentOpensItAndStartPageReturnsToIt) {
+    ScriptedPrompter p;
+    QTemporaryDir dir;
+    const QString start = WriteDoc(dir, QStringLiteral("start.bwk"), QStringLiteral("Start"));
+    const QString other = WriteDoc(dir, QStringLiteral("zweites.bwk"), QStringLiteral("Zwei"));
+    StartedWith s(Edition::Autor, {start});
+    Workspace& ws = s.form.workspace();
+    EXPECT_EQ(ws.doc.CurrentHeader.Datei, start);
+    EXPECT_FALSE(s.form.startInfoPan()->isVisibleTo(&s.form));
+    EXPECT_EQ(s.form.infoPanel().DokTitelLab->text(), QStringLiteral("(1) Start"));
+    EXPECT_TRUE(s.form.windowTitle().endsWith(QStringLiteral(" - start.bwk")));
+    // The fields of the opened document are numbered and covered.
+    EXPECT_EQ(ws.doc.CurrentObjects[0].Nummer, 1);
+    EXPECT_EQ(ws.doc.CurrentObjects[0].Abgedeckt, -1);
+
+    s.form.menu().NaechstesDokument1->trigger();
+    EXPECT_EQ(ws.doc.CurrentHeader.Datei, other);
+    s.form.menu().Startseite1->trigger();
+    EXPECT_EQ(ws.doc.CurrentHeader.Datei, start);
+
+    s.form.menu().Schliessen1->trigger();
+    EXPECT_TRUE(ws.doc.CurrentHeader.Datei.isEmpty());
+    EXPECT_TRUE(s.form.startInfoPan()->isVisibleTo(&s.form));
+    EXPECT_EQ(ws.PreviousDocument, start);
+    EXPECT_TRUE(p.shown.empty());
+}
+
+TEST(MainWindow, SettingsSurviveARestart) {
+    ScriptedPrompter p;
+    {
+        StartedWith s(Edition::Autor, {});
+        EXPECT_TRUE(s.form.menu().Tonausgabe1->isChecked());
+        s.form.menu().Tonausgabe1->setChecked(false);
+        s.form.menu().ProtokolleSpeichern1->setChecked(true);
+        EXPECT_TRUE(s.form.FormCloseQuery());
+    }
+    StartedWith again(Edition::Autor, {});
+    EXPECT_FALSE(again.form.menu().Tonausgabe1->isChecked());
+    EXPECT_TRUE(again.form.menu().ProtokolleSpeichern1->isChecked());
+    EXPECT_FALSE(again.form.sounds().Enabled());
+    // Put the defaults back for the other tests of this process.
+    again.form.menu().Tonausgabe1->setChecked(true);
+    again.form.menu().ProtokolleSpeichern1->setChecked(false);
+    EXPECT_TRUE(again.form.FormCloseQuery());
+}
