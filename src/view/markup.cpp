@@ -1,5 +1,6 @@
 #include "view/markup.h"
 
+#include "view/glyphcache.h"
 #include "view/objectpainter.h"
 
 #include <QFontMetrics>
@@ -120,8 +121,7 @@ private:
         if (to <= from) return;
         const QString seg = t.mid(from, to - from);
         if (drawPlain_) {
-            painter_->setPen(colour_);
-            painter_->drawText(QPoint(x_, y_ + fm_.ascent()), seg);
+            DrawTextAt(*painter_, x_, y_, font_, colour_, seg);
         }
         x_ += width(seg);
     }
@@ -197,8 +197,7 @@ void LineLayout::emitGap(const QString& gap, int gw) {
             painter_->drawLine(x_, y_ + h0_, x_ + gw - 1, y_ + h0_);
         }
         if (mode_ == 2 || mode_ == 3) {
-            painter_->setPen(QColor(255, 0, 0));
-            painter_->drawText(QPoint(x_, y_ + fm_.ascent()), QStringLiteral("   ") + gap);
+            DrawTextAt(*painter_, x_, y_, font_, QColor(255, 0, 0), QStringLiteral("   ") + gap);
         }
     }
     x_ += gw;
@@ -245,8 +244,7 @@ int LineLayout::run(const QString& source) {
                 const int fw = tag.value * width(QStringLiteral("0"));
                 if (x_ > startX_ && x_ + fw > limit_) newLine();
                 if (drawPlain_) {
-                    painter_->setPen(colour_);
-                    painter_->drawText(QPoint(x_ + fw - width(part), y_ + fm_.ascent()), part);
+                    DrawTextAt(*painter_, x_ + fw - width(part), y_, font_, colour_, part);
                 }
                 x_ += fw;
                 p += part.size();

@@ -1,6 +1,7 @@
 #include "view/objectpainter.h"
 
 #include "shell/common/helpers.h"
+#include "view/glyphcache.h"
 #include "view/numbering.h"
 
 #include <QFontMetrics>
@@ -114,6 +115,13 @@ void DrawMarkerSquares(QPainter& p, QPoint c) {
 
 } // namespace
 
+void DrawCentredText(QPainter& p, const QRect& r, const QFont& font, const QColor& colour,
+                     const QString& text) {
+    const int h = QFontMetrics(font).height();
+    DrawTextLine(p, QRect(r.left(), r.top() + (r.height() - h) / 2, r.width(), h), Qt::AlignHCenter,
+                 font, colour, text);
+}
+
 int ObjectDrawContext::units(double n) const {
     return Round(n * scale);
 }
@@ -153,11 +161,7 @@ void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QCol
     p.setPen(QPen(outline, 1));
     p.setBrush(fill);
     p.drawPolygon(poly);
-    if (!label.isEmpty()) {
-        p.setFont(labelFont);
-        p.setPen(labelColour);
-        p.drawText(r, Qt::AlignCenter | Qt::TextDontClip, label);
-    }
+    if (!label.isEmpty()) DrawCentredText(p, r, labelFont, labelColour, label);
     p.restore();
 }
 
@@ -339,7 +343,7 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
         for (int k = 0; k < lines.size(); ++k) {
             const QRect line(textRect.left(), textRect.top() + k * fm.height(), textRect.width(),
                              fm.height());
-            p.drawText(line, textFlags | Qt::TextDontClip, lines[k]);
+            DrawTextLine(p, line, HAlign(o.TAusr), font, colour, lines[k]);
         }
     };
     auto drawPicture = [&](const QRect& r) {
@@ -470,13 +474,12 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
         const QFont q = FitFontToHeight(
             ArialPixels(ctx.units(22) + reduction, o.Stil & 1, o.Stil & 2, o.Stil & 4),
             ctx.units(22) + reduction, boxRect.height());
-        p.setFont(q);
-        p.setPen(textColour);
-        p.drawText(boxRect, Qt::AlignCenter | Qt::TextDontClip, QStringLiteral("?"));
+        DrawCentredText(p, boxRect, q, textColour, QStringLiteral("?"));
         if (o.Nummer >= 1) {
             const int full = ctx.units(30);
             const int d = std::max(1, std::min({full, boxRect.width(), boxRect.height()}));
-            const QRect badge(boxRect.left(), boxRect.top() + (boxRect.height() - d) / 2, d, d);
+            // Top-left, so that a tall picture field still shows its "?".
+            const QRect badge(boxRect.left(), boxRect.top(), d, d);
             DrawPolyEllipse(p, badge, Qt::white, kCoveredFrame, NumberText(doc, index),
                             ArialPixels(Round(ctx.units(20) * double(d) / std::max(1, full)), true),
                             QColor(255, 0, 0));

@@ -50,6 +50,10 @@ void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QCol
                      const QString& label = {}, const QFont& labelFont = {},
                      const QColor& labelColour = Qt::white);
 
+// One line of text centred in r, horizontally and vertically.
+void DrawCentredText(QPainter& p, const QRect& r, const QFont& font, const QColor& colour,
+                     const QString& text);
+
 // Per channel round(c x 0.7).
 QColor Darker30(const QColor& c);
 

@@ -1,4 +1,5 @@
 #include "view/cloze.h"
+#include "view/glyphcache.h"
 #include "view/markup.h"
 #include "view/objectpainter.h"
 #include "viewfixtures.h"
@@ -267,4 +268,38 @@ TEST(Cloze, ClozeDocumentInTheViewShowsCoveredGapsAndTheText) {
     view.RedrawView();
     EXPECT_TRUE(InkBox(view.CleanPage()).isEmpty());
     EXPECT_EQ(Pixel(view.ViewImage(), box.right() - 2, box.top() + 2), QColor(202, 228, 255));
+}
+
+TEST(GlyphCache, LargeTextLooksLikeQtsOwnRendering) {
+    for (int px : {80, 150}) {
+        const QFont font = ArialPixels(px, px == 150, false, px == 80);
+        const QString text = QStringLiteral("Wasserfall Äg");
+        QImage ours(1400, 300, QImage::Format_RGB32), qt(1400, 300, QImage::Format_RGB32);
+        ours.fill(Qt::white);
+        qt.fill(Qt::white);
+        {
+            QPainter p(&ours);
+            DrawTextAt(p, 10, 20, font, QColor(0, 0, 255), text);
+        }
+        {
+            QPainter p(&qt);
+            p.setFont(font);
+            p.setPen(QColor(0, 0, 255));
+            p.drawText(QPoint(10, 20 + QFontMetrics(font).ascent()), text);
+        }
+        const QRect a = InkBox(ours), b = InkBox(qt);
+        EXPECT_NEAR(a.left(), b.left(), 2) << px;
+        EXPECT_NEAR(a.top(), b.top(), 2) << px;
+        EXPECT_NEAR(a.right(), b.right(), 2) << px;
+        EXPECT_NEAR(a.bottom(), b.bottom(), 2) << px;
+        // Nearly every pixel agrees; glyphs may sit up to half a pixel apart.
+        int differ = 0, ink = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 1400; ++x) {
+                const QColor c1(ours.pixel(x, y)), c2(qt.pixel(x, y));
+                ink += c2 != QColor(Qt::white);
+                differ += std::abs(c1.red() - c2.red()) > 128;
+            }
+        EXPECT_LT(differ, ink / 10) << px;
+    }
 }

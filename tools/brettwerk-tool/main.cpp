@@ -11,6 +11,7 @@ int RunDump(const QStringList& args);    // tool_document.cpp
 int RunConvert(const QStringList& args); // tool_document.cpp
 int RunSettings(const QStringList& args); // tool_settings.cpp
 int RunTopics(const QStringList& args);   // tool_settings.cpp
+int RunRender(const QStringList& args);   // tool_render.cpp
 } // namespace bw::tool
 
 namespace {
@@ -23,6 +24,7 @@ const Command kCommands[] = {
     {"convert", "convert IN OUT", bw::tool::RunConvert},
     {"settings", "settings [--program-folder DIR]", bw::tool::RunSettings},
     {"topics", "topics FOLDER", bw::tool::RunTopics},
+    {"render", "render FILE OUT.png --view WxH [--zoom 0|2|4] [--uncover]", bw::tool::RunRender},
     {nullptr, nullptr, nullptr},
 };
 

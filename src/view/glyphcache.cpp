@@ -1,0 +1,140 @@
+#include "view/glyphcache.h"
+
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
+#include <cmath>
+
+namespace bw {
+
+namespace {
+
+// Qt's raster engine caches glyphs up to this size only.
+constexpr int kQtCachedGlyphLimit = 64;
+constexpr int kMaxCachedGlyphs = 4096;
+constexpr int kPad = 2;
+
+struct GlyphKey {
+    QString family;
+    QString style;
+    double pixelSize;
+    int weight;
+    int fontStyle;
+    quint32 glyph;
+    QRgb colour;
+    bool operator==(const GlyphKey&) const = default;
+};
+
+size_t qHash(const GlyphKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.family, k.style, k.pixelSize, k.weight, k.fontStyle, k.glyph,
+                      k.colour);
+}
+
+struct CachedGlyph {
+    QImage image;  // premultiplied, the glyph drawn in its colour
+    QPoint origin; // where the glyph's origin lies in the image
+};
+
+QHash<GlyphKey, CachedGlyph>& Cache() {
+    static QHash<GlyphKey, CachedGlyph> cache;
+    return cache;
+}
+
+const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colour) {
+    GlyphKey key{raw.familyName(), raw.styleName(), raw.pixelSize(), raw.weight(),
+                 int(raw.style()), index,           colour.rgba()};
+    auto& cache = Cache();
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    if (cache.size() >= kMaxCachedGlyphs) cache.clear();
+    const QRectF bounds = raw.boundingRect(index);
+    const QPoint origin(kPad - int(std::floor(bounds.left())),
+                        kPad - int(std::floor(bounds.top())));
+    const QSize size(std::max(1, int(std::ceil(bounds.width())) + 2 * kPad + 1),
+                     std::max(1, int(std::ceil(bounds.height())) + 2 * kPad + 1));
+    CachedGlyph g;
+    g.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    g.image.fill(Qt::transparent);
+    g.origin = origin;
+    QPainter p(&g.image);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(colour);
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes({index});
+    run.setPositions({QPointF(origin)});
+    p.drawGlyphRun(QPointF(0, 0), run);
+    p.end();
+    return *cache.insert(key, std::move(g));
+}
+
+bool NeedsGlyphCache(const QPainter& p, const QFont& font) {
+    const int px =
+        font.pixelSize() > 0 ? font.pixelSize() : int(std::lround(font.pointSizeF() * 96.0 / 72.0));
+    return px > kQtCachedGlyphLimit && p.transform().type() <= QTransform::TxTranslate &&
+           p.device() && p.device()->devType() == QInternal::Image;
+}
+
+} // namespace
+
+void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colour,
+                const QString& text) {
+    if (text.isEmpty()) return;
+    const QFontMetrics fm(font);
+    if (!NeedsGlyphCache(p, font)) {
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QPoint(x, y + fm.ascent()), text);
+        return;
+    }
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(int(text.size()));
+    layout.endLayout();
+    const QPointF baseline(x, y + fm.ascent());
+    const QPointF layoutOrigin = baseline - QPointF(0, line.ascent());
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (int i = 0; i < indexes.size(); ++i) {
+            const CachedGlyph& g = Glyph(raw, indexes[i], colour);
+            const QPointF at = layoutOrigin + positions[i];
+            p.drawImage(QPoint(int(std::lround(at.x())), int(std::lround(at.y()))) - g.origin,
+                        g.image);
+        }
+    }
+    if (font.underline() || font.strikeOut()) {
+        const int w = fm.horizontalAdvance(text);
+        const int lw = std::max(1, fm.lineWidth());
+        // Centred on the decoration's position, as the painter draws it.
+        if (font.underline())
+            p.fillRect(QRect(x, int(baseline.y()) + fm.underlinePos() - lw / 2, w, lw), colour);
+        if (font.strikeOut())
+            p.fillRect(QRect(x, int(baseline.y()) - fm.strikeOutPos() - lw / 2, w, lw), colour);
+    }
+}
+
+void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, const QFont& font,
+                  const QColor& colour, const QString& text) {
+    const QFontMetrics fm(font);
+    int x = lineRect.left();
+    if (hAlign & (Qt::AlignHCenter | Qt::AlignRight)) {
+        const int w = fm.horizontalAdvance(text);
+        x = (hAlign & Qt::AlignRight) ? lineRect.left() + lineRect.width() - w
+                                      : lineRect.left() + (lineRect.width() - w) / 2;
+    }
+    DrawTextAt(p, x, lineRect.top(), font, colour, text);
+}
+
+void ClearGlyphCache() {
+    Cache().clear();
+}
+
+} // namespace bw

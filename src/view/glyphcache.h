@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+namespace bw {
+
+// Draws one line of text with its top-left inside lineRect, aligned by hAlign (Qt::AlignLeft,
+// AlignHCenter or AlignRight). Large fonts go through a cache of rendered glyphs: the raster
+// engine otherwise fills every glyph above 64 pixels as a path, which makes a page of cards
+// at 200 % several times slower than its base image.
+void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, const QFont& font,
+                  const QColor& colour, const QString& text);
+
+// Draws text with its top-left at (x, y).
+void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colour,
+                const QString& text);
+
+// Empties the glyph cache (tests).
+void ClearGlyphCache();
+
+} // namespace bw
