@@ -15,7 +15,9 @@ namespace {
 
 // Qt's raster engine caches glyphs up to this size only.
 constexpr int kQtCachedGlyphLimit = 64;
-constexpr int kMaxCachedGlyphs = 4096;
+// Bounds of the cache; fonts beyond the size limit are left to the painter.
+constexpr qsizetype kMaxCacheBytes = 48 * 1024 * 1024;
+constexpr int kMaxCachedPixelSize = 400;
 constexpr int kPad = 2;
 
 struct GlyphKey {
@@ -39,18 +41,22 @@ struct CachedGlyph {
     QPoint origin; // where the glyph's origin lies in the image
 };
 
-QHash<GlyphKey, CachedGlyph>& Cache() {
-    static QHash<GlyphKey, CachedGlyph> cache;
+struct GlyphCache {
+    QHash<GlyphKey, CachedGlyph> glyphs;
+    qsizetype bytes = 0;
+};
+
+GlyphCache& Cache() {
+    static GlyphCache cache;
     return cache;
 }
 
 const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colour) {
     GlyphKey key{raw.familyName(), raw.styleName(), raw.pixelSize(), raw.weight(),
                  int(raw.style()), index,           colour.rgba()};
-    auto& cache = Cache();
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd()) return *it;
-    if (cache.size() >= kMaxCachedGlyphs) cache.clear();
+    GlyphCache& cache = Cache();
+    auto it = cache.glyphs.constFind(key);
+    if (it != cache.glyphs.constEnd()) return *it;
     const QRectF bounds = raw.boundingRect(index);
     const QPoint origin(kPad - int(std::floor(bounds.left())),
                         kPad - int(std::floor(bounds.top())));
@@ -70,14 +76,20 @@ const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colou
     run.setPositions({QPointF(origin)});
     p.drawGlyphRun(QPointF(0, 0), run);
     p.end();
-    return *cache.insert(key, std::move(g));
+    if (cache.bytes + g.image.sizeInBytes() > kMaxCacheBytes) {
+        cache.glyphs.clear();
+        cache.bytes = 0;
+    }
+    cache.bytes += g.image.sizeInBytes();
+    return *cache.glyphs.insert(key, std::move(g));
 }
 
 bool NeedsGlyphCache(const QPainter& p, const QFont& font) {
     const int px =
         font.pixelSize() > 0 ? font.pixelSize() : int(std::lround(font.pointSizeF() * 96.0 / 72.0));
-    return px > kQtCachedGlyphLimit && p.transform().type() <= QTransform::TxTranslate &&
-           p.device() && p.device()->devType() == QInternal::Image;
+    return px > kQtCachedGlyphLimit && px <= kMaxCachedPixelSize &&
+           p.transform().type() <= QTransform::TxTranslate && p.device() &&
+           p.device()->devType() == QInternal::Image;
 }
 
 } // namespace
@@ -134,7 +146,8 @@ void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, cons
 }
 
 void ClearGlyphCache() {
-    Cache().clear();
+    Cache().glyphs.clear();
+    Cache().bytes = 0;
 }
 
 } // namespace bw

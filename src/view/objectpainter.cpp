@@ -23,6 +23,11 @@ int Round(double v) {
     return static_cast<int>(std::lround(v));
 }
 
+// Positions from a damaged file stay finite and near the page.
+double SafeFraction(double v) {
+    return std::isfinite(v) ? std::clamp(v, -4.0, 5.0) : 0.0;
+}
+
 bool IsPictureType(int typ) {
     return typ == TypAbfrageBild || typ == TypFixBild || typ == TypMCFragebild ||
            typ == TypMCAntwortBox || typ == TypMCAntwortBild;
@@ -76,8 +81,8 @@ int EffectivePlacement(ObjDataTyp& o, double cardX, double cardY, double viewAsp
         return o.KAusr;
     }
     if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4) return o.KAusrAkt;
-    const double dx = cardX - o.Sx;
-    const double dy = (cardY - o.Sy) / (viewAspect > 0 ? viewAspect : 1.0);
+    const double dx = cardX - SafeFraction(o.Sx);
+    const double dy = (cardY - SafeFraction(o.Sy)) / (viewAspect > 0 ? viewAspect : 1.0);
     int side;
     if (std::fabs(dy) > std::fabs(dx))
         side = dy < 0 ? 2 : 4;
@@ -218,14 +223,14 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
         textColour = (ctx.editorOpen && !selected) ? kSilver : QColor(0, 0, 255);
 
     // Anchor and line.
-    const QPoint anchor(Round(o.Sx * W), Round(o.Sy * H));
-    double cardX = o.Kx, cardY = o.Ky;
+    const QPoint anchor(Round(SafeFraction(o.Sx) * W), Round(SafeFraction(o.Sy) * H));
+    double cardX = SafeFraction(o.Kx), cardY = SafeFraction(o.Ky);
     if (ex && (o.Typ == TypMCAntwortText || o.Typ == TypMCAntwortBild) && ctx.exercise &&
         index < static_cast<int>(ctx.exercise->answerMap.size())) {
         const int m = ctx.exercise->answerMap[index];
         if (doc.ValidIndex(m)) {
-            cardX = doc.CurrentObjects[m].Kx;
-            cardY = doc.CurrentObjects[m].Ky;
+            cardX = SafeFraction(doc.CurrentObjects[m].Kx);
+            cardY = SafeFraction(doc.CurrentObjects[m].Ky);
         }
     }
     const QPoint card(Round(cardX * W), Round(cardY * H));
@@ -244,7 +249,9 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
     const int side = EffectivePlacement(o, cardX, cardY, ctx.viewAspect);
 
     // Font.
-    const int fontPixels = Round((2.0 * o.Fsize + 22) * ctx.scale) + reduction;
+    // Sizes outside -8..100 only come from damaged files.
+    const int fsize = std::clamp(o.Fsize, -8, 100);
+    const int fontPixels = Round((2.0 * fsize + 22) * ctx.scale) + reduction;
     QFont font = ArialPixels(fontPixels, o.Stil & 1, o.Stil & 2, o.Stil & 4);
     const QFontMetrics fm(font);
 

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace bw;
 using namespace bw::test;
@@ -313,4 +314,26 @@ TEST_F(RenderFixture, WorksheetKindDrawsAWhiteBoxWithADoubleFrame) {
     for (int x = ink.left(); x <= ink.right(); ++x)
         red |= Pixel(overlay, x, ink.center().y()) == QColor(255, 0, 0);
     EXPECT_TRUE(red);
+}
+
+TEST_F(RenderFixture, DamagedValuesDrawWithoutHarm) {
+    const int a = AddObject(doc, TypAbfrage, QStringLiteral("x"), 0.5, 0.5);
+    doc.CurrentObjects[a].Kx = std::numeric_limits<double>::quiet_NaN();
+    doc.CurrentObjects[a].Sy = 1e300;
+    doc.CurrentObjects[a].Sline = 1;
+    const int b = AddObject(doc, TypFix, QStringLiteral("riesig"), 0.5, 0.5);
+    doc.CurrentObjects[b].Fsize = 1000000;
+    doc.CurrentObjects[b].KAusr = 77;
+    doc.CurrentObjects[b].KAusrAkt = -5;
+    redraw();
+    // The huge font is treated as the largest size, 222 units.
+    EXPECT_EQ(BoxOf(view, b).height(), QFontMetrics(ArialPixels(222)).height());
+    EXPECT_GE(doc.CurrentObjects[b].KAusrAkt, 1);
+    EXPECT_LE(doc.CurrentObjects[b].KAusrAkt, 4);
+    EXPECT_EQ(view.ViewImage().size(), QSize(870, 600));
+    // No base image at all still gives a defined, white view.
+    doc.BaseImage = Picture();
+    redraw();
+    EXPECT_FALSE(view.ViewImage().isNull());
+    EXPECT_EQ(Pixel(view.ViewImage(), 0, 0), QColor(Qt::white));
 }

@@ -1,10 +1,16 @@
 #include "fakehost.h"
+#include "support/scriptedprompter.h"
 #include "view/widgets/tinfoboxform.h"
 #include "view/widgets/tlernviewwidget.h"
 #include "viewfixtures.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -124,4 +130,37 @@ TEST_F(WidgetFixture, InfoPointOpensTheInformationWindow) {
     EXPECT_GT(bar->value(), 0);
     box->close();
     EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(Infobox, SavesAndCopiesThePlainCopy) {
+    ScriptedPrompter prompter;
+    TInfoboxForm box;
+    box.setSaveFolder(QStringLiteral("/protokolle/"));
+    box.ShowText(QStringLiteral("<b>Fluss</b> und <U>See</U>\r\nZweite Zeile"), {});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("info")); // the default extension is added
+    prompter.fileAnswers.push_back(path);
+    box.SpeichernClick();
+    ASSERT_EQ(prompter.count("save"), 1);
+    EXPECT_EQ(prompter.texts("save")[0],
+              QStringLiteral("Infotext in Datei speichern|/protokolle/"));
+    QFile f(path + QStringLiteral(".rtf"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray rtf = f.readAll();
+    EXPECT_TRUE(rtf.contains("Fluss und See\\par"));
+    EXPECT_TRUE(rtf.contains("\\fs22"));
+
+    // Cancel writes nothing; an unwritable place shows the write error.
+    prompter.fileAnswers.push_back(QString());
+    box.SpeichernClick();
+    prompter.fileAnswers.push_back(dir.filePath(QStringLiteral("fehlt/x.rtf")));
+    box.SpeichernClick();
+    EXPECT_EQ(prompter.count("error"), 1);
+
+    box.ZwischenablageClick();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    ASSERT_NE(mime, nullptr);
+    EXPECT_EQ(mime->text(), QStringLiteral("Fluss und See\nZweite Zeile"));
+    EXPECT_TRUE(mime->hasHtml());
+    EXPECT_TRUE(mime->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
 }

@@ -43,7 +43,7 @@ TInfoboxForm::TInfoboxForm(QWidget* parent) : QDialog(parent) {
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textLabel_ = new QLabel;
     textLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    textLabel_->setContentsMargins(0, 0, 0, 0);
+    textLabel_->setContentsMargins(8, 6, 0, 0);
     scroll_->setWidget(textLabel_);
     textLabel_->installEventFilter(this);
     scroll_->viewport()->installEventFilter(this);
@@ -94,7 +94,7 @@ void TInfoboxForm::renderText(const QString& cap) {
                              false);
     p.end();
     textLabel_->setPixmap(QPixmap::fromImage(textImage_));
-    textLabel_->resize(textImage_.size());
+    textLabel_->resize(textImage_.size() + QSize(8, 6));
     scroll_->verticalScrollBar()->setSingleStep(
         std::max(1, QFontMetrics(ArialPixels(kInfoPoints * 96 / 72)).height()));
 }
