@@ -81,7 +81,44 @@ struct PngDecode {
     qsizetype size;
     QImage image;
     std::vector<png_bytep> rows;
+    std::vector<uchar> row;
 };
+
+// The common streams (8-bit RGB, RGBA or gray, not interlaced) are read as stored and
+// turned into QImage pixels by one loop of our own: cheaper than libpng's byte-wise swap
+// and filler transforms, and RGBA lands premultiplied without a second pass.
+bool IsPlainStream(png_structp png, png_infop info, int depth, int colorType, int interlace) {
+    return depth == 8 && interlace == PNG_INTERLACE_NONE &&
+           !png_get_valid(png, info, PNG_INFO_tRNS) &&
+           (colorType == PNG_COLOR_TYPE_RGB || colorType == PNG_COLOR_TYPE_RGB_ALPHA ||
+            colorType == PNG_COLOR_TYPE_GRAY);
+}
+
+// Runs inside RunPngDecode's setjmp frame, so it keeps nothing with a destructor itself.
+bool ReadPlainRows(png_structp png, png_uint_32 w, png_uint_32 h, int colorType, PngDecode& d) {
+    const bool alpha = colorType == PNG_COLOR_TYPE_RGB_ALPHA;
+    const size_t channels = colorType == PNG_COLOR_TYPE_GRAY ? 1 : alpha ? 4 : 3;
+    d.image =
+        QImage(int(w), int(h), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (d.image.isNull()) return false;
+    d.row.resize(size_t(w) * channels);
+    for (png_uint_32 y = 0; y < h; ++y) {
+        png_read_row(png, d.row.data(), nullptr);
+        const uchar* s = d.row.data();
+        auto* dst = reinterpret_cast<quint32*>(d.image.scanLine(int(y)));
+        if (colorType == PNG_COLOR_TYPE_RGB) {
+            for (png_uint_32 x = 0; x < w; ++x, s += 3)
+                dst[x] = 0xFF000000u | quint32(s[0]) << 16 | quint32(s[1]) << 8 | s[2];
+        } else if (alpha) {
+            for (png_uint_32 x = 0; x < w; ++x, s += 4)
+                dst[x] = qPremultiply(qRgba(s[0], s[1], s[2], s[3]));
+        } else {
+            for (png_uint_32 x = 0; x < w; ++x)
+                dst[x] = 0xFF000000u | quint32(s[x]) * 0x010101u;
+        }
+    }
+    return true;
+}
 
 bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
     if (setjmp(png_jmpbuf(png))) return false;
@@ -99,6 +136,11 @@ bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
     if (w == 0 || h == 0 || qint64(w) * qint64(h) > kMaxPixels ||
         RawBytesLowerBound(w, h, depth, colorType) > idat * kMaxDeflateRatio + 1024)
         return false;
+    if (IsPlainStream(png, info, depth, colorType, interlace)) {
+        if (!ReadPlainRows(png, w, h, colorType, d)) return false;
+        png_read_end(png, nullptr);
+        return true;
+    }
     const bool hasAlpha =
         (colorType & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
     if (depth == 16) png_set_strip_16(png);
@@ -114,7 +156,7 @@ bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
     const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
     if (png_get_rowbytes(png, info) != png_size_t(w) * 4) return false;
-    // Straight into the scanlines of the result; no intermediate buffer.
+    // The rarer kinds go through libpng's transforms straight into the scanlines.
     d.image = QImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (d.image.isNull()) return false;
     if (passes == 1) {
@@ -130,19 +172,39 @@ bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
     return true;
 }
 
+// The rows go to libpng as plain RGB or RGBA, converted by one loop of our own.
 bool RunPngEncode(png_structp png, png_infop info, const QImage& src, bool alpha, int level,
-                  QByteArray& out) {
+                  std::vector<uchar>& row, QByteArray& out) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &out, PngWrite, PngFlush);
     png_set_compression_level(png, level);
-    png_set_IHDR(png, info, png_uint_32(src.width()), png_uint_32(src.height()), 8,
+    const int w = src.width();
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(src.height()), 8,
                  alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    png_set_bgr(png);
-    if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
-    for (int y = 0; y < src.height(); ++y)
-        png_write_row(png, const_cast<png_bytep>(src.constScanLine(y)));
+    const bool premultiplied = src.format() == QImage::Format_ARGB32_Premultiplied;
+    row.resize(size_t(w) * (alpha ? 4 : 3));
+    for (int y = 0; y < src.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        uchar* d = row.data();
+        if (!alpha) {
+            for (int x = 0; x < w; ++x, d += 3) {
+                d[0] = uchar(qRed(p[x]));
+                d[1] = uchar(qGreen(p[x]));
+                d[2] = uchar(qBlue(p[x]));
+            }
+        } else {
+            for (int x = 0; x < w; ++x, d += 4) {
+                const QRgb c = premultiplied ? qUnpremultiply(p[x]) : p[x];
+                d[0] = uchar(qRed(c));
+                d[1] = uchar(qGreen(c));
+                d[2] = uchar(qBlue(c));
+                d[3] = uchar(qAlpha(c));
+            }
+        }
+        png_write_row(png, row.data());
+    }
     png_write_end(png, nullptr);
     return true;
 }
@@ -154,7 +216,7 @@ bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
-    PngDecode d{data, size, {}, {}};
+    PngDecode d{data, size, {}, {}, {}};
     const bool ok = info && RunPngDecode(png, info, d);
     png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
     if (!ok) return false;
@@ -167,14 +229,20 @@ bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
 QByteArray EncodePng(const QImage& image, int level) {
     if (image.isNull()) return {};
     const bool alpha = image.hasAlphaChannel();
-    // A shallow copy when the picture already is in the format (the usual case).
-    const QImage src = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    // The usual formats are read row by row as they are; others are converted once.
+    const QImage::Format f = image.format();
+    const bool direct = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+                        f == QImage::Format_ARGB32_Premultiplied;
+    const QImage src =
+        direct ? image
+               : image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     if (!png) return {};
     png_infop info = png_create_info_struct(png);
     QByteArray out;
     out.reserve(qsizetype(src.width()) * src.height() / 2 + 1024);
-    const bool ok = info && RunPngEncode(png, info, src, alpha, level, out);
+    std::vector<uchar> row;
+    const bool ok = info && RunPngEncode(png, info, src, alpha, level, row, out);
     png_destroy_write_struct(&png, info ? &info : nullptr);
     return ok ? out : QByteArray();
 }

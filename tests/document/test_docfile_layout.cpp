@@ -213,6 +213,7 @@ TEST(DocFileRoundTrip, TranslucentPicturesSurvive) {
     img.fill(qRgba(10, 200, 30, 255));
     img.setPixel(1, 1, qRgba(255, 0, 0, 0));
     img.setPixel(2, 2, qRgba(0, 0, 255, 255));
+    img.setPixel(3, 1, qRgba(200, 100, 50, 128));
     ObjDataTyp o = TextObject(QStringLiteral("Bild"));
     o.Typ = 7;
     o.Bild = Picture(img.convertToFormat(QImage::Format_ARGB32_Premultiplied));
@@ -223,6 +224,11 @@ TEST(DocFileRoundTrip, TranslucentPicturesSurvive) {
     EXPECT_EQ(qAlpha(got.pixel(1, 1)), 0);
     EXPECT_EQ(got.pixel(2, 2), qRgba(0, 0, 255, 255));
     EXPECT_EQ(got.pixel(0, 0), qRgba(10, 200, 30, 255));
+    // Half-transparent: the premultiplied value comes back exactly.
+    const auto raw = [](const QImage& i) {
+        return reinterpret_cast<const QRgb*>(i.constScanLine(1))[3];
+    };
+    EXPECT_EQ(raw(got), raw(o.Bild.image()));
 }
 
 TEST(DocFileRoundTrip, TextsAreWindows1252) {
