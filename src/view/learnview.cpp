@@ -206,6 +206,16 @@ void LearnView::buildBase() {
         CopyImageRect(page_, target.topLeft(), same, same.rect());
         return;
     }
+    // Down to half size, linear filtering straight into the page is as good as averaging and
+    // needs no intermediate bitmap; below that it would drop pixels, so average first.
+    const bool mild = target.width() * 2 >= base.width() && target.height() * 2 >= base.height();
+    if (mild && base.depth() == 32) {
+        QPainter p(&page_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(target, base);
+        return;
+    }
     QImage scaled = base.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (scaled.depth() != 32) scaled = scaled.convertToFormat(kPageFormat);
     CopyImageRect(page_, target.topLeft(), scaled, scaled.rect());
