@@ -78,7 +78,7 @@ struct ObjDataTyp {
     int FehlerPos = 0;
     int FehlerKarte = 0;
     DoubleRect KRect{-1, -1, -1, -1};
-    int KAusrAkt = 1;
+    int KAusrAkt = 0; // 0 until a card has been placed
     double KBreite = 0;
     double KHoehe = 0;
     int KPixelX = -1;

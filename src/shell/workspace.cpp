@@ -45,7 +45,6 @@ void Workspace::ResetHeader() {
     doc.ResetHeader({settings.DokSeitRatioArt, settings.DokSeitRatioBreite,
                      settings.DokSeitRatioHoehe});
     SelectedTopic = -1;
-    CurrentQuestion = 0;
 }
 
 void Workspace::ResetDocument() {
@@ -74,7 +73,6 @@ bool Workspace::ReadDocument(const QString& path, bool makeCurrent) {
         return false;
     }
     SelectedTopic = -1;
-    CurrentQuestion = doc.CurrentHeader.AnzFrageNummern > 0 ? 1 : 0;
     doc.CurrentHeader.Geaendert = false;
     if (makeCurrent) {
         CurrentFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');

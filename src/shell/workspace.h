@@ -24,8 +24,6 @@ public:
     int ViewMode = 2; // 2 learning view, 3 exercise running
     bool FirstActivation = true;
     bool Closing = false;
-    int NumberMode = 1;
-    int CurrentQuestion = 0;
     QString PreviousDocument;
     QString StartFolder;
     QString CurrentFolder;

@@ -1,14 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QTemporaryDir>
 
 namespace bw::test {
 
-// The source tree (for resources and samples) as CTest passes it.
-inline QString SourceDir() {
-    const QByteArray d = qgetenv("BRETTWERK_SOURCE_DIR");
-    return d.isEmpty() ? QStringLiteral(".") : QString::fromLocal8Bit(d);
-}
+// The source tree (for resources and samples).
+inline QString SourceDir() { return QStringLiteral(BRETTWERK_SOURCE_DIR); }
 
 } // namespace bw::test

@@ -64,7 +64,8 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ws_.onShowLearningView = [this] { ShowLearningView(); };
     ws_.onDocumentReplaced = [this] {
         StartInfoPan->setVisible(ws_.StartScreenVisible);
-        view_->CurrentQuestion = ws_.CurrentQuestion;
+        // A replaced document starts at its first question, if it has any.
+        view_->CurrentQuestion = 0;
         view_->DocumentLoaded();
         viewControls_->SyncZoom(view_->ZoomIndex);
         UpdateWindowTitle();
@@ -217,7 +218,7 @@ bool TForm1::FormCreate() {
 
     setWindowTitle(ApplicationTitle(ws_.edition));
     ws_.FirstActivation = true;
-    ws_.NumberMode = 1;
+    view_->NumberMode = 1;
     toolbarExpanded_ = 1;
     ws_.ViewMode = 2;
     ws_.ResetHeader();
