@@ -185,3 +185,31 @@ TEST(Messages, OpenWithShellReportsAMissingFile) {
     ASSERT_EQ(p.count(QStringLiteral("error")), 1);
     EXPECT_TRUE(p.texts(QStringLiteral("error"))[0].contains(QStringLiteral("Webbrowser")));
 }
+
+#include "shell/common/painting.h"
+
+TEST(Helpers, PainterSettersKeepWhatIsNotGiven) {
+    QImage img(10, 10, QImage::Format_RGB32);
+    QPainter p(&img);
+    SetPen(p, 3, Qt::SolidLine, QPainter::CompositionMode_SourceOver, Qt::red);
+    SetPen(p, 0, Qt::DashLine, QPainter::CompositionMode_Multiply, Qt::blue);
+    EXPECT_EQ(p.pen().width(), 3);
+    EXPECT_EQ(p.pen().style(), Qt::DashLine);
+    EXPECT_EQ(p.pen().color(), QColor(Qt::blue));
+    EXPECT_EQ(p.compositionMode(), QPainter::CompositionMode_Multiply);
+
+    SetFont(p, QStringLiteral("Arial"), 12, 0, StyleBold | StyleUnderline, Qt::green);
+    SetFont(p, QString(), 0, 0, StyleItalic, Qt::black);
+    EXPECT_EQ(p.font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(p.font().pointSize(), 12);
+    EXPECT_FALSE(p.font().bold());
+    EXPECT_TRUE(p.font().italic());
+    EXPECT_FALSE(p.font().underline());
+    EXPECT_EQ(p.pen().color(), QColor(Qt::black));
+    SetFont(p, QString(), 0, 20, 0, Qt::black);
+    EXPECT_EQ(p.font().pixelSize(), 20);
+
+    SetBrush(p, Qt::SolidPattern, Qt::yellow);
+    EXPECT_EQ(p.brush().color(), QColor(Qt::yellow));
+    p.end();
+}
