@@ -22,6 +22,16 @@ void Simple(QWidget* parent, QMessageBox::Icon icon, const QString& caption, con
     box.exec();
 }
 
+bool YesNo(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
+    QMessageBox box(icon, caption, ForLabel(text), QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 } // namespace
 
 void QtPrompter::ShowInfo(const QString& text) {
@@ -37,14 +47,7 @@ void QtPrompter::ShowError(const QString& text) {
 }
 
 bool QtPrompter::AskYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), ForLabel(text),
-                    QMessageBox::NoButton, parent_);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    return YesNo(parent_, QMessageBox::Question, QStringLiteral("Bestätigung"), text);
 }
 
 YesNoCancel QtPrompter::AskYesNoCancel(const QString& text) {
@@ -64,14 +67,7 @@ YesNoCancel QtPrompter::AskYesNoCancel(const QString& text) {
 }
 
 bool QtPrompter::AskWarningYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), ForLabel(text),
-                    QMessageBox::NoButton, parent_);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    return YesNo(parent_, QMessageBox::Warning, QStringLiteral("Warnung"), text);
 }
 
 QString QtPrompter::GetOpenFileName(const QString& title, const QString& folder,
