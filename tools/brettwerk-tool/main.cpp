@@ -36,9 +36,20 @@ void PrintUsage() {
     }
 }
 
+// Scripts read stderr for the reader's messages; Qt's own notes about the session
+// (no runtime folder when started from cron or CI) do not belong there.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    if (type == QtWarningMsg && msg.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, msg)));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietQtNotes);
     // Rendering needs fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
