@@ -331,3 +331,57 @@ TEST(MainWindow, SettingsSurviveARestart) {
     again.form.menu().ProtokolleSpeichern1->setChecked(false);
     EXPECT_TRUE(again.form.FormCloseQuery());
 }
+
+#include "view/learnview.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+
+TEST(MainWindow, ViewControlsAndMenuStayInStep) {
+    ScriptedPrompter p;
+    QTemporaryDir dir;
+    const QString doc = WriteDoc(dir, QStringLiteral("k.bwk"), QStringLiteral("K"));
+    StartedWith s(Edition::Autor, {doc});
+    const LernInfoPanel& side = s.form.sidePanel();
+    const MainMenu& m = s.form.menu();
+    LearnView& view = s.form.view();
+
+    side.ZoomPan4->click();
+    EXPECT_EQ(view.ZoomIndex, 4);
+    EXPECT_TRUE(m.Zoom200->isChecked());
+    EXPECT_FALSE(side.ZoomPan0->isChecked());
+    m.Zoom150->trigger();
+    EXPECT_EQ(view.ZoomIndex, 2);
+    EXPECT_TRUE(side.ZoomPan2->isChecked());
+
+    // Ctrl with the keypad's minus zooms out one step.
+    QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    QApplication::sendEvent(&s.form, &minus);
+    EXPECT_EQ(view.ZoomIndex, 0);
+    EXPECT_TRUE(m.Zoom100->isChecked());
+
+    side.NummerModeFragez->click();
+    EXPECT_EQ(view.NumberMode, 0);
+    EXPECT_TRUE(m.NummerFragez1->isChecked());
+    EXPECT_EQ(view.NumberText(0), QStringLiteral("?"));
+    m.NummerGeordnet1->trigger();
+    EXPECT_EQ(view.NumberMode, 1);
+    EXPECT_TRUE(side.NummerModeSort->isChecked());
+
+    side.Ebene0Check->click();
+    EXPECT_FALSE(m.EbeneBasisbild1->isChecked());
+    EXPECT_FALSE(view.LayerVisible(0));
+    m.EbeneBasisbild1->trigger();
+    EXPECT_TRUE(side.Ebene0Check->isChecked());
+    EXPECT_TRUE(view.LayerVisible(0));
+
+    side.AlleAufdeckenBtn->click();
+    EXPECT_EQ(s.form.workspace().doc.CurrentObjects[0].Abgedeckt, 0);
+    m.AlleAbdecken1->trigger();
+    EXPECT_EQ(s.form.workspace().doc.CurrentObjects[0].Abgedeckt, -1);
+}
+
+TEST(MainWindow, DocumentFilterForQtDialogs) {
+    EXPECT_EQ(QtFilterFromPipeFilter(Workspace::kDocumentFilter),
+              QStringLiteral("Brettwerk-Dokument (*.bwk);;QLX-Dokument (*.qlx);;Alle Dateien (*.*)"));
+}
