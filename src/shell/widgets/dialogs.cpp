@@ -129,3 +129,17 @@ TEndeInfoForm::TEndeInfoForm(QWidget* parent) : QDialog(parent) {
 }
 
 } // namespace bw
+
+namespace bw {
+
+void TEndeInfoForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Centred on the screen, not on the main window.
+    if (const QScreen* screen = this->screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+} // namespace bw

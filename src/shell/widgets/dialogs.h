@@ -37,6 +37,9 @@ class TEndeInfoForm : public QDialog {
     Q_OBJECT
 public:
     explicit TEndeInfoForm(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* e) override;
 };
 
 } // namespace bw
