@@ -7,7 +7,7 @@ namespace bw {
 // The flat hover-button look shared by the top bar and the side toolbar.
 void StyleHoverButton(QAbstractButton* button);
 
-// A hover button with the component name and hint of the description.
+// A hover button with its component name and hint.
 QToolButton* MakeHoverButton(QWidget* parent, const QString& objectName, const QString& caption,
                              const QString& hint, bool checkable = false);
 
