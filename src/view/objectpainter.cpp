@@ -260,6 +260,7 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
     const QString text = CardText(o.Cap);
     const int minWidth = ctx.units(30);
     QSize cardSize;
+    QSize textSize; // the text itself; the box may be wider
     int textFlags = int(HAlign(o.TAusr)) | Qt::AlignTop;
     bool emptyLabel = false;
     if (picture) {
@@ -288,9 +289,10 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
             ts = QSize(w, int(lines.size()) * fm.height());
         }
         if (o.Typ == TypLuecke) ts.rheight() += 4;
+        textSize = ts;
         cardSize = QSize(std::max(ts.width(), minWidth), ts.height());
     }
-    const QSize textSize = cardSize;
+    if (picture) textSize = cardSize;
 
     // Fixed sizes.
     QSize box = cardSize;

@@ -337,3 +337,22 @@ TEST_F(RenderFixture, DamagedValuesDrawWithoutHarm) {
     EXPECT_FALSE(view.ViewImage().isNull());
     EXPECT_EQ(Pixel(view.ViewImage(), 0, 0), QColor(Qt::white));
 }
+
+TEST_F(RenderFixture, ShortTextSitsAtTheCardPointSideOfItsMinimumWidthBox) {
+    // "I" is far narrower than the 30-unit box: it sits next to the card point (left edge for
+    // placement right, right edge for left, centred above and below), whatever TAusr says.
+    for (int side = 1; side <= 4; ++side) {
+        SCOPED_TRACE(side);
+        doc.CurrentObjects.clear();
+        const int i = AddObject(doc, TypFix, QStringLiteral("I"), 0.5, 0.5, side);
+        redraw();
+        const QRect box = BoxOf(view, i);
+        ASSERT_EQ(box.width(), 30);
+        const QRect ink = InkBox(view.PageBitmap(), Qt::white, box);
+        ASSERT_FALSE(ink.isEmpty());
+        ASSERT_LT(ink.width(), 10);
+        if (side == 1) EXPECT_LT(ink.left() - box.left(), 6);
+        if (side == 3) EXPECT_LT(box.right() - ink.right(), 6);
+        if (side == 2 || side == 4) EXPECT_NEAR(ink.center().x(), box.center().x(), 3);
+    }
+}
