@@ -70,6 +70,20 @@ TEST_F(WidgetFixture, ClickingACoveredFieldUncoversItAndASecondClickCoversIt) {
     EXPECT_EQ(doc.CurrentObjects[i].Abgedeckt, 0);
 }
 
+TEST_F(WidgetFixture, ClicksDuringAnExerciseLeaveTheFieldStatesAlone) {
+    // The exercise owns the fields' states; a click must not turn an open field into a
+    // covered one.
+    const int i = AddObject(doc, TypAbfrage, QStringLiteral("Rhein"), 0.5, 0.5);
+    show();
+    view.exercise.running = true;
+    widget->setLearningView(false);
+    doc.CurrentObjects[i].Abgedeckt = -5;
+    view.RedrawView();
+    QTest::mouseClick(widget.get(), Qt::LeftButton, {}, widgetPoint(i));
+    QTest::mouseClick(widget.get(), Qt::MiddleButton, {}, widgetPoint(i));
+    EXPECT_EQ(doc.CurrentObjects[i].Abgedeckt, -5);
+}
+
 TEST_F(WidgetFixture, ClickOnTheStartScreenStartsANewSheetInstead) {
     const int i = AddObject(doc, TypAbfrage, QStringLiteral("Rhein"), 0.5, 0.5);
     show();

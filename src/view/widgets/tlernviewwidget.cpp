@@ -118,7 +118,9 @@ void TLernViewWidget::mousePressEvent(QMouseEvent* e) {
             emit editorMousePress(view_.ViewToPage(QPointF(bp)), e->modifiers());
         return;
     }
-    if ((button == Qt::LeftButton && tool_ == ViewTool::Pointer) || button == Qt::MiddleButton) {
+    // During an exercise the fields' states belong to the exercise.
+    if (learningView_ &&
+        ((button == Qt::LeftButton && tool_ == ViewTool::Pointer) || button == Qt::MiddleButton)) {
         activate(view_.ClickAt(bp));
         return;
     }
