@@ -49,12 +49,27 @@ bool FontInstalled(const QString& family) {
     return false;
 }
 
+namespace {
+// The Windows shell opens "www.…" and "ftp.…" without a scheme as internet addresses, and
+// documents made there link them that way.
+QUrl GuessedAddress(const QString& target) {
+    if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("http://") + target);
+    if (target.startsWith(QLatin1String("ftp."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("ftp://") + target);
+    return {};
+}
+} // namespace
+
 bool ShellOpen(const QString& target) {
     if (target.isEmpty())
         return false;
     QUrl url = QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
-    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
-        return false;
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+        url = GuessedAddress(target);
+        if (!url.isValid())
+            return false;
+    }
     return QDesktopServices::openUrl(url);
 }
 

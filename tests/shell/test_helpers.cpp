@@ -3,8 +3,10 @@
 #include "shell/common/messages.h"
 #include "support/scriptedprompter.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace bw;
@@ -186,6 +188,27 @@ TEST(Messages, OpenWithShellReportsAMissingFile) {
     EXPECT_TRUE(p.texts(QStringLiteral("error"))[0].contains(QStringLiteral("Webbrowser")));
 }
 
+// Stands in for the browser: records the addresses handed to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    Q_INVOKABLE void open(const QUrl& url) { urls << url; }
+};
+
+TEST(Messages, OpenWithShellTakesAnAddressWithoutSchemeAsWebAddress) {
+    // Documents made on Windows link "www.…" without "http://"; the shell opened those.
+    test::ScriptedPrompter p;
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+    const bool opened = OpenWithShell(QStringLiteral("www.example.org/karten/index.html"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(browser.urls.size(), 1);
+    EXPECT_EQ(browser.urls[0], QUrl(QStringLiteral("http://www.example.org/karten/index.html")));
+    EXPECT_EQ(p.count(QStringLiteral("error")), 0);
+}
+
 #include "shell/common/painting.h"
 
 TEST(Helpers, PainterSettersKeepWhatIsNotGiven) {
@@ -213,3 +236,5 @@ TEST(Helpers, PainterSettersKeepWhatIsNotGiven) {
     EXPECT_EQ(p.brush().color(), QColor(Qt::yellow));
     p.end();
 }
+
+#include "test_helpers.moc"
