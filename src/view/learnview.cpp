@@ -32,11 +32,37 @@ void EnsureImage(QImage& img, QSize size, QImage::Format format) {
         img = NewPageAlignedImage(size.width(), size.height(), format);
 }
 
+// The page fitted into a w x h control and enlarged by zoom, and the part of it that the
+// control shows.
+struct ZoomedFit {
+    QSize zoomed;
+    QSize visible;
+};
+
+ZoomedFit FitZoomed(QSize page, int w, int h, double zoom) {
+    w = std::max(1, w);
+    h = std::max(1, h);
+    const QSize fitted = FitInto(page, w, h);
+    const QSize zoomed(std::max(1, Round(fitted.width() * zoom)),
+                       std::max(1, Round(fitted.height() * zoom)));
+    return {zoomed, QSize(std::min(zoomed.width(), w), std::min(zoomed.height(), h))};
+}
+
 // Keeps [lo, lo + span] inside [0, 1].
 void ClampSpan(double& lo, double& hi) {
     const double span = std::min(1.0, hi - lo);
     lo = std::clamp(lo, 0.0, 1.0 - span);
     hi = lo + span;
+}
+
+// Moves the viewport by page fractions, keeping its size and keeping it on the page.
+void MoveViewport(DoubleRect& v, double mx, double my) {
+    v.left += mx;
+    v.right += mx;
+    v.top += my;
+    v.bottom += my;
+    ClampSpan(v.left, v.right);
+    ClampSpan(v.top, v.bottom);
 }
 
 } // namespace
@@ -112,11 +138,7 @@ bool LearnView::DocumentPresent() const {
 
 QSizeF LearnView::RenderPage(QImage& target, int width, int height, double zoom) const {
     const QSize page = doc_.PageSize();
-    const QSize fitted = FitInto(page, width, height);
-    const QSize zoomed(std::max(1, Round(fitted.width() * zoom)),
-                       std::max(1, Round(fitted.height() * zoom)));
-    const QSize visible(std::min(zoomed.width(), std::max(1, width)),
-                        std::min(zoomed.height(), std::max(1, height)));
+    const auto [zoomed, visible] = FitZoomed(page, width, height, zoom);
     target = QImage(visible, kPageFormat);
     target.fill(Qt::white);
     QPainter p(&target);
@@ -136,12 +158,7 @@ void LearnView::RedrawView() {
     if (DocumentPresent() && onHideStartScreen) onHideStartScreen();
 
     const QSize page = doc_.PageSize();
-    const int w = std::max(1, control_.width());
-    const int h = std::max(1, control_.height());
-    const QSize fitted = FitInto(page, w, h);
-    const QSize zoomed(std::max(1, Round(fitted.width() * ZoomFactor)),
-                       std::max(1, Round(fitted.height() * ZoomFactor)));
-    const QSize visible(std::min(zoomed.width(), w), std::min(zoomed.height(), h));
+    const auto [zoomed, visible] = FitZoomed(page, control_.width(), control_.height(), ZoomFactor);
     const double fw = double(visible.width()) / zoomed.width();
     const double fh = double(visible.height()) / zoomed.height();
 
@@ -367,27 +384,13 @@ void LearnView::BeginPan() {
 
 void LearnView::Pan(int dx, int dy) {
     if (page_.isNull()) return;
-    const double mx = double(dx) / page_.width();
-    const double my = double(dy) / page_.height();
-    Viewport.left += mx;
-    Viewport.right += mx;
-    Viewport.top += my;
-    Viewport.bottom += my;
-    ClampSpan(Viewport.left, Viewport.right);
-    ClampSpan(Viewport.top, Viewport.bottom);
+    MoveViewport(Viewport, double(dx) / page_.width(), double(dy) / page_.height());
     ShowViewport();
 }
 
 void LearnView::Scroll(double fx, double fy) {
     if (onCommitDrawings) onCommitDrawings();
-    const double mx = fx * Viewport.width();
-    const double my = fy * Viewport.height();
-    Viewport.left += mx;
-    Viewport.right += mx;
-    Viewport.top += my;
-    Viewport.bottom += my;
-    ClampSpan(Viewport.left, Viewport.right);
-    ClampSpan(Viewport.top, Viewport.bottom);
+    MoveViewport(Viewport, fx * Viewport.width(), fy * Viewport.height());
     ShowViewport();
 }
 

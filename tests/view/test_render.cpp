@@ -193,6 +193,21 @@ TEST_F(RenderFixture, ViewportAtTwoHundredPercent) {
     EXPECT_EQ(view.ScrollOffset.x(), 174);
 }
 
+TEST_F(RenderFixture, ScrollMovesByAShareOfTheViewportAndStopsAtTheEdge) {
+    redraw();
+    view.ChangeZoom(4);
+    int commits = 0;
+    view.onCommitDrawings = [&] { ++commits; };
+    view.Scroll(0.1, 0);
+    EXPECT_NEAR(view.Viewport.left, 0.3, 1e-9);
+    EXPECT_NEAR(view.Viewport.width(), 0.5, 1e-9);
+    view.Scroll(0, -10);
+    EXPECT_DOUBLE_EQ(view.Viewport.top, 0.0);
+    EXPECT_NEAR(view.Viewport.height(), 0.5, 1e-9);
+    EXPECT_EQ(view.ScrollOffset, QPoint(522, 0));
+    EXPECT_EQ(commits, 2);
+}
+
 TEST_F(RenderFixture, ViewportOnlyShrinksInTheDirectionTheWindowLimits) {
     redraw(1000, 600); // the height limits the fitted page
     view.ChangeZoom(4);
