@@ -85,18 +85,27 @@ int Document::CountOpenObjects() const {
                                           }));
 }
 
+namespace {
+// Kept within an int however absurd the margins of a damaged file are.
+int RoundToInt(double v) {
+    if (std::isnan(v))
+        return 0;
+    return static_cast<int>(std::clamp(std::round(v), -2147483647.0, 2147483647.0));
+}
+} // namespace
+
 QSize Document::PageSize() const {
     const DoubleRect& r = CurrentHeader.RandErw;
     const double w = BaseImage.width();
     const double h = BaseImage.height();
-    return {static_cast<int>(std::lround((1 + r.left + r.right) * w)),
-            static_cast<int>(std::lround((1 + r.top + r.bottom) * h))};
+    // At least one pixel each way, whatever the margins say.
+    return {std::max(1, RoundToInt((1 + r.left + r.right) * w)),
+            std::max(1, RoundToInt((1 + r.top + r.bottom) * h))};
 }
 
 QPoint Document::BaseImageOrigin() const {
     const DoubleRect& r = CurrentHeader.RandErw;
-    return {static_cast<int>(std::lround(BaseImage.width() * r.left)),
-            static_cast<int>(std::lround(BaseImage.height() * r.top))};
+    return {RoundToInt(BaseImage.width() * r.left), RoundToInt(BaseImage.height() * r.top)};
 }
 
 void Document::ComputeDerivedGeometry() {
@@ -104,13 +113,9 @@ void Document::ComputeDerivedGeometry() {
     const DoubleRect& r = hd.RandErw;
     const double w = std::max(1, BaseImage.width());
     const double h = std::max(1, BaseImage.height());
-    // Kept within an int however absurd the margins of a damaged file are.
-    const auto pageLength = [](double v) {
-        const double n = std::round(v);
-        return n >= 1 ? std::min(n, 2147483647.0) : 1.0;
-    };
-    const double W = pageLength((r.left + r.right + 1) * w);
-    const double H = pageLength((r.top + r.bottom + 1) * h);
+    const QSize page = PageSize();
+    const double W = page.width();
+    const double H = page.height();
     hd.SeitFest = 1;
     hd.SeitBreite = static_cast<int>(W);
     hd.SeitHoehe = static_cast<int>(H);

@@ -106,6 +106,18 @@ TEST(DocumentModel, DerivedGeometryWithMargins) {
     EXPECT_NEAR(d.CurrentHeader.BildGroesse, 300.0 / 360 * 100, 1e-9);
 }
 
+TEST(DocumentModel, PageOfAbsurdMarginsIsPositiveAndTheDerivedPage) {
+    // Margins of a damaged file: a billion image widths on the left, minus five above.
+    Document d;
+    d.CurrentHeader.RandErw = {1e9, -5, 0, 0};
+    d.ComputeDerivedGeometry();
+    const QSize page = d.PageSize();
+    EXPECT_GE(page.width(), 300);
+    EXPECT_GE(page.height(), 1);
+    EXPECT_EQ(page, QSize(d.CurrentHeader.SeitBreite, d.CurrentHeader.SeitHoehe));
+    EXPECT_GE(d.BaseImageOrigin().x(), 0);
+}
+
 TEST(DocumentModel, AnswerPictureSlotsFollowTheAnswerCount) {
     ObjDataTyp o = Obj(21);
     o.Untertyp = 1;
