@@ -29,13 +29,19 @@ void Notify(const std::function<void()>& f) {
 
 void OpenTopicAt(Workspace& ws, int index) {
     if (index < 0 || index >= int(ws.TopicList.size())) return;
-    if (!MayReplaceDocument(ws)) return;
-    // A copy: a failed read closes the document, which re-reads the list.
+    // Taken before asking: saving the open document re-reads the list, from another
+    // folder when a new document is stored there, and a failed read re-reads it too.
     const QString path = ws.TopicList[index].Pfad;
+    if (!MayReplaceDocument(ws)) return;
     ws.ReadDocument(path, true);
     if (!SameDocumentPath(ws.doc.CurrentHeader.Datei, path)) return;
     const bool sameEntry =
         index < int(ws.TopicList.size()) && SameDocumentPath(ws.TopicList[index].Pfad, path);
+    if (!sameEntry && FindTopic(ws.TopicList, path) < 0) {
+        // The list shows another folder now: list the document's own again.
+        ws.ReadTopicList();
+        return;
+    }
     ws.SelectedTopic = sameEntry ? index : FindTopic(ws.TopicList, path);
     Notify(ws.onSelectedTopicChanged);
     Notify(ws.onTitleChanged);

@@ -252,6 +252,21 @@ TEST(Navigation, OpenTopicAsksAboutUnsavedChangesFirst) {
     EXPECT_EQ(f.p.count(QStringLiteral("yesnocancel")), 2);
 }
 
+TEST(Navigation, ATopicOpensAfterTheSaveQuestionStoredANewDocumentElsewhere) {
+    // Saving the unsaved new document into another folder re-reads the list from there;
+    // the topic that was clicked is still the one that opens.
+    Fixture f;
+    QTemporaryDir other;
+    f.ws.doc.CurrentHeader.Geaendert = true;
+    f.p.answers = {YesNoCancel::Yes};
+    f.p.fileAnswers = {QDir(other.path()).filePath(QStringLiteral("neu.bwk"))};
+    OpenTopic(f.ws, 2);
+    EXPECT_EQ(f.datei(), f.c);
+    EXPECT_EQ(f.ws.SelectedTopic, 2);
+    ASSERT_EQ(f.ws.TopicList.size(), 3u);
+    EXPECT_EQ(f.ws.TopicList[2].Pfad, f.c);
+}
+
 TEST(Navigation, ATopicThatNoLongerReadsLeavesNothingSelected) {
     Fixture f;
     OpenTopic(f.ws, 1);
