@@ -316,6 +316,29 @@ int RenderMarkupLine(MarkupCanvas& canvas, int availableWidth, int pageHeight, i
     return layout.run(text);
 }
 
+QImage RenderInfoText(const QString& cap, int width, const QColor& background) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    const QStringList lines = cap.split(breaks);
+    width = std::max(1, width);
+    // Measured first, so that a long text is never cut off.
+    MarkupCanvas measure;
+    int y = 0;
+    for (const QString& line : lines)
+        y = RenderMarkupLine(measure, width, 0, 0, y, line, kInfoTextPoints, 0, MarkupInfo, false,
+                             Qt::black, true);
+    QImage image(width, std::max(1, y), QImage::Format_RGB32);
+    image.fill(background);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    MarkupCanvas canvas;
+    canvas.painter = &p;
+    y = 0;
+    for (const QString& line : lines)
+        y = RenderMarkupLine(canvas, width, image.height(), 0, y, line, kInfoTextPoints, 0,
+                             MarkupInfo, false, Qt::black, false);
+    return image;
+}
+
 QString StripStyleTags(const QString& text) {
     static const QRegularExpression re(QStringLiteral("</?[biu]>"),
                                        QRegularExpression::CaseInsensitiveOption);

@@ -3,6 +3,7 @@
 #include "document/document.h"
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 class QPainter;
@@ -37,5 +38,12 @@ int RenderMarkupLine(MarkupCanvas& canvas, int availableWidth, int pageHeight, i
 
 // The text with the tags <b> </b> <i> </i> <u> </u> removed in any letter case.
 QString StripStyleTags(const QString& text);
+
+// Point size of info texts in the information window.
+constexpr int kInfoTextPoints = 14;
+
+// The info text of an info point, one markup paragraph per line ("Arial" 14 points, black,
+// mode 0), laid out into a bitmap of the given width and exactly as high as the text.
+QImage RenderInfoText(const QString& cap, int width, const QColor& background);
 
 } // namespace bw

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace bw;
@@ -302,4 +303,24 @@ TEST(GlyphCache, LargeTextLooksLikeQtsOwnRendering) {
             }
         EXPECT_LT(differ, ink / 10) << px;
     }
+}
+
+TEST(Markup, InfoTextBitmapIsExactlyAsHighAsItsLines) {
+    const QString cap = QStringLiteral("<B>Titel</B>\r\n\r\nEin Satz, der bei schmaler Breite "
+                                       "umbrochen wird.\nNoch eine Zeile\rund die letzte.");
+    const QColor background(240, 240, 240);
+    const QImage image = RenderInfoText(cap, 200, background);
+    MarkupCanvas c;
+    int y = 0;
+    for (const QString& line : cap.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+        y = RenderMarkupLine(c, 200, 0, 0, y, line, kInfoTextPoints, 0, MarkupInfo, false,
+                             Qt::black, true);
+    EXPECT_EQ(image.size(), QSize(200, y));
+    EXPECT_GT(y, 6 * QFontMetrics(ArialPixels(19)).height()); // five paragraphs, one wrapped
+    EXPECT_EQ(Pixel(image, 199, 0), background);
+    const QRect ink = InkBox(image, background);
+    EXPECT_FALSE(ink.isEmpty());
+    EXPECT_LE(ink.right(), 199);
+    // An empty text still gives a usable bitmap.
+    EXPECT_FALSE(RenderInfoText(QString(), 0, background).isNull());
 }

@@ -13,11 +13,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -26,7 +24,6 @@
 namespace bw {
 
 namespace {
-constexpr int kInfoPoints = 14;
 constexpr int kCopyPoints = 11;
 constexpr int kInitialWidth = 560;
 } // namespace
@@ -72,31 +69,12 @@ TInfoboxForm::TInfoboxForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TInfoboxForm::renderText(const QString& cap) {
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = cap.split(breaks);
-    const int width = std::max(60, scroll_->width() - 30);
-    // Measure first, so a long text is never cut off.
-    MarkupCanvas measure;
-    int y = 0;
-    for (const QString& line : lines)
-        y = RenderMarkupLine(measure, width, 0, 0, y, line, kInfoPoints, 0, 0, false, Qt::black,
-                             true);
-    const int height = std::max(1, y);
-    textImage_ = QImage(width, height, QImage::Format_RGB32);
-    textImage_.fill(scroll_->palette().color(QPalette::Window));
-    QPainter p(&textImage_);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    MarkupCanvas canvas;
-    canvas.painter = &p;
-    y = 0;
-    for (const QString& line : lines)
-        y = RenderMarkupLine(canvas, width, height, 0, y, line, kInfoPoints, 0, 0, false, Qt::black,
-                             false);
-    p.end();
+    textImage_ = RenderInfoText(cap, std::max(60, scroll_->width() - 30),
+                                scroll_->palette().color(QPalette::Window));
     textLabel_->setPixmap(QPixmap::fromImage(textImage_));
     textLabel_->resize(textImage_.size() + QSize(8, 6));
     scroll_->verticalScrollBar()->setSingleStep(
-        std::max(1, QFontMetrics(ArialPixels(kInfoPoints * 96 / 72)).height()));
+        std::max(1, QFontMetrics(ArialPixels(kInfoTextPoints * 96 / 72)).height()));
 }
 
 void TInfoboxForm::ShowText(const QString& cap, const QRect& mainWindowFrame) {
