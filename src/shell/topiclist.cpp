@@ -59,13 +59,18 @@ int FindTopic(const std::vector<ThemenDataTyp>& list, const QString& path) {
     return -1;
 }
 
-QString TopicMenuCaption(int index, const ThemenDataTyp& entry) {
+QString TopicTitle(const ThemenDataTyp& entry) {
     QString title = entry.Titel;
     if (title.trimmed().isEmpty()) title = QFileInfo(entry.Pfad).fileName();
-    // A title is one line; '&' would otherwise turn the next letter into an accelerator.
     for (QChar& c : title) {
         if (c.unicode() < 0x20) c = QLatin1Char(' ');
     }
+    return title;
+}
+
+QString TopicMenuCaption(int index, const ThemenDataTyp& entry) {
+    QString title = TopicTitle(entry);
+    // '&' would otherwise turn the next letter into an accelerator.
     title.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const QString number = QString::number(index + 1) + QStringLiteral(":  ");
     return index < 9 ? QStringLiteral("&") + number + title : number + title;

@@ -24,6 +24,9 @@ int FindTopic(const std::vector<ThemenDataTyp>& list, const QString& path);
 // Whether two paths name the same file as the topic list sees it.
 bool SameDocumentPath(const QString& a, const QString& b);
 
+// The title as the list shows it: on one line, the file name when the title is blank.
+QString TopicTitle(const ThemenDataTyp& entry);
+
 // Menu caption "&1:  Titel" for the first nine (digit accelerators), "10:  Titel" from the
 // tenth on; a blank title is replaced by the file name. '&' in the title is shown as is.
 QString TopicMenuCaption(int index, const ThemenDataTyp& entry);

@@ -102,13 +102,7 @@ int RunTopics(const QStringList& args) {
     const std::vector<ThemenDataTyp> list = ReadTopicList(args[0]);
     QByteArray out;
     for (int i = 0; i < int(list.size()); ++i) {
-        // The title as the menu shows it, on one line.
-        QString title = list[i].Titel;
-        if (title.trimmed().isEmpty()) title = QFileInfo(list[i].Pfad).fileName();
-        for (QChar& c : title) {
-            if (c.unicode() < 0x20) c = QLatin1Char(' ');
-        }
-        out += QByteArray::number(i) + '\t' + title.toUtf8() + '\t' +
+        out += QByteArray::number(i) + '\t' + TopicTitle(list[i]).toUtf8() + '\t' +
                QDir::toNativeSeparators(list[i].Pfad).toUtf8() + '\n';
     }
     Print(out);
