@@ -107,6 +107,15 @@ bool WriteBody(QIODevice& out, Document& doc, EncodedStreams& encoded) {
     return w.finish();
 }
 
+// The whole body, or false; memory running out fails the write like a full disk does.
+bool WriteAll(QIODevice& out, Document& doc, EncodedStreams& encoded) {
+    try {
+        return WriteBody(out, doc, encoded);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 void KeepEncodedStreams(EncodedStreams& encoded) {
     for (auto& [pic, stream] : encoded)
         *pic = Picture(pic->image(), std::move(stream));
@@ -140,13 +149,7 @@ void NormalisePictureTypes(Document& doc) {
 DocResult WriteDocumentTo(QIODevice& out, Document& doc) {
     NormalisePictureTypes(doc);
     EncodedStreams encoded;
-    bool ok = false;
-    try {
-        ok = WriteBody(out, doc, encoded);
-    } catch (const std::bad_alloc&) {
-        ok = false;
-    }
-    if (!ok) return {false, {DocMessage::WriteFailed}};
+    if (!WriteAll(out, doc, encoded)) return {false, {DocMessage::WriteFailed}};
     KeepEncodedStreams(encoded);
     return {true, {}};
 }
@@ -157,13 +160,7 @@ DocResult WriteDocumentFile(const QString& path, Document& doc) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {false, {DocMessage::WriteFailed}};
     EncodedStreams encoded;
-    bool ok = false;
-    try {
-        ok = WriteBody(file, doc, encoded);
-    } catch (const std::bad_alloc&) {
-        ok = false;
-    }
-    if (!ok) {
+    if (!WriteAll(file, doc, encoded)) {
         file.cancelWriting(); // the temporary file goes, the target stays untouched
         return {false, {DocMessage::WriteFailed}};
     }
