@@ -184,7 +184,11 @@ DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
 
 DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
                            const PageRatioDefaults& defaults) {
-    if (!QFileInfo::exists(path)) return Fail(doc, defaults, {DocMessage::FileMissing});
+    const QFileInfo info(path);
+    if (!info.exists()) return Fail(doc, defaults, {DocMessage::FileMissing});
+    // A pipe would wait for a writer for ever and a device never end; only a plain file
+    // (or a link to one) can be a document.
+    if (!info.isFile()) return Fail(doc, defaults, {DocMessage::ReadFailed});
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Fail(doc, defaults, {DocMessage::ReadFailed});

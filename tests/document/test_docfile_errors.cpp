@@ -11,9 +11,15 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace bw;
 using bw::test::Bytes;
@@ -276,6 +282,35 @@ TEST(DocFileRead, FromFileSetsDateiAndReportsAMissingFile) {
     ASSERT_TRUE(WriteFile(path, QByteArray(100000, 'x')));
     EXPECT_EQ(ReadDocumentFile(path, d, false).messages,
               (Msgs{DocMessage::InvalidFormat, DocMessage::ReadFailed}));
+    ExpectEmptyStartDocument(d, {});
+}
+
+TEST(DocFileRead, APipeNamedLikeADocumentIsRefusedWithoutWaiting) {
+    // A link in a document may name a pipe or a device; reading one would wait for a
+    // writer for ever or fill the memory.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("rohr.bwk"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Document d = test::SampleDocument();
+    DocResult r;
+    std::atomic<bool> done = false;
+    std::thread reader([&] {
+        r = ReadDocumentFile(fifo, d, false);
+        done = true;
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!done && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const bool waited = !done;
+    // Let a reader that waits see a writer come and go, so that the test ends.
+    while (!done) {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    reader.join();
+    EXPECT_FALSE(waited);
+    EXPECT_EQ(r.messages, Msgs{DocMessage::ReadFailed});
     ExpectEmptyStartDocument(d, {});
 }
 
