@@ -53,8 +53,10 @@ int RunRender(const QStringList& args) {
             files << a;
         }
     }
-    if (files.size() != 2 || size.width() < 1 || size.height() < 1 || size.width() > 20000 ||
-        size.height() > 20000)
+    // The page bitmaps at 200 % are several times the view; keep them within reach of memory.
+    constexpr int kMaxView = 8192;
+    if (files.size() != 2 || size.width() < 1 || size.height() < 1 || size.width() > kMaxView ||
+        size.height() > kMaxView)
         return Usage();
 
     Document doc;
