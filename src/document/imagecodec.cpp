@@ -7,6 +7,7 @@
 #include <jpeglib.h>
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
 #include <cstring>
@@ -265,7 +266,11 @@ bool RunJpegDecode(jpeg_decompress_struct& cinfo, JpegError& err, const QByteArr
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (qint64(cinfo.image_width) * qint64(cinfo.image_height) > kMaxPixels) return false;
+    const qint64 pixels = qint64(cinfo.image_width) * qint64(cinfo.image_height);
+    // Even a flat picture needs some bytes per block of pixels; a few bytes claiming a
+    // huge picture would only make us allocate gigabytes of grey.
+    const qint64 plausible = std::max<qint64>(qint64(1) << 24, qint64(data.size()) * 4096);
+    if (pixels > kMaxPixels || pixels > plausible) return false;
 #ifdef JCS_EXTENSIONS
     cinfo.out_color_space = JCS_EXT_BGRX;
 #else

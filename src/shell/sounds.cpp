@@ -49,7 +49,7 @@ int Sounds::WaveDurationMs(const QString& path) {
     while (pos + 8 <= head.size()) {
         const QByteArray id = head.mid(pos, 4);
         const quint32 size = qFromLittleEndian<quint32>(head.constData() + pos + 4);
-        if (id == "fmt " && pos + 16 <= head.size() && size >= 16)
+        if (id == "fmt " && pos + 20 <= head.size() && size >= 16)
             byteRate = qFromLittleEndian<quint32>(head.constData() + pos + 8 + 8);
         if (id == "data") {
             if (byteRate == 0)

@@ -56,7 +56,7 @@ QString ReplaceAll(const QString& text, const QString& from, const QString& to) 
 
 QString Repeat(const QString& part, int n) { return n <= 0 ? QString() : part.repeated(n); }
 
-QString CommaTextToLines(const QString& text) { return DecodeCommaList(text).trimmed(); }
+QString CommaTextToLines(const QString& text) { return DecodeCommaList(text); }
 
 QString LinesToCommaText(const QString& text) { return EncodeCommaList(text); }
 
@@ -282,7 +282,8 @@ bool LoadPictureFile(QImage& bitmap, const QString& path) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     QFile f(path);
     bool ok = false;
-    if (f.open(QIODevice::ReadOnly)) {
+    // Only plain files: a pipe or device named like a picture would block or never end.
+    if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) {
         const QByteArray data = f.readAll();
         const QString ext = QFileInfo(path).suffix().toLower();
         QImage img;
