@@ -1,3 +1,4 @@
+#include "shell/common/helpers.h"
 #include "shell/folders.h"
 
 #include <QDir>
@@ -7,11 +8,6 @@
 namespace bw {
 
 namespace {
-
-QString WithSlash(QString folder) {
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-    return folder;
-}
 
 // A resource folder below P; an installed program finds it in the system data folders
 // (/usr/share/brettwerk/...) instead.
@@ -45,12 +41,12 @@ QString WritableFolderBelow(const QString& programFolder, const QString& sub,
         const QFileInfo p(programFolder);
         if (p.isDir() && p.isWritable()) return own;
     }
-    return WithSlash(dataFolder) + sub + QLatin1Char('/');
+    return FolderWithSlash(dataFolder) + sub + QLatin1Char('/');
 }
 
 ProgramFolders DefaultFolders(const QString& programFolder, const QString& dataFolder) {
     ProgramFolders f;
-    f.Programm = WithSlash(QDir::fromNativeSeparators(programFolder));
+    f.Programm = FolderWithSlash(programFolder);
     f.Sound = ResourceFolderBelow(f.Programm, QStringLiteral("sound"));
     f.Hilfe = ResourceFolderBelow(f.Programm, QStringLiteral("hilfe"));
     f.SetupBasissystem = ResourceFolderBelow(f.Programm, QStringLiteral("setupbasissystem"));

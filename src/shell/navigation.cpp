@@ -1,3 +1,4 @@
+#include "shell/common/helpers.h"
 #include "shell/navigation.h"
 
 #include "platform/prompter.h"
@@ -12,12 +13,6 @@
 namespace bw {
 
 namespace {
-
-QString WithSlash(QString folder) {
-    folder = QDir::fromNativeSeparators(folder);
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-    return folder;
-}
 
 bool MayReplaceDocument(Workspace& ws) {
     return ws.ConfirmLeaveExercise() && ws.AskSaveChanges();
@@ -119,7 +114,7 @@ void ChooseFolder(Workspace& ws) {
     if (folder.isEmpty()) return;
     // Choosing a folder closes the document: ask about it first.
     if (!MayReplaceDocument(ws)) return;
-    ws.CurrentFolder = WithSlash(folder);
+    ws.CurrentFolder = FolderWithSlash(folder);
     ws.CloseDocument();
     prompter().ShowInfo(TopicsReadMessage(int(ws.TopicList.size())));
 }
@@ -129,13 +124,13 @@ void EvaluateCommandLine(Workspace& ws, const QStringList& args) {
     // A desktop launcher may hand over a file URL.
     if (arg.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) arg = QUrl(arg).toLocalFile();
     if (arg.isEmpty()) {
-        ws.StartFolder = WithSlash(ws.ProgramFolder);
+        ws.StartFolder = FolderWithSlash(ws.ProgramFolder);
     } else {
         const QFileInfo fi(QDir::fromNativeSeparators(arg));
         if (fi.isDir()) {
-            ws.StartFolder = WithSlash(fi.absoluteFilePath());
+            ws.StartFolder = FolderWithSlash(fi.absoluteFilePath());
         } else {
-            ws.StartFolder = WithSlash(fi.absolutePath());
+            ws.StartFolder = FolderWithSlash(fi.absolutePath());
             if (!fi.fileName().isEmpty()) {
                 const QString path = fi.absoluteFilePath();
                 // Only a document that opened is worth returning to with "&Startseite".

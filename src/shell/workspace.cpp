@@ -1,3 +1,4 @@
+#include "shell/common/helpers.h"
 #include "shell/workspace.h"
 
 #include "document/docfile.h"
@@ -75,7 +76,7 @@ bool Workspace::ReadDocument(const QString& path, bool makeCurrent) {
     SelectedTopic = -1;
     doc.CurrentHeader.Geaendert = false;
     if (makeCurrent) {
-        CurrentFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+        CurrentFolder = FolderWithSlash(QFileInfo(path).absolutePath());
         StartScreenVisible = false;
         ViewMode = 2;
         notify(onShowLearningView);
@@ -139,7 +140,7 @@ bool Workspace::SpeichernUnter() {
     if (!WriteDocument(path, true))
         return false;
     // The saved document now belongs to the folder it was saved in.
-    CurrentFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+    CurrentFolder = FolderWithSlash(QFileInfo(path).absolutePath());
     notify(onTopicListReread);
     return true;
 }

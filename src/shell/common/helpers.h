@@ -51,6 +51,8 @@ int MixColours(int a, int b, double t);
 // Environment
 QString ExpandEnvironment(const QString& text);
 bool DirectoryExists(const QString& path);
+// A folder path with '/' separators and one trailing '/' (empty stays empty).
+QString FolderWithSlash(QString folder);
 
 // Pictures by lower-cased extension: ".jpg" JPEG, ".png" PNG, anything else BMP.
 bool LoadPictureFile(QImage& bitmap, const QString& path);

@@ -1,4 +1,5 @@
 #include "shell/widgets/viewcontrols.h"
+#include "shell/common/helpers.h"
 
 #include "shell/widgets/mainmenu.h"
 #include "shell/widgets/panels.h"
@@ -11,12 +12,6 @@
 namespace bw {
 
 namespace {
-QString WithSlash(QString folder) {
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
-}
-
 // Clicks on the layer panel's free area cover all fields.
 class ClickFilter : public QObject {
 public:
@@ -34,28 +29,40 @@ private:
 };
 } // namespace
 
-bool WorkspaceViewHost::AskSaveChanges() { return ws_.AskSaveChanges(); }
+bool WorkspaceViewHost::AskSaveChanges() {
+    return ws_.AskSaveChanges();
+}
 
 bool WorkspaceViewHost::ReadDocument(const QString& path, bool makeCurrent) {
     const bool ok = ws_.ReadDocument(path, makeCurrent);
-    if (ws_.onTopicListReread)
-        ws_.onTopicListReread();
+    if (ws_.onTopicListReread) ws_.onTopicListReread();
     return ok;
 }
 
-void WorkspaceViewHost::CloseDocument() { ws_.CloseDocument(); }
-QString WorkspaceViewHost::CurrentFolder() const { return WithSlash(ws_.CurrentFolder); }
-void WorkspaceViewHost::SetCurrentFolder(const QString& f) { ws_.CurrentFolder = WithSlash(f); }
-QString WorkspaceViewHost::StartFolder() const { return WithSlash(ws_.StartFolder); }
-QString WorkspaceViewHost::ProgramFolder() const { return WithSlash(ws_.ProgramFolder); }
-bool WorkspaceViewHost::StartScreenVisible() const { return ws_.StartScreenVisible; }
+void WorkspaceViewHost::CloseDocument() {
+    ws_.CloseDocument();
+}
+QString WorkspaceViewHost::CurrentFolder() const {
+    return FolderWithSlash(ws_.CurrentFolder);
+}
+void WorkspaceViewHost::SetCurrentFolder(const QString& f) {
+    ws_.CurrentFolder = FolderWithSlash(f);
+}
+QString WorkspaceViewHost::StartFolder() const {
+    return FolderWithSlash(ws_.StartFolder);
+}
+QString WorkspaceViewHost::ProgramFolder() const {
+    return FolderWithSlash(ws_.ProgramFolder);
+}
+bool WorkspaceViewHost::StartScreenVisible() const {
+    return ws_.StartScreenVisible;
+}
 
 void WorkspaceViewHost::StartNewSheet() {
     // Drawing sheets come with the drawing tools; until then the click only leaves the
     // start screen for the empty page.
     ws_.StartScreenVisible = false;
-    if (ws_.onDocumentReplaced)
-        ws_.onDocumentReplaced();
+    if (ws_.onDocumentReplaced) ws_.onDocumentReplaced();
 }
 
 ViewControls::ViewControls(LearnView& view, LernInfoPanel& side, MainMenu& menu)
@@ -101,21 +108,22 @@ void ViewControls::Connect(QObject* ctx) {
         });
     }
 
-    QObject::connect(side_.AlleAbdeckenBtn, &QToolButton::clicked, ctx, [this] { view_.CoverAll(); });
+    QObject::connect(side_.AlleAbdeckenBtn, &QToolButton::clicked, ctx,
+                     [this] { view_.CoverAll(); });
     QObject::connect(side_.AlleAufdeckenBtn, &QToolButton::clicked, ctx,
                      [this] { view_.UncoverAll(); });
     QObject::connect(menu_.AlleAbdecken1, &QAction::triggered, ctx, [this] { view_.CoverAll(); });
     QObject::connect(menu_.AlleAufdecken1, &QAction::triggered, ctx,
                      [this] { view_.UncoverAll(); });
-    side_.EbenenPan->installEventFilter(new ClickFilter(side_.EbenenPan, [this] {
-        view_.CoverAll();
-    }));
+    side_.EbenenPan->installEventFilter(
+        new ClickFilter(side_.EbenenPan, [this] { view_.CoverAll(); }));
 
     for (QCheckBox* c : {side_.Ebene0Check, side_.Ebene1Check, side_.Ebene2Check})
         QObject::connect(c, &QCheckBox::clicked, ctx, [this] { layerChecksChanged(); });
-    const std::pair<QAction*, QCheckBox*> layerMenu[] = {{menu_.EbeneBasisbild1, side_.Ebene0Check},
-                                                         {menu_.EbeneTexteBilder1, side_.Ebene1Check},
-                                                         {menu_.EbeneInfopunkte1, side_.Ebene2Check}};
+    const std::pair<QAction*, QCheckBox*> layerMenu[] = {
+        {menu_.EbeneBasisbild1, side_.Ebene0Check},
+        {menu_.EbeneTexteBilder1, side_.Ebene1Check},
+        {menu_.EbeneInfopunkte1, side_.Ebene2Check}};
     for (auto [a, check] : layerMenu) {
         QCheckBox* c = check;
         QObject::connect(a, &QAction::triggered, ctx, [this, c] {
