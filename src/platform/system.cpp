@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QHostInfo>
+#include <QSysInfo>
 #include <QUrl>
 
 #include <unistd.h>
@@ -21,7 +21,7 @@ QString overriddenUser;
 QString ComputerName() {
     if (!overriddenComputer.isEmpty())
         return overriddenComputer;
-    return QHostInfo::localHostName().left(255);
+    return QSysInfo::machineHostName().left(255);
 }
 
 QString UserName() {

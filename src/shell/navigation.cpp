@@ -1,4 +1,4 @@
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 #include "shell/navigation.h"
 
 #include "platform/prompter.h"

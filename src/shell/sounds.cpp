@@ -1,7 +1,7 @@
 #include "shell/sounds.h"
 
 #include "platform/prompter.h"
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 #include "shell/workspace.h"
 
 #include "document/docfile.h"
 #include "platform/prompter.h"
-#include "shell/common/messages.h"
+#include "common/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

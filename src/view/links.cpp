@@ -2,7 +2,7 @@
 
 #include "platform/prompter.h"
 #include "platform/system.h"
-#include "shell/common/messages.h"
+#include "common/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

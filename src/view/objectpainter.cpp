@@ -1,6 +1,6 @@
 #include "view/objectpainter.h"
 
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 #include "view/glyphcache.h"
 #include "view/numbering.h"
 

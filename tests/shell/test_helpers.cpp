@@ -1,6 +1,6 @@
 #include "document/imagecodec.h"
-#include "shell/common/helpers.h"
-#include "shell/common/messages.h"
+#include "common/helpers.h"
+#include "common/messages.h"
 #include "support/scriptedprompter.h"
 
 #include <QDesktopServices>
@@ -209,7 +209,7 @@ TEST(Messages, OpenWithShellTakesAnAddressWithoutSchemeAsWebAddress) {
     EXPECT_EQ(p.count(QStringLiteral("error")), 0);
 }
 
-#include "shell/common/painting.h"
+#include "common/painting.h"
 
 TEST(Helpers, PainterSettersKeepWhatIsNotGiven) {
     QImage img(10, 10, QImage::Format_RGB32);

@@ -1,7 +1,7 @@
 #include "commands.h"
 
 #include "document/docfile.h"
-#include "shell/common/messages.h"
+#include "common/messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

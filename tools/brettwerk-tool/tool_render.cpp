@@ -2,7 +2,7 @@
 
 #include "document/docfile.h"
 #include "document/imagecodec.h"
-#include "shell/common/messages.h"
+#include "common/messages.h"
 #include "view/learnview.h"
 
 #include <QRegularExpression>

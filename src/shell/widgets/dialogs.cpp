@@ -1,7 +1,7 @@
 #include "shell/widgets/dialogs.h"
 
 #include "platform/system.h"
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

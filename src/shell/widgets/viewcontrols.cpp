@@ -1,5 +1,5 @@
 #include "shell/widgets/viewcontrols.h"
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 
 #include "shell/widgets/mainmenu.h"
 #include "shell/widgets/panels.h"

@@ -1,7 +1,7 @@
 #include "view/widgets/tinfoboxform.h"
 
 #include "platform/prompter.h"
-#include "shell/common/messages.h"
+#include "common/messages.h"
 #include "view/markup.h"
 #include "view/objectpainter.h"
 #include "view/rtfwriter.h"

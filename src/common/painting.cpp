@@ -1,4 +1,4 @@
-#include "shell/common/painting.h"
+#include "common/painting.h"
 
 namespace bw {
 

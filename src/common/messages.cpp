@@ -1,4 +1,4 @@
-#include "shell/common/messages.h"
+#include "common/messages.h"
 
 #include "platform/prompter.h"
 #include "platform/system.h"

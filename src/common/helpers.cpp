@@ -1,4 +1,4 @@
-#include "shell/common/helpers.h"
+#include "common/helpers.h"
 
 #include "document/commalist.h"
 #include "document/imagecodec.h"

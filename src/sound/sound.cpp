@@ -1,4 +1,4 @@
-#include "platform/sound.h"
+#include "sound/sound.h"
 
 #include <QSoundEffect>
 #include <QUrl>
