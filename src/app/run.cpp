@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include "document/safefile.h"
 #include "platform/widgets/qtprompter.h"
 #include "shell/widgets/tform1.h"
 
@@ -8,6 +9,7 @@
 namespace bw {
 
 int RunProgram(int argc, char** argv, Edition edition) {
+    IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brettwerk"));
     QApplication::setOrganizationName(QStringLiteral("Brettwerk"));

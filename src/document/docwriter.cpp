@@ -3,9 +3,9 @@
 #include "document/docfile.h"
 #include "document/docformat.h"
 #include "document/imagecodec.h"
+#include "document/safefile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <new>
@@ -157,14 +157,10 @@ DocResult WriteDocumentTo(QIODevice& out, Document& doc) {
 DocResult WriteDocumentFile(const QString& path, Document& doc) {
     NormalisePictureTypes(doc);
     if (IsReadOnlyFile(path)) return {false, {DocMessage::WriteFailed}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, {DocMessage::WriteFailed}};
     EncodedStreams encoded;
-    if (!WriteAll(file, doc, encoded)) {
-        file.cancelWriting(); // the temporary file goes, the target stays untouched
-        return {false, {DocMessage::WriteFailed}};
-    }
-    if (!file.commit()) return {false, {DocMessage::WriteFailed}};
+    const WriteResult written =
+        WriteFileSafely(path, [&](QIODevice& out) { return WriteAll(out, doc, encoded); });
+    if (!written) return {false, {DocMessage::WriteFailed}};
     KeepEncodedStreams(encoded);
     return {true, {}};
 }

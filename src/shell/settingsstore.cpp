@@ -1,9 +1,9 @@
 #include "shell/settingsstore.h"
+#include "document/safefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <cstring>
@@ -98,13 +98,12 @@ QString SettingsStore::DefaultPath() {
 
 SettingsStore::LoadStatus SettingsStore::Load() {
     values_.clear();
-    QFile f(path_);
-    if (!f.exists()) return LoadStatus::Missing;
-    if (!f.open(QIODevice::ReadOnly)) return LoadStatus::Unreadable;
-    const QByteArray bytes = f.size() > kMaxFileSize ? QByteArray() : f.readAll();
-    const bool tooLarge = f.size() > kMaxFileSize;
-    f.close();
-    if (!tooLarge && Parse(bytes)) return LoadStatus::Read;
+    // A pipe, a device or a link to one is not waited for and not read.
+    const ReadResult r = ReadRegularFile(path_, kMaxFileSize);
+    if (r.status == ReadStatus::Missing) return LoadStatus::Missing;
+    if (r.status == ReadStatus::NotRegular || r.status == ReadStatus::Unreadable)
+        return LoadStatus::Unreadable;
+    if (r.status == ReadStatus::Ok && Parse(r.bytes)) return LoadStatus::Read;
     values_.clear();
     // Keep the damaged file for a look by hand; the next save replaces the original.
     const QString aside = path_ + QStringLiteral(".damaged");
@@ -192,16 +191,8 @@ QByteArray SettingsStore::Serialise() const {
 bool SettingsStore::Save() const {
     const QFileInfo info(path_);
     if (!QDir().mkpath(info.absolutePath())) return false;
-    QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly)) return false;
     // The account password and access code live here, as they did in the user's registry.
-    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray bytes = Serialise();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return bool(WriteFileSafely(path_, Serialise(), {.mode = 0600}));
 }
 
 const SettingsStore::Entry* SettingsStore::find(const QString& name) const {

@@ -1,9 +1,9 @@
 #include "view/rtfwriter.h"
 
+#include "document/safefile.h"
 #include "view/markup.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace bw {
 
@@ -80,13 +80,7 @@ QStringList InfoTextCopyLines(const QString& cap) {
 }
 
 bool WriteRtfFile(const QString& path, const QByteArray& rtf) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(rtf) != rtf.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return bool(WriteFileSafely(path, rtf));
 }
 
 } // namespace bw

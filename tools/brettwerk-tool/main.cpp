@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "document/safefile.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -49,6 +50,7 @@ void QuietQtNotes(QtMsgType type, const QMessageLogContext& context, const QStri
 } // namespace
 
 int main(int argc, char** argv) {
+    bw::IgnoreFileSizeSignal();
     qInstallMessageHandler(QuietQtNotes);
     // Rendering needs fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,12 +1,12 @@
 #include "commands.h"
 
+#include "common/messages.h"
 #include "document/docfile.h"
 #include "document/imagecodec.h"
-#include "common/messages.h"
+#include "document/safefile.h"
 #include "view/learnview.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace bw::tool {
@@ -74,10 +74,8 @@ int RunRender(const QStringList& args) {
     if (zoom != 0) view.ChangeZoom(zoom);
     if (uncover) view.UncoverAll();
 
-    QSaveFile out(files[1]);
     const QByteArray png = EncodePng(view.ViewImage());
-    if (png.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(png) != png.size() ||
-        !out.commit()) {
+    if (png.isEmpty() || !WriteFileSafely(files[1], png)) {
         PrintErr(FileWriteErrorText(files[1]));
         return 1;
     }
