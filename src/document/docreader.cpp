@@ -3,9 +3,9 @@
 #include "document/docfile.h"
 #include "document/docformat.h"
 #include "document/imagecodec.h"
+#include "document/safefile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cmath>
 #include <limits>
@@ -184,14 +184,17 @@ DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
 
 DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
                            const PageRatioDefaults& defaults) {
-    const QFileInfo info(path);
-    if (!info.exists()) return Fail(doc, defaults, {DocMessage::FileMissing});
     // A pipe would wait for a writer for ever and a device never end; only a plain file
     // (or a link to one) can be a document.
-    if (!info.isFile()) return Fail(doc, defaults, {DocMessage::ReadFailed});
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile f;
+    switch (OpenRegularFile(f, path)) {
+    case ReadStatus::Ok:
+        break;
+    case ReadStatus::Missing:
+        return Fail(doc, defaults, {DocMessage::FileMissing});
+    default:
         return Fail(doc, defaults, {DocMessage::ReadFailed});
+    }
     DocResult r = ReadDocumentFrom(f, doc, editorOpen, defaults);
     if (r.ok) doc.CurrentHeader.Datei = path;
     return r;
@@ -219,8 +222,8 @@ bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header) {
     // holds the header of nearly every document; item by item, the device reader asks the
     // file system for the size each time, which cost more than the reads themselves.
     constexpr qint64 kBlock = 4096;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    QFile f;
+    if (OpenRegularFile(f, path) != ReadStatus::Ok) return false;
     QString vers, titel;
     bool refused = false;
     const QByteArray block = f.read(kBlock);

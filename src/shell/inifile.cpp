@@ -1,8 +1,8 @@
 #include "shell/inifile.h"
 
 #include "document/cp1252.h"
+#include "document/safefile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -54,26 +54,23 @@ std::optional<QString> Decode(const QByteArray& bytes) {
 } // namespace
 
 IniFile IniFile::Load(const QString& path) {
+    const ReadResult r = ReadRegularFile(path, kMaxFileSize);
     IniFile ini;
-    QFile f(path);
-    if (!f.exists()) {
+    switch (r.status) {
+    case ReadStatus::Ok:
+        return FromBytes(r.bytes);
+    case ReadStatus::Missing:
         ini.status_ = Status::Missing;
-        return ini;
-    }
-    if (!f.open(QIODevice::ReadOnly)) {
-        ini.status_ = Status::Unreadable;
-        return ini;
-    }
-    if (f.size() > kMaxFileSize) {
+        break;
+    case ReadStatus::TooLarge:
         ini.status_ = Status::Damaged;
-        return ini;
-    }
-    const QByteArray bytes = f.read(kMaxFileSize + 1);
-    if (f.error() != QFileDevice::NoError) {
+        break;
+    case ReadStatus::NotRegular: // a pipe or device is no configuration file
+    case ReadStatus::Unreadable:
         ini.status_ = Status::Unreadable;
-        return ini;
+        break;
     }
-    return FromBytes(bytes);
+    return ini;
 }
 
 IniFile IniFile::FromBytes(const QByteArray& bytes) {
@@ -103,11 +100,8 @@ void IniFile::parse(const QString& text) {
             if (close < 0) close = line.size();
             const QString folded = Fold(TrimIni(QStringView(line).mid(1, close - 1)));
             // Keys of a repeated section are not seen: the first section answers.
-            current = nullptr;
-            if (!section(folded)) {
-                sections_.push_back({folded, {}});
-                current = &sections_.back();
-            }
+            const auto [it, added] = sections_.try_emplace(folded);
+            current = added ? &it->second : nullptr;
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -117,19 +111,13 @@ void IniFile::parse(const QString& text) {
         if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
             value.back() == value.front())
             value = value.mid(1, value.size() - 2);
-        bool seen = false;
-        for (const Key& k : current->keys)
-            seen = seen || k.folded == key;
-        if (!key.isEmpty() && !seen) current->keys.push_back({key, value});
+        if (!key.isEmpty()) current->try_emplace(key, std::move(value));
     }
 }
 
 const IniFile::Section* IniFile::section(const QString& name) const {
-    const QString folded = Fold(name);
-    for (const Section& s : sections_) {
-        if (s.folded == folded) return &s;
-    }
-    return nullptr;
+    const auto it = sections_.find(Fold(name));
+    return it == sections_.end() ? nullptr : &it->second;
 }
 
 bool IniFile::HasSection(const QString& name) const {
@@ -139,11 +127,8 @@ bool IniFile::HasSection(const QString& name) const {
 std::optional<QString> IniFile::ReadString(const QString& sectionName, const QString& key) const {
     const Section* s = section(sectionName);
     if (!s) return std::nullopt;
-    const QString folded = Fold(key);
-    for (const Key& k : s->keys) {
-        if (k.folded == folded) return k.value;
-    }
-    return std::nullopt;
+    const auto it = s->find(Fold(key));
+    return it == s->end() ? std::nullopt : std::optional<QString>(it->second);
 }
 
 std::optional<int> IniFile::ReadInteger(const QString& section, const QString& key) const {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <optional>
-#include <vector>
+#include <unordered_map>
 
 namespace bw {
 
@@ -36,19 +37,13 @@ public:
     static constexpr qint64 kMaxFileSize = 1 << 20;
 
 private:
-    struct Key {
-        QString folded;
-        QString value;
-    };
-    struct Section {
-        QString folded;
-        std::vector<Key> keys;
-    };
+    // Keyed by the case-folded names; hashing keeps a file of many keys linear to read.
+    using Section = std::unordered_map<QString, QString>;
     const Section* section(const QString& name) const;
     void parse(const QString& text);
 
     Status status_ = Status::Missing;
-    std::vector<Section> sections_;
+    std::unordered_map<QString, Section> sections_;
 };
 
 } // namespace bw
