@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercise/exerciseoptions.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -59,23 +61,8 @@ struct Settings {
     // Grading boundaries for marks 1 to 5 ("Opt-NoteMinQuote1" .. "5") as fractions.
     std::array<double, 5> NoteMinQuote{0.85, 0.70, 0.55, 0.40, 0.25};
 
-    // Exercise options for label and cloze documents: item indexes of the radio groups.
-    int UebOptAbfrageModus = 0;
-    int UebOptZeitLimit = 0;
-    int UebOptZuordnungRichtig = 0;
-    int UebOptZuordnungFalsch = 0;
-    int UebOptZuordnungstexte = 1;
-    int UebOptZuordnungsziele = 1;
-    QString UebOptZLimitMin = QStringLiteral("3");
-    QString UebOptZLimitSek = QStringLiteral("0");
-
-    // Exercise options for question documents.
-    int UebOptFragenZuordnungFalsch = 0;
-    int UebOptFragenZuordnungstexte = 1;
-    int UebOptFragenZeitlimit = 0;
-    int UebOptFragenZuordnungsziele = 1;
-    QString UebOptFragenZLimitMin = QStringLiteral("3");
-    QString UebOptFragenZLimitSek = QStringLiteral("0");
+    // The exercise dialogs' options ("UebOpt-...", "UebOptFragen-...").
+    ExerciseOptions UebOpt;
 
     // Exchange platform account; TBBenutzer is the installation id.
     QString TBBenutzer;

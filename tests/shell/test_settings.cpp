@@ -148,8 +148,8 @@ TEST(Settings, ValuesWrittenAtCloseAreReadBackWhateverTheCase) {
     UserFolders u;
     Settings s = LoadSettingsInForce(u.program());
     s.OptSound = false;
-    s.UebOptZeitLimit = 1;
-    s.UebOptZLimitMin = QStringLiteral("0");
+    s.UebOpt.ZeitLimit = 1;
+    s.UebOpt.ZLimitMin = QStringLiteral("0");
     s.NoteMinQuote[0] = 0.1 + 0.8; // not exactly representable: must come back bit for bit
     s.OptProtOrdner = QStringLiteral("/srv/Klasse 7ä/protokolle/");
     s.TBKennwort = QStringLiteral("a=b\\c\nd");
@@ -160,8 +160,8 @@ TEST(Settings, ValuesWrittenAtCloseAreReadBackWhateverTheCase) {
 
     const Settings back = LoadSettingsInForce(u.program());
     EXPECT_FALSE(back.OptSound);
-    EXPECT_EQ(back.UebOptZeitLimit, 1);
-    EXPECT_EQ(back.UebOptZLimitMin, QStringLiteral("0"));
+    EXPECT_EQ(back.UebOpt.ZeitLimit, 1);
+    EXPECT_EQ(back.UebOpt.ZLimitMin, QStringLiteral("0"));
     EXPECT_EQ(back.NoteMinQuote[0], 0.1 + 0.8);
     EXPECT_EQ(back.OptProtOrdner, s.OptProtOrdner);
     EXPECT_EQ(back.TBKennwort, s.TBKennwort);
@@ -183,7 +183,7 @@ TEST(Settings, ValuesWrittenAtCloseAreReadBackWhateverTheCase) {
     store.WriteString(QStringLiteral("Kuenftig-Unbekannt"), QStringLiteral("bleibt"));
     ASSERT_TRUE(store.Save());
     Settings again = LoadSettingsInForce(u.program());
-    EXPECT_EQ(again.UebOptZeitLimit, 2);
+    EXPECT_EQ(again.UebOpt.ZeitLimit, 2);
     ASSERT_TRUE(SaveSettings(again));
     ASSERT_EQ(store.Load(), SettingsStore::LoadStatus::Read);
     EXPECT_EQ(store.Names().filter(QStringLiteral("zeitlimit"), Qt::CaseInsensitive).size(), 2)
@@ -235,7 +235,7 @@ TEST(SettingsStore, UnusableStoredValuesKeepTheirDefaults) {
     ReadStoredSettings(s, store);
     const Settings d;
     EXPECT_EQ(s.OptSound, d.OptSound);
-    EXPECT_EQ(s.UebOptAbfrageModus, d.UebOptAbfrageModus);
+    EXPECT_EQ(s.UebOpt.AbfrageModus, d.UebOpt.AbfrageModus);
     EXPECT_EQ(s.DokSeitRatioHoehe, 7);
     EXPECT_EQ(s.NoteMinQuote[1], 0.70);
     EXPECT_EQ(s.NetzKomKanal, QStringLiteral("BRETTW-1"));

@@ -13,6 +13,7 @@ int RunConvert(const QStringList& args); // tool_document.cpp
 int RunSettings(const QStringList& args); // tool_settings.cpp
 int RunTopics(const QStringList& args);   // tool_settings.cpp
 int RunRender(const QStringList& args);   // tool_render.cpp
+int RunExercise(const QStringList& args); // tool_exercise.cpp
 } // namespace bw::tool
 
 namespace {
@@ -26,6 +27,8 @@ const Command kCommands[] = {
     {"settings", "settings [--program-folder DIR]", bw::tool::RunSettings},
     {"topics", "topics FOLDER", bw::tool::RunTopics},
     {"render", "render FILE OUT.png --view WxH [--zoom 0|2|4] [--uncover]", bw::tool::RunRender},
+    {"exercise", "exercise FILE [--set NAME=VALUE]... [--seed N] [--name TEXT] [--repeat 0|1]",
+     bw::tool::RunExercise},
     {nullptr, nullptr, nullptr},
 };
 

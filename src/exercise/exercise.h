@@ -1,0 +1,174 @@
+#pragma once
+
+#include "exercise/exerciseclock.h"
+#include "exercise/exerciseoptions.h"
+#include "exercise/exercisetexts.h"
+#include "exercise/uebdata.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+class QPainter;
+
+namespace bw {
+
+class Document;
+class LearnView;
+
+// Colours of a card: normal, after a right and after a wrong assignment.
+enum class CardColour { Normal, Right, Wrong };
+
+// One card of the run as a model object; the window shows one control per card.
+struct ExerciseCard {
+    int object = -1; // the Card object of its order entry
+    QRect rect;      // in UebungPan pixels
+    CardColour colour = CardColour::Normal;
+    bool visible = true;
+    bool alive = true; // destroyed after a right assignment
+    bool shown() const { return alive && visible; }
+};
+
+constexpr int kCardWidth = 150;
+constexpr int kCardHeight = 46;
+
+// What the run asks of the window that shows it. The defaults do nothing, which is what
+// a run without a window needs.
+class ExerciseHost {
+public:
+    virtual ~ExerciseHost() = default;
+    // Shows the options dialog for the document type; false when it was not confirmed.
+    virtual bool ShowOptionsDialog(int /*dokTyp*/) { return true; }
+    virtual bool EditorOpen() const { return false; }
+    // The name typed for this run (only asked when the option is on).
+    virtual QString AskName() { return {}; }
+    // Waits ms milliseconds while the window keeps painting and takes no input.
+    virtual void Pause(int ms) = 0;
+    // Moves the card from its rect to `to` in `steps` steps of one millisecond each.
+    virtual void Glide(int card, QPoint to, int steps) = 0;
+    virtual void PlaySound(bool /*right*/) {}
+    // The cards, the caption, the target frame or the background changed.
+    virtual void CardsChanged() {}
+    virtual void CaptionChanged() {}
+    virtual void TargetFrameChanged() {}
+    virtual void BackgroundChanged() {}
+    virtual void StatusChanged() {}
+    virtual void ClockChanged() {}
+    // The run has ended (FinishExercise was called); a window shows the result.
+    virtual void Finished() {}
+    // The learning view is back (after an abort or the end).
+    virtual void LearningViewRestored() {}
+};
+
+// The individual exercise on label and cloze documents: order list, cards, judging, clock.
+class Exercise {
+public:
+    Exercise(Document& doc, LearnView& view, ExerciseClock& clock, RandomSource& random,
+             ExerciseHost& host);
+
+    UebDataTyp ueb;
+    std::vector<OrderEntry> order;
+    std::vector<ExerciseCard> cards; // cards[i] belongs to order[i]
+    ExerciseOptions options;
+    std::array<double, 7> grading{1.0, 0.85, 0.70, 0.55, 0.40, 0.25, 0.0};
+    bool nameEntry = false; // "&Namenseingabe bei Übungen"
+
+    // The exercise panel's client size; set before the start and on resize.
+    void SetPanelSize(QSize s) { panel_ = s; }
+    QSize PanelSize() const { return panel_; }
+
+    // Mode 3 (an exercise is shown, ended or not) and running (not ended).
+    bool Active() const { return active_; }
+    bool Running() const { return active_ && ueb.EndReason == EndRunning; }
+    // A judgement with its pauses is under way.
+    bool Busy() const { return busy_; }
+
+    bool StartExercise(bool showOptions, int repeat, int role);
+    void BuildExerciseOrder();
+    // Places the shown cards in the column; setArea also fixes CardAreaLeft.
+    void LayoutCards(bool setArea = false);
+    // Asks before leaving a running exercise; false when the learner keeps it.
+    bool AbortExercise();
+    // Back to the learning view without asking (the end of a run).
+    void ReturnToLearningView();
+
+    // Candidates and the two passes; -1 when the card rectangle hits no field.
+    int FindTarget(const QRect& cardRect) const;
+    bool IsCandidate(int object) const;
+
+    // Mouse on a card (index into cards), positions in UebungPan pixels.
+    void CardMouseDown(int card, QPoint panelPos);
+    void CardMouseMove(QPoint panelPos);
+    void CardMouseUp();
+    int DraggedCard() const { return drag_; }
+    int TargetFrame() const { return target_; }
+    // The red frame around the target field, in panel pixels; empty without a target.
+    QRect TargetFrameRect() const;
+
+    // Judges a release of the card on the target field (Algorithm of the judging).
+    void Release(int card, int target);
+
+    // The 100 ms timer; false when it is to stop.
+    bool ZeitTimerTimer();
+    void UpdateClock();
+    const QString& ClockDisplay() const { return clock_text_; }
+
+    void AddLogLine(int buffer, const QString& text, bool withTime);
+    StatusTexts UpdateStatusDisplay();
+
+    // Card index of the card whose object is obj, or -1.
+    int CardOfObject(int obj) const;
+    // The normalised text a card or field is compared and logged with.
+    QString ObjectText(int obj) const;
+    // Panel pixels of a page fraction and back (the picture sits at PictureOrigin()).
+    QPoint PageToPanel(QPointF page) const;
+    QPointF PanelToPage(QPointF panel) const;
+    QPoint PictureOrigin() const;
+
+    ExerciseHost& Host() { return host_; }
+    Document& doc() { return doc_; }
+    const Document& doc() const { return doc_; }
+    LearnView& view() { return view_; }
+    const StatusTexts& Status() const { return status_; }
+
+    // The background of UebungPan: picture, strip, instruction.
+    void DrawInstruction(QPainter& p) const;
+    QString Instruction() const;
+    QString Caption() const { return caption_; }
+    QColor CaptionColour() const { return captionColour_; }
+    QRect CaptionRect() const;
+
+private:
+    void ShowNextText();
+    void ShowNextPosition();
+    void Advance();
+    void DestroyCard(int card);
+    void SetTarget(int object);
+    void RenderPicture();
+    void SetState(int object, int state, bool redraw);
+    void GlideBack(int card, QPoint to);
+    void Finish(int reason);
+    bool IsImage(int obj) const;
+
+    Document& doc_;
+    LearnView& view_;
+    ExerciseClock& clock_;
+    RandomSource& random_;
+    ExerciseHost& host_;
+    QSize panel_{900, 600};
+    bool active_ = false;
+    bool busy_ = false;
+    int drag_ = -1;
+    QPoint dragReturn_;
+    QPoint lastPointer_;
+    int target_ = -1;
+    QString clock_text_;
+    StatusTexts status_;
+    QString caption_;
+    QColor captionColour_;
+    std::vector<QString> imageKeys_; // per object: the random key of a query image
+};
+
+} // namespace bw
