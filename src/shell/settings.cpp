@@ -327,7 +327,8 @@ bool SaveSettings(const Settings& s, SettingsStore& store) {
 Settings LoadSettingsInForce(const QString& programFolder, const QString& storePath) {
     Settings s = DefaultSettings(DefaultFolders(programFolder));
     SettingsStore store(storePath);
-    store.Load();
+    if (store.Load() == SettingsStore::LoadStatus::Damaged)
+        store.KeepDamagedCopy();
     if (LoadSettings(s, store)) {
         // The installation id must not change when the program does not end normally.
         store.WriteString(QStringLiteral("TB-Benutzer"), s.TBBenutzer);

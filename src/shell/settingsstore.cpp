@@ -105,11 +105,13 @@ SettingsStore::LoadStatus SettingsStore::Load() {
         return LoadStatus::Unreadable;
     if (r.status == ReadStatus::Ok && Parse(r.bytes)) return LoadStatus::Read;
     values_.clear();
-    // Keep the damaged file for a look by hand; the next save replaces the original.
-    const QString aside = path_ + QStringLiteral(".damaged");
-    QFile::remove(aside);
-    QFile::copy(path_, aside);
     return LoadStatus::Damaged;
+}
+
+bool SettingsStore::KeepDamagedCopy() const {
+    const QString aside = DamagedCopyPath();
+    QFile::remove(aside);
+    return QFile::copy(path_, aside);
 }
 
 bool SettingsStore::Parse(const QByteArray& bytes) {

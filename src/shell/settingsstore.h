@@ -10,8 +10,8 @@ namespace bw {
 
 // The user's typed settings, one file per user in the config folder, standing in for the
 // registry key. Value names compare case-insensitively and keep the spelling they were
-// first written with. Reading never fails loudly: a missing file is an empty store, and
-// a damaged one is set aside beside the original and read as empty.
+// first written with. Reading never fails loudly and never writes: a missing or damaged
+// file reads as an empty store.
 class SettingsStore {
 public:
     using Value = std::variant<bool, int, QString, double>;
@@ -27,6 +27,9 @@ public:
     const QString& path() const { return path_; }
 
     LoadStatus Load();
+    // Keeps a damaged file for a look by hand before the next save replaces it.
+    bool KeepDamagedCopy() const;
+    QString DamagedCopyPath() const { return path_ + QStringLiteral(".damaged"); }
     // Replaces the file only once the new one is complete; readable by the owner only.
     bool Save() const;
 

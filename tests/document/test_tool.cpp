@@ -5,6 +5,7 @@
 #include "document/imagecodec.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,8 +23,9 @@ struct ToolRun {
     QByteArray out, err;
 };
 
-ToolRun Tool(const QStringList& args) {
+ToolRun Tool(const QStringList& args, const QProcessEnvironment& env = {}) {
     QProcess p;
+    if (!env.isEmpty()) p.setProcessEnvironment(env);
     p.start(QStringLiteral(BRETTWERK_TOOL), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -143,4 +145,23 @@ TEST(BrettwerkTool, ConvertBringsAnOldDocumentToTheCurrentFormat) {
         Tool({QStringLiteral("convert"), dir.filePath(QStringLiteral("fehlt.qlx")), none}).status,
         1);
     EXPECT_FALSE(QFile::exists(none));
+}
+
+TEST(BrettwerkTool, SettingsOnlyReadsADamagedStore) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("brettwerk"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile store(folder + QStringLiteral("/settings.conf"));
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+    store.write("kein Einstellungsformat\n");
+    store.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    const ToolRun r =
+        Tool({QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, env);
+    ASSERT_EQ(r.status, 0) << r.err.data();
+    EXPECT_TRUE(r.err.contains("beschädigt")) << r.err.data();
+    EXPECT_TRUE(QJsonDocument::fromJson(r.out).isObject());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("settings.conf")});
 }
