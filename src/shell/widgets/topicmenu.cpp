@@ -1,163 +1,25 @@
 #include "shell/widgets/topicmenu.h"
 
+#include "shell/widgets/topicgrid.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyleOptionMenuItem>
+#include <QStyle>
 #include <QWidgetAction>
 
 namespace bw {
 
-// Two columns of topic entries drawn as menu items by the style, so they look like the
-// rest of the menu. QMenu itself cannot be told where a column starts.
-class TopicColumns : public QWidget {
-public:
-    TopicColumns(QList<QAction*> actions, int columnBreak, QWidget* parent)
-        : QWidget(parent), actions_(std::move(actions)), break_(columnBreak) {
-        setObjectName(QStringLiteral("MenueThemaSpaltenListe"));
-        setMouseTracking(true);
-        setFocusPolicy(Qt::StrongFocus);
-        QStyleOptionMenuItem opt = option(0, false);
-        rowHeight_ = 0;
-        colWidth_ = {0, 0};
-        for (int i = 0; i < actions_.size(); ++i) {
-            opt.text = actions_[i]->text();
-            const QSize text(fontMetrics().horizontalAdvance(QString(opt.text).remove(u'&')),
-                             fontMetrics().height());
-            const QSize s = style()->sizeFromContents(QStyle::CT_MenuItem, &opt, text, this);
-            rowHeight_ = std::max(rowHeight_, s.height());
-            int& w = colWidth_[column(i)];
-            w = std::max(w, s.width());
-        }
-    }
-
-    QSize sizeHint() const override {
-        const int rows = std::max(break_, int(actions_.size()) - break_);
-        return {colWidth_[0] + colWidth_[1], rows * rowHeight_};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        for (int i = 0; i < actions_.size(); ++i) {
-            QStyleOptionMenuItem opt = option(i, i == hover_);
-            style()->drawControl(QStyle::CE_MenuItem, &opt, &p, this);
-        }
-    }
-    void mouseMoveEvent(QMouseEvent* e) override { setHover(indexAt(e->position().toPoint())); }
-    void leaveEvent(QEvent*) override { setHover(-1); }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        const int i = indexAt(e->position().toPoint());
-        if (i >= 0) activate(i);
-    }
-    void keyPressEvent(QKeyEvent* e) override {
-        const int n = int(actions_.size());
-        int i = hover_ < 0 ? 0 : hover_;
-        switch (e->key()) {
-        case Qt::Key_Up:
-            i = std::max(0, i - 1);
-            break;
-        case Qt::Key_Down:
-            i = std::min(n - 1, i + 1);
-            break;
-        case Qt::Key_Left:
-            if (column(i) == 1) i = std::min(i - break_, break_ - 1);
-            break;
-        case Qt::Key_Right:
-            if (column(i) == 0) i = std::min(i + break_, n - 1);
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (hover_ >= 0) activate(hover_);
-            return;
-        default:
-            QWidget::keyPressEvent(e);
-            return;
-        }
-        setHover(i);
-    }
-
-private:
-    int column(int i) const { return i < break_ ? 0 : 1; }
-
-    QRect cell(int i) const {
-        const int c = column(i);
-        const int row = c == 0 ? i : i - break_;
-        return {c == 0 ? 0 : colWidth_[0], row * rowHeight_, colWidth_[c], rowHeight_};
-    }
-
-    int indexAt(QPoint pos) const {
-        for (int i = 0; i < actions_.size(); ++i) {
-            if (cell(i).contains(pos)) return i;
-        }
-        return -1;
-    }
-
-    QStyleOptionMenuItem option(int i, bool hovered) const {
-        QStyleOptionMenuItem opt;
-        opt.initFrom(this);
-        opt.menuItemType = QStyleOptionMenuItem::Normal;
-        opt.checkType = QStyleOptionMenuItem::Exclusive;
-        opt.menuHasCheckableItems = true;
-        opt.maxIconWidth = 0;
-        opt.reservedShortcutWidth = 0;
-        opt.font = font();
-        opt.state = QStyle::State_Enabled;
-        if (hovered) opt.state |= QStyle::State_Selected;
-        if (i < actions_.size()) {
-            opt.text = actions_[i]->text();
-            opt.checked = actions_[i]->isChecked();
-            if (!actions_[i]->isEnabled()) opt.state &= ~QStyle::State_Enabled;
-            opt.rect = cell(i);
-        }
-        return opt;
-    }
-
-    void setHover(int i) {
-        if (i == hover_) return;
-        hover_ = i;
-        if (i >= 0) ensureVisible(i);
-        update();
-    }
-
-    void ensureVisible(int i) {
-        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-            if (auto* area = qobject_cast<QScrollArea*>(w)) {
-                area->ensureVisible(cell(i).center().x(), cell(i).center().y(), 0, rowHeight_);
-                return;
-            }
-        }
-    }
-
-    void activate(int i) {
-        QAction* a = actions_[i];
-        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-            if (auto* menu = qobject_cast<QMenu*>(w)) {
-                menu->hide();
-                break;
-            }
-        }
-        a->trigger();
-    }
-
-    QList<QAction*> actions_;
-    int break_;
-    int rowHeight_ = 0;
-    std::array<int, 2> colWidth_{};
-    int hover_ = -1;
-};
-
-TopicMenu::TopicMenu(QMenu* menu) : QObject(menu), menu_(menu), group_(new QActionGroup(this)) {
+TopicMenu::TopicMenu(QMenu* menu)
+    : QObject(menu), menu_(menu), group_(new QActionGroup(this)), fixed_(menu->actions()) {
     // Optional: no entry is checked while no topic document is open.
     group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     menu_->installEventFilter(this);
+    connect(menu_, &QMenu::aboutToShow, this, &TopicMenu::FitGridToScreen);
 }
 
 TopicMenu::~TopicMenu() = default;
@@ -170,8 +32,16 @@ void TopicMenu::clear() {
     actions_.clear();
     if (columnsAction_) {
         menu_->removeAction(columnsAction_);
-        delete columnsAction_;
+        // Later: the grid may be handling the very click that re-reads the list.
+        columnsAction_->deleteLater();
         columnsAction_ = nullptr;
+        area_ = nullptr;
+        grid_ = nullptr;
+        QWidget* host = menu_->parentWidget() ? menu_->parentWidget()->window() : nullptr;
+        for (QAction* a : std::as_const(fixed_)) {
+            if (host) host->removeAction(a);
+            menu_->addAction(a);
+        }
     }
     columnBreak_ = -1;
 }
@@ -201,24 +71,48 @@ void TopicMenu::Fill(const std::vector<ThemenDataTyp>& list, int selected) {
         menu_->addActions(actions_);
         return;
     }
+    // The window keeps the shortcuts of the entries that move into the grid.
+    QWidget* host = menu_->parentWidget() ? menu_->parentWidget()->window() : nullptr;
+    for (QAction* a : std::as_const(fixed_)) {
+        menu_->removeAction(a);
+        if (host) host->addAction(a);
+    }
+    grid_ = new TopicGrid(fixed_, actions_, columnBreak_);
+    area_ = new QScrollArea;
+    area_->setObjectName(QStringLiteral("MenueThemaSpaltenBereich"));
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area_->setWidgetResizable(true);
+    // The menu's own background shows through, as behind its other entries.
+    area_->setAutoFillBackground(false);
+    area_->viewport()->setAutoFillBackground(false);
+    area_->setWidget(grid_);
     columnsAction_ = new QWidgetAction(menu_);
     columnsAction_->setObjectName(QStringLiteral("MenueThemaSpalten"));
-    auto* columns = new TopicColumns(actions_, columnBreak_, nullptr);
-    // Hundreds of topics: the grid scrolls instead of running off the screen.
-    const QScreen* screen = menu_->screen();
-    const int maxHeight = screen ? screen->availableGeometry().height() - 240 : 600;
-    if (columns->sizeHint().height() > maxHeight && maxHeight > 0) {
-        auto* area = new QScrollArea;
-        area->setFrameShape(QFrame::NoFrame);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        area->setWidget(columns);
-        area->setFixedSize(
-            columns->sizeHint().width() + area->verticalScrollBar()->sizeHint().width(), maxHeight);
-        columnsAction_->setDefaultWidget(area);
-    } else {
-        columnsAction_->setDefaultWidget(columns);
-    }
+    columnsAction_->setDefaultWidget(area_);
     menu_->addAction(columnsAction_);
+    FitGridToScreen();
+}
+
+void TopicMenu::FitGridToScreen() {
+    if (!area_) return;
+    const QSize content = grid_->sizeHint();
+    // Below the menu bar down to the bottom of the work area, less the menu's frame.
+    QWidget* bar = menu_->parentWidget();
+    const QScreen* screen = bar ? bar->screen() : menu_->screen();
+    const QRect work = screen ? screen->availableGeometry() : QRect(QPoint(), content);
+    int top = work.top();
+    if (bar && bar->isVisible())
+        top = std::max(top, bar->mapToGlobal(QPoint(0, bar->height())).y());
+    const QStyle* st = menu_->style();
+    const int frame = 2 * (st->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu_) +
+                           st->pixelMetric(QStyle::PM_MenuVMargin, nullptr, menu_) +
+                           st->pixelMetric(QStyle::PM_MenuDesktopFrameWidth, nullptr, menu_));
+    const int room = std::max(work.bottom() + 1 - top - frame, 8 * menu_->fontMetrics().height());
+    const bool scroll = content.height() > room;
+    area_->setVerticalScrollBarPolicy(scroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int scrollBarWidth = scroll ? area_->verticalScrollBar()->sizeHint().width() : 0;
+    area_->setFixedSize(content.width() + scrollBarWidth, scroll ? room : content.height());
 }
 
 void TopicMenu::Check(int selected) {
@@ -227,22 +121,13 @@ void TopicMenu::Check(int selected) {
     } else if (QAction* a = group_->checkedAction()) {
         a->setChecked(false);
     }
-    if (columnsAction_ && columnsAction_->defaultWidget())
-        columnsAction_->defaultWidget()->update();
+    if (grid_) grid_->update();
 }
 
 bool TopicMenu::eventFilter(QObject* watched, QEvent* event) {
-    // In the grid the digits lose their menu accelerators; give them back.
-    if (watched == menu_ && columnsAction_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const int digit = key->key() - Qt::Key_1;
-        if (key->modifiers() == Qt::NoModifier && digit >= 0 && digit < 9 &&
-            digit < actions_.size()) {
-            menu_->hide();
-            actions_[digit]->trigger();
-            return true;
-        }
-    }
+    // Keys the menu gets before the grid has the focus (the first arrow, a digit).
+    if (watched == menu_ && grid_ && !grid_->hasFocus() && event->type() == QEvent::KeyPress)
+        return grid_->HandleKey(static_cast<QKeyEvent*>(event));
     return QObject::eventFilter(watched, event);
 }
 

@@ -3,23 +3,25 @@
 #include "shell/topiclist.h"
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 #include <vector>
 
 class QAction;
 class QActionGroup;
 class QMenu;
+class QScrollArea;
 class QWidgetAction;
 
 namespace bw {
 
-class TopicColumns;
+class TopicGrid;
 
 // The topic entries of the "&Themenauswahl" menu, after its fixed entries. Every topic is
 // a checkable radio action named "MenueThemaItem" + index. Up to 30 topics they stand in
-// the menu itself; beyond that one grid entry shows them in two columns, the second one
-// starting at TopicMenuColumnBreak, and the digits 1 to 9 still open the first nine.
+// the menu itself; beyond that the whole menu is one grid of two columns, the second one
+// starting at TopicMenuColumnBreak, with the fixed entries at the top of the first, so
+// that the columns come out even. The fixed entries then leave the menu itself; their
+// shortcuts stay with the window.
 class TopicMenu : public QObject {
     Q_OBJECT
 public:
@@ -39,17 +41,22 @@ public:
     // -1 while the entries stand in the menu itself.
     int columnBreak() const { return columnBreak_; }
     QWidgetAction* columnsAction() const { return columnsAction_; }
+    TopicGrid* grid() const { return grid_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void clear();
+    void FitGridToScreen();
 
     QMenu* menu_;
     QActionGroup* group_;
+    QList<QAction*> fixed_; // the menu's own entries before the topics
     QList<QAction*> actions_;
     QWidgetAction* columnsAction_ = nullptr;
+    QScrollArea* area_ = nullptr;
+    TopicGrid* grid_ = nullptr;
     int columnBreak_ = -1;
 };
 
