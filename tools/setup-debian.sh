@@ -3,7 +3,7 @@
 set -euo pipefail
 PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev qt6-base-dev
   qt6-multimedia-dev qt6-svg-dev libpng-dev libjpeg-dev zlib1g-dev fonts-liberation2
-  fonts-dejavu-core xvfb xauth xdg-utils imagemagick)
+  fonts-dejavu-core xvfb xauth xdg-utils imagemagick qt6-translations-l10n)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

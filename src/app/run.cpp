@@ -1,6 +1,7 @@
 #include "app/run.h"
 
 #include "document/safefile.h"
+#include "platform/widgets/germanqt.h"
 #include "platform/widgets/qtprompter.h"
 #include "shell/widgets/tform1.h"
 
@@ -13,6 +14,7 @@ int RunProgram(int argc, char** argv, Edition edition) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brettwerk"));
     QApplication::setOrganizationName(QStringLiteral("Brettwerk"));
+    UseGermanQtTexts(app);
     QtPrompter prompter;
     InstallPrompter(&prompter);
     int rc = 0;

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace bw {
 
@@ -16,14 +18,46 @@ QString ForLabel(const QString& text) {
     return t;
 }
 
+// Centred over the window even before it is shown: the start-up messages come while the
+// window is placed but not yet on screen, and Qt would then put them at a fixed place.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox(Icon icon, const QString& caption, const QString& text, QWidget* parent)
+        : QMessageBox(icon, caption, ForLabel(text), QMessageBox::NoButton, parent) {}
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e); // settles the box's size
+        if (QWidget* w = parentWidget()) move(CentredOver(w->window(), size()));
+    }
+};
+
+} // namespace
+
+QPoint CentredOver(const QWidget* window, QSize size) {
+    const QRect r = window->isVisible() ? window->frameGeometry() : window->geometry();
+    QPoint p = r.center() - QPoint(size.width() / 2, size.height() / 2);
+    // Kept on the window's screen when the window is larger than it or half off it.
+    if (const QScreen* screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        p.setX(
+            std::clamp(p.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+        p.setY(
+            std::clamp(p.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    }
+    return p;
+}
+
+namespace {
+
 void Simple(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    QMessageBox box(icon, caption, ForLabel(text), QMessageBox::NoButton, parent);
+    MessageBox box(icon, caption, text, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 bool YesNo(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    QMessageBox box(icon, caption, ForLabel(text), QMessageBox::NoButton, parent);
+    MessageBox box(icon, caption, text, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -51,8 +85,7 @@ bool QtPrompter::AskYesNo(const QString& text) {
 }
 
 YesNoCancel QtPrompter::AskYesNoCancel(const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), ForLabel(text),
-                    QMessageBox::NoButton, parent_);
+    MessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text, parent_);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);

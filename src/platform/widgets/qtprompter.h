@@ -2,9 +2,15 @@
 
 #include "platform/prompter.h"
 
+#include <QPoint>
+#include <QSize>
+
 class QWidget;
 
 namespace bw {
+
+// Where a dialog of this size stands centred over the window, placed or already shown.
+QPoint CentredOver(const QWidget* window, QSize size);
 
 // Modal message boxes and file dialogs with the program's German captions.
 class QtPrompter final : public Prompter {
