@@ -160,13 +160,13 @@ void LernInfoPanel::Build(QWidget* parent) {
     DruckBtn = btn("DruckBtn", QStringLiteral("Druck"), QStringLiteral("Ansicht drucken"));
     ExportBtn = btn("ExportBtn", QStringLiteral("Datei"),
                     QStringLiteral("Ansicht in Bilddatei speichern"));
+    ABBtn = btn("ABBtn", QStringLiteral("AB"), QStringLiteral("Arbeitsblatt erstellen"));
+    lay->addWidget(Row(p, {DruckBtn, ExportBtn, ABBtn}));
     ClipbordBtn = btn("ClipbordBtn", QStringLiteral("Zw.abl."),
                       QStringLiteral("Ansicht in Zwischenablage kopieren"));
-    lay->addWidget(Row(p, {DruckBtn, ExportBtn, ClipbordBtn}));
-    ABBtn = btn("ABBtn", QStringLiteral("AB"), QStringLiteral("Arbeitsblatt erstellen"));
     EMailBtn = btn("EMailBtn", QStringLiteral("E-Mail"),
                    QStringLiteral("Dokument per E-Mail versenden"));
-    lay->addWidget(Row(p, {ABBtn, EMailBtn}));
+    lay->addWidget(Row(p, {ClipbordBtn, EMailBtn}));
 
     lay->addWidget(GroupLabel(p, QStringLiteral("Externe Programme")));
     Verknuepfungsfeld1 = btn("Verknuepfungsfeld1", QStringLiteral("V1"),
@@ -177,6 +177,7 @@ void LernInfoPanel::Build(QWidget* parent) {
                              QStringLiteral("Programmverknüpfung 3"));
     lay->addWidget(Row(p, {Verknuepfungsfeld1, Verknuepfungsfeld2, Verknuepfungsfeld3}));
     lay->addStretch(1);
+    FitWidthToCaptions();
 
     // Tools of the drawing sheet, export, and program links come with their own work.
     for (QToolButton* b :
@@ -185,6 +186,26 @@ void LernInfoPanel::Build(QWidget* parent) {
           VonChronikBtn, TastaturBtn, DruckBtn, ExportBtn, ClipbordBtn, ABBtn, EMailBtn,
           Verknuepfungsfeld1, Verknuepfungsfeld2, Verknuepfungsfeld3})
         b->setEnabled(false);
+}
+
+void LernInfoPanel::FitWidthToCaptions() {
+    // Rows share the width evenly, so a row needs its widest button times its count.
+    int needed = 0;
+    for (QWidget* w : LernInfoPan->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* row = qobject_cast<QHBoxLayout*>(w->layout())) {
+            int widest = 0;
+            for (QToolButton* b : w->findChildren<QToolButton*>()) {
+                b->ensurePolished();
+                widest = std::max(widest, b->sizeHint().width());
+            }
+            needed = std::max(needed, row->count() * widest + (row->count() - 1) * row->spacing());
+        } else {
+            w->ensurePolished();
+            needed = std::max(needed, w->sizeHint().width());
+        }
+    }
+    const QMargins m = LernInfoPan->layout()->contentsMargins();
+    LernInfoPan->setFixedWidth(std::max(kToolbarWidth, needed + m.left() + m.right()));
 }
 
 void InfoPanel::Build(QWidget* parent) {
@@ -217,7 +238,7 @@ void InfoPanel::Build(QWidget* parent) {
     tl->setSpacing(4);
     PrevDokPan = MakeHoverButton(TitelPan, QStringLiteral("PrevDokPan"), QStringLiteral("<"),
                                  QStringLiteral("vorheriges Dokument öffnen"));
-    DokTitelLab = new QLabel(TitelPan);
+    DokTitelLab = new TitleLabel(TitelPan);
     DokTitelLab->setObjectName(QStringLiteral("DokTitelLab"));
     DokTitelLab->setAlignment(Qt::AlignCenter);
     DokTitelLab->setCursor(Qt::PointingHandCursor);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/widgets/titlelabel.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QToolButton>
@@ -49,6 +51,8 @@ struct LernInfoPanel {
     QToolButton* Verknuepfungsfeld3 = nullptr;
 
     void Build(QWidget* parent);
+    // The designed width, or more where the desktop's fonts need it to show every caption.
+    void FitWidthToCaptions();
 };
 
 // The top bar: mode buttons, the document title with previous/next, the logo and status.
@@ -58,7 +62,7 @@ struct InfoPanel {
     QToolButton* UebungenBtn = nullptr;
     QToolButton* NetzUebTeilnehmenBtn = nullptr;
     QWidget* TitelPan = nullptr;
-    QLabel* DokTitelLab = nullptr;
+    TitleLabel* DokTitelLab = nullptr;
     QToolButton* PrevDokPan = nullptr;
     QToolButton* HoverPanel1 = nullptr;
     QLabel* LogoImg = nullptr;

@@ -7,8 +7,10 @@
 #include "shell/navigation.h"
 #include "shell/widgets/dialogs.h"
 #include "shell/widgets/editorschriftart.h"
+#include "shell/widgets/hoverbutton.h"
 #include "shell/widgets/topicmenu.h"
 #include "shell/widgets/viewcontrols.h"
+#include "shell/windowplacement.h"
 #include "view/learnview.h"
 #include "view/widgets/tlernviewwidget.h"
 
@@ -115,21 +117,20 @@ void TForm1::BuildWindow() {
 
     KlappPan = new QToolButton(LernPan);
     KlappPan->setObjectName(QStringLiteral("KlappPan"));
-    KlappPan->setFixedWidth(14);
-    KlappPan->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    KlappPan->setFixedSize(14, 48);
     KlappPan->setFocusPolicy(Qt::NoFocus);
-    KlappPan->setAutoRaise(true);
+    StyleHoverButton(KlappPan);
 
     side_.Build(LernPan);
     viewControls_ = std::make_unique<ViewControls>(*view_, side_, menu_);
     row->addWidget(LernKartPan, 1);
-    row->addWidget(KlappPan);
+    row->addWidget(KlappPan, 0, Qt::AlignVCenter);
     row->addWidget(side_.LernInfoPan);
     outer->addWidget(LernPan, 1);
     setCentralWidget(central);
 
     info_.DokTitelLab->installEventFilter(this);
-    resize(1076, 780);
+    resize(kDesignedWindowSize);
 }
 
 void TForm1::ConnectCommands() {
@@ -204,7 +205,32 @@ void TForm1::SetDisplayOverride(int width, int height, int depth) {
     displayDepth_ = depth;
 }
 
+QRect TForm1::WorkArea() const {
+    if (displayW_ >= 0) return {0, 0, displayW_, displayH_};
+    const QScreen* s = screen();
+    return s ? s->availableGeometry() : QRect(QPoint(), kDesignedWindowSize);
+}
+
+void TForm1::SetFrameGeometry(const QRect& frame) {
+    // Until the window manager has framed the window its frame is a guess.
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins margins =
+        isVisible() ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                               outer.right() - inner.right(), outer.bottom() - inner.bottom())
+                    : kFrameAllowance;
+    resize(ClientRect(frame, margins).size());
+    move(frame.topLeft()); // moves the frame, not the client area
+}
+
+void TForm1::PlaceOnScreen() {
+    const WindowPlacement p = StartPlacement(WorkArea(), kDesignedWindowSize);
+    SetFrameGeometry(p.frame);
+    if (p.maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 bool TForm1::FormCreate() {
+    // Placed first, so that the messages below stand centred over the window.
+    PlaceOnScreen();
     int w = displayW_, h = displayH_, depth = displayDepth_;
     if (w < 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -341,10 +367,9 @@ void TForm1::UpdateModeControls() {
 
 void TForm1::UpdateWindowTitle() {
     setWindowTitle(WindowCaption(ApplicationTitle(ws_.edition), ws_.doc.CurrentHeader.Datei));
-    info_.DokTitelLab->setText(
-        TitleLabelText(ws_.SelectedTopic, ws_.doc.CurrentHeader.titel, titleShown_));
-    info_.DokTitelLab->setToolTip(titleShown_ ? QStringLiteral("Titel verbergen")
-                                              : QStringLiteral("Titel anzeigen"));
+    info_.DokTitelLab->SetTitle(
+        TitleLabelText(ws_.SelectedTopic, ws_.doc.CurrentHeader.titel, titleShown_),
+        titleShown_ ? QStringLiteral("Titel verbergen") : QStringLiteral("Titel anzeigen"));
 }
 
 void TForm1::ToggleTitleShown() {
@@ -417,7 +442,7 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
     const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
     if (e->key() == Qt::Key_G && mods == (Qt::ShiftModifier | Qt::AltModifier)) {
         showNormal();
-        setGeometry(0, 0, 1076, 780);
+        SetFrameGeometry(FitIntoWorkArea(QRect(QPoint(0, 0), kDesignedWindowSize), WorkArea()));
         return true;
     }
     if (mods == Qt::ControlModifier && keypad && e->key() == Qt::Key_Plus) {

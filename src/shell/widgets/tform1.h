@@ -89,6 +89,11 @@ protected:
 
 private:
     void BuildWindow();
+    // The screen's work area, or the figures tests give.
+    QRect WorkArea() const;
+    // Outer rectangle, window frame included.
+    void SetFrameGeometry(const QRect& frame);
+    void PlaceOnScreen();
     void ConnectCommands();
     void ConnectNavigation();
     void ApplyOptionsToMenu();
