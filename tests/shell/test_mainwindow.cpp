@@ -46,6 +46,10 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(m.Zoom200->text(), QStringLiteral("&200 % "));
     EXPECT_EQ(m.IndividualUebung1->shortcut(), QKeySequence(Qt::Key_F7));
     EXPECT_EQ(m.Vollbild1->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    EXPECT_EQ(m.BasisbildAusDatei1->text(), QStringLiteral("Einfügen aus &Datei..."));
+    EXPECT_EQ(m.BasisbildAusZwischenablage1->text(), QStringLiteral("Einfügen aus &Zwischenablage"));
+    EXPECT_EQ(m.BasisbildKopieren1->text(), QStringLiteral("&Kopieren in Zwischenablage"));
+    EXPECT_EQ(m.BasisbildKopieren1->shortcut(), QKeySequence(QStringLiteral("Shift+Ctrl+C")));
     EXPECT_FALSE(m.AusschnittScrollen->menuAction()->isVisible());
     EXPECT_FALSE(m.UpdatePruefen1->isVisible());
     // Commands whose work comes later exist but cannot be used.

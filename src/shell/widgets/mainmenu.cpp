@@ -147,10 +147,10 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
         Add(Autorenfunktion, QStringLiteral("&Seitenverhältnis..."), QStringLiteral("Shift+Ctrl+T"));
     Basisbild = Autorenfunktion->addMenu(QStringLiteral("&Basisbild"));
     BasisbildAusDatei1 =
-        Add(Basisbild, QStringLiteral("Aus &Datei einfügen..."), QStringLiteral("Shift+Ctrl+O"));
-    BasisbildAusZwischenablage1 = Add(Basisbild, QStringLiteral("Aus &Zwischenablage einfügen"),
+        Add(Basisbild, QStringLiteral("Einfügen aus &Datei..."), QStringLiteral("Shift+Ctrl+O"));
+    BasisbildAusZwischenablage1 = Add(Basisbild, QStringLiteral("Einfügen aus &Zwischenablage"),
                                       QStringLiteral("Shift+Ctrl+V"));
-    BasisbildKopieren1 = Add(Basisbild, QStringLiteral("In Zwischenablage &kopieren"),
+    BasisbildKopieren1 = Add(Basisbild, QStringLiteral("&Kopieren in Zwischenablage"),
                              QStringLiteral("Shift+Ctrl+C"));
     BasisbildLoeschen1 =
         Add(Basisbild, QStringLiteral("&Löschen"), QStringLiteral("Shift+Ctrl+Del"));
