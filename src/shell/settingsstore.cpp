@@ -109,9 +109,10 @@ SettingsStore::LoadStatus SettingsStore::Load() {
 }
 
 bool SettingsStore::KeepDamagedCopy() const {
+    // Moved, not copied: however large the file is, this costs nothing.
     const QString aside = DamagedCopyPath();
     QFile::remove(aside);
-    return QFile::copy(path_, aside);
+    return QFile::rename(path_, aside);
 }
 
 bool SettingsStore::Parse(const QByteArray& bytes) {

@@ -27,7 +27,7 @@ public:
     const QString& path() const { return path_; }
 
     LoadStatus Load();
-    // Keeps a damaged file for a look by hand before the next save replaces it.
+    // Sets a damaged file aside for a look by hand; the next save starts a new one.
     bool KeepDamagedCopy() const;
     QString DamagedCopyPath() const { return path_ + QStringLiteral(".damaged"); }
     // Replaces the file only once the new one is complete; readable by the owner only.
