@@ -29,9 +29,12 @@ int LayOut(Document& doc, QPainter* painter, const QStringList& lines, QSize pag
     canvas.exerciseRunning = options.exerciseRunning;
     const int left = static_cast<int>(std::lround(page.width() * 0.035));
     int y = static_cast<int>(std::lround(page.height() * 0.01));
+    // A text that already ran off the page need not be measured to its end.
+    if (measureOnly) canvas.stopBelow = page.height();
     for (const QString& line : lines) {
         y = RenderMarkupLine(canvas, page.width(), page.height(), left, y, line, 0, fontHeight, 99,
                              options.rebuildGaps, Qt::black, measureOnly);
+        if (y > canvas.stopBelow) break;
     }
     return y;
 }

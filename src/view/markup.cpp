@@ -125,6 +125,7 @@ private:
         }
         x_ += width(seg);
     }
+    bool stopped() const { return measureOnly_ && y_ > c_.stopBelow; }
     void newLine() {
         x_ = startX_;
         y_ += lineHeight_;
@@ -216,8 +217,40 @@ int LineLayout::run(const QString& source) {
             ++q;
         return q;
     };
+    // The ">>" that closes a "<<" at q. closeAt is the first ">>" at or after closeFrom
+    // (-1: none), so that a text of unclosed "<<" is searched once, not to its end for each.
+    int closeFrom = n, closeAt = -1;
+    auto gapEnd = [&](int q) {
+        if (!gapModes || q + 1 >= n || t[q] != u'<' || t[q + 1] != u'<') return -1;
+        const int from = q + 2;
+        if (from < closeFrom) {
+            // Back after a line break: only what lies before the known part needs a look.
+            const int upTo = std::min(n, closeFrom + 1);
+            const qsizetype found =
+                QStringView(t).mid(from, upTo - from).indexOf(QLatin1String(">>"));
+            if (found >= 0) closeAt = from + int(found);
+            closeFrom = from;
+        } else if (closeAt >= 0 && closeAt < from) {
+            closeFrom = from;
+            closeAt = int(t.indexOf(QLatin1String(">>"), from));
+        }
+        return closeAt;
+    };
+    // Where the plain text from q ends: at a tag or a closed gap. Kept across line breaks,
+    // which only move back within the same plain stretch.
+    int stretchEnd = -1;
+    auto plainEnd = [&](int q) {
+        if (stretchEnd >= q) return stretchEnd;
+        Tag tag;
+        stretchEnd = q + 1;
+        while (stretchEnd < n && !MatchTag(t, stretchEnd, tag) && gapEnd(stretchEnd) < 0)
+            ++stretchEnd;
+        return stretchEnd;
+    };
+    // Whether the pending segment up to and including q passes the line's limit.
+    auto over = [&](int q) { return x_ + width(QStringView(t).mid(s, q - s + 1)) > limit_; };
 
-    while (p < n) {
+    while (p < n && !stopped()) {
         Tag tag;
         if (MatchTag(t, p, tag)) {
             emitText(t, s, p);
@@ -257,50 +290,87 @@ int LineLayout::run(const QString& source) {
             b = p - 1;
             continue;
         }
-        if (gapModes && t.mid(p, 2) == QLatin1String("<<")) {
-            const int e = t.indexOf(QLatin1String(">>"), p + 2);
-            if (e >= 0) {
-                emitText(t, s, p);
-                const QString gap = t.mid(p + 2, e - p - 2);
-                int q = e + 2;
-                while (q < n && t[q] != u' ' && t[q] != u'<')
-                    ++q;
-                const QString tail = t.mid(e + 2, q - e - 2);
-                const int gw = gapWidth(gap);
-                // The gap and the punctuation after it stay together on one line.
-                if (x_ > startX_ && x_ + gw + width(tail) > limit_) newLine();
-                emitGap(gap, gw);
-                emitText(t, e + 2, q);
-                p = q;
-                s = p;
-                b = p - 1;
-                continue;
-            }
-        }
-        if (x_ + width(QStringView(t).mid(s, p - s + 1)) > limit_ && t[p] != u' ') {
-            if (b >= s) {
-                // Break at the last blank of the pending segment.
-                emitText(t, s, b + 1);
-                p = skipBlanks(b + 1);
-                if (p < n) newLine();
-            } else if (b == s - 1 && x_ > startX_) {
-                // The segment moves to the next line as a whole.
-                newLine();
-                p = skipBlanks(s);
-            } else {
-                // No blank to break at: break the word at the width.
-                if (p == s) ++p;
-                emitText(t, s, p);
-                newLine();
-                p = skipBlanks(p);
-            }
+        if (const int e = gapEnd(p); e >= 0) {
+            emitText(t, s, p);
+            const QString gap = t.mid(p + 2, e - p - 2);
+            int q = e + 2;
+            while (q < n && t[q] != u' ' && t[q] != u'<')
+                ++q;
+            const QString tail = t.mid(e + 2, q - e - 2);
+            const int gw = gapWidth(gap);
+            // The gap and the punctuation after it stay together on one line.
+            if (x_ > startX_ && x_ + gw + width(tail) > limit_) newLine();
+            emitGap(gap, gw);
+            emitText(t, e + 2, q);
+            p = q;
             s = p;
             b = p - 1;
             continue;
         }
-        if (t[p] == u' ') b = p;
-        ++p;
+        // The first character of the plain stretch at which the pending segment no longer
+        // fits. The sum of the characters' own advances points close to it (only kerning
+        // differs); the exact widths then settle it with a few measurements around that point
+        // instead of one measurement of the growing segment per character.
+        const int end = plainEnd(p);
+        int guess = p;
+        for (int room = limit_ - x_; guess < end - 1; ++guess) {
+            room -= fm_.horizontalAdvance(t[guess]);
+            if (room < 0) break;
+        }
+        // Bracket the point: over(full) or full == end; !over(fits) or fits == p - 1.
+        int fits, full, step = 1;
+        if (over(guess)) {
+            full = guess;
+            fits = guess - 1;
+            for (; fits >= p && over(fits); step *= 2) {
+                full = fits;
+                fits = full - step;
+            }
+            fits = std::max(fits, p - 1);
+        } else {
+            fits = guess;
+            full = guess + 1;
+            for (; full < end && !over(full); step *= 2) {
+                fits = full;
+                full = fits + step;
+            }
+            full = std::min(full, end);
+        }
+        while (full - fits > 1) {
+            const int mid = fits + (full - fits) / 2;
+            (over(mid) ? full : fits) = mid;
+        }
+        // A blank never breaks the line by itself.
+        while (full < end && t[full] == u' ')
+            ++full;
+        for (int q = full - 1; q >= p; --q) {
+            if (t[q] == u' ') {
+                b = q;
+                break;
+            }
+        }
+        p = full;
+        if (p == end) continue;
+        if (b >= s) {
+            // Break at the last blank of the pending segment.
+            emitText(t, s, b + 1);
+            p = skipBlanks(b + 1);
+            if (p < n) newLine();
+        } else if (b == s - 1 && x_ > startX_) {
+            // The segment moves to the next line as a whole.
+            newLine();
+            p = skipBlanks(s);
+        } else {
+            // No blank to break at: break the word at the width.
+            if (p == s) ++p;
+            emitText(t, s, p);
+            newLine();
+            p = skipBlanks(p);
+        }
+        s = p;
+        b = p - 1;
     }
+    if (stopped()) return y_;
     emitText(t, s, n);
     newLine();
     return y_;

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <limits>
+
 class QPainter;
 
 namespace bw {
@@ -28,6 +30,8 @@ struct MarkupCanvas {
     bool baseLayerVisible = true;
     bool exerciseRunning = false;
     int lastGapObject = -1; // the gap object used for the previous gap (mode 99, reuse)
+    // Measuring ends once a line starts below this: the caller only asks whether it fits.
+    int stopBelow = std::numeric_limits<int>::max();
 };
 
 // Lays out one paragraph starting at (startX, y) and returns the y below its last line.

@@ -178,6 +178,54 @@ TEST(Markup, GapTextKeepsItsPunctuationOnItsLine) {
     }
 }
 
+TEST(Markup, ALongWordBreaksWhereThePrefixNoLongerFits) {
+    // The word breaks at the first character whose prefix passes the limit, measured as a
+    // whole (kerning included); the gap after it shows where the last piece ended.
+    const QString word = QStringLiteral("AVAWiiWTyToVAlLW.,Ti").repeated(12);
+    const QFontMetrics fm(ArialPixels(kPx));
+    for (int width = 90; width <= 400; width += 31) {
+        const int limit = width - 40;
+        int s = 0, lines = 0;
+        for (int q = 0; q < word.size(); ++q) {
+            if (fm.horizontalAdvance(word.mid(s, q - s + 1)) > limit) {
+                s = q == s ? q + 1 : q;
+                ++lines;
+            }
+        }
+        Document doc = PlainDocument(600, 300);
+        doc.CurrentHeader.DokTyp = DokLueckentext;
+        Render(word + QStringLiteral("<<g>>"), 99, width, 600, &doc);
+        ASSERT_EQ(doc.ObjectCount(), 1);
+        const int gw = std::max(fm.horizontalAdvance(QStringLiteral(" g")),
+                                fm.horizontalAdvance(QStringLiteral(" XX")));
+        int x = fm.horizontalAdvance(word.mid(s));
+        if (x + gw > limit) {
+            x = 0;
+            ++lines;
+        }
+        EXPECT_NEAR(doc.CurrentObjects[0].Kx * 600, x + gw / 2.0, 0.01) << "width " << width;
+        const int top =
+            int(std::lround(fm.height() * 1.25 * 0.02 / 0.055)) + lines * LineHeight(99);
+        EXPECT_EQ(int(std::lround(doc.CurrentObjects[0].Ky * 300)) - fm.height() - 4, top)
+            << "width " << width;
+    }
+}
+
+TEST(Markup, GapsAreTheSameWhereverTheLinesBreak) {
+    // Unclosed marks before and after the gaps, at every width: the line breaks move back
+    // over marks already looked at.
+    const QString text = QStringLiteral("<< auf <<eins>> zwei << drei <<vier>>. fünf << sechs "
+                                        "<< sieben");
+    for (int width = 60; width <= 500; width += 9) {
+        Document doc = PlainDocument(600, 300);
+        doc.CurrentHeader.DokTyp = DokLueckentext;
+        Render(text, 99, width, 600, &doc);
+        ASSERT_EQ(doc.ObjectCount(), 2) << "width " << width;
+        EXPECT_EQ(doc.CurrentObjects[0].Cap, QStringLiteral(" auf <<eins"));
+        EXPECT_EQ(doc.CurrentObjects[1].Cap, QStringLiteral(" drei <<vier"));
+    }
+}
+
 TEST(Markup, StripStyleTagsRemovesOnlyTheSixTags) {
     EXPECT_EQ(StripStyleTags(QStringLiteral("<b>a</B> <I>b</i> <u>c</U> <@LINIE>")),
               QStringLiteral("a b c <@LINIE>"));
