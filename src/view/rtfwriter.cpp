@@ -47,17 +47,50 @@ void AppendEscaped(QByteArray& out, const QString& line) {
 
 } // namespace
 
-QByteArray PlainLinesToRtf(const QStringList& lines, int pointSize) {
+QByteArray ParagraphsToRtf(const QList<RtfParagraph>& paragraphs, int tabStopPoints) {
+    const int firstSize = paragraphs.isEmpty() ? 10 : paragraphs.first().pointSize;
     QByteArray out;
     out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
     out += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n";
-    out += "\\viewkind4\\pard\\plain\\f0\\fs" + QByteArray::number(pointSize * 2) + ' ';
-    for (const QString& line : lines) {
-        AppendEscaped(out, line);
+    out += "\\viewkind4\\pard";
+    if (tabStopPoints > 0) out += "\\tx" + QByteArray::number(tabStopPoints * 20); // twips
+    out += "\\plain\\f0\\fs" + QByteArray::number(firstSize * 2) + ' ';
+    int size = firstSize;
+    bool bold = false;
+    for (const RtfParagraph& para : paragraphs) {
+        if (para.bold != bold) {
+            bold = para.bold;
+            out += bold ? "\\b " : "\\b0 ";
+        }
+        if (para.pointSize != size) {
+            size = para.pointSize;
+            out += "\\fs" + QByteArray::number(size * 2) + ' ';
+        }
+        AppendEscaped(out, para.text);
         out += "\\par\r\n";
     }
     out += "}\r\n";
     return out;
+}
+
+QString ParagraphsToHtml(const QList<RtfParagraph>& paragraphs) {
+    QString html = QStringLiteral("<html><body style=\"font-family:Arial\">");
+    for (const RtfParagraph& para : paragraphs) {
+        html += QStringLiteral("<p style=\"margin:0; white-space:pre-wrap; font-size:%1pt%2\">")
+                    .arg(para.pointSize)
+                    .arg(para.bold ? QStringLiteral("; font-weight:bold") : QString());
+        html += para.text.isEmpty() ? QStringLiteral("&nbsp;") : para.text.toHtmlEscaped();
+        html += QStringLiteral("</p>\n");
+    }
+    html += QStringLiteral("</body></html>");
+    return html;
+}
+
+QByteArray PlainLinesToRtf(const QStringList& lines, int pointSize) {
+    QList<RtfParagraph> paragraphs;
+    for (const QString& line : lines)
+        paragraphs.append({line, pointSize, false});
+    return ParagraphsToRtf(paragraphs);
 }
 
 QString PlainLinesToHtml(const QStringList& lines, int pointSize) {

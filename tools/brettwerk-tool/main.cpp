@@ -14,6 +14,7 @@ int RunSettings(const QStringList& args); // tool_settings.cpp
 int RunTopics(const QStringList& args);   // tool_settings.cpp
 int RunRender(const QStringList& args);   // tool_render.cpp
 int RunExercise(const QStringList& args); // tool_exercise.cpp
+int RunBestList(const QStringList& args); // tool_bestlist.cpp
 } // namespace bw::tool
 
 namespace {
@@ -29,6 +30,7 @@ const Command kCommands[] = {
     {"render", "render FILE OUT.png --view WxH [--zoom 0|2|4] [--uncover]", bw::tool::RunRender},
     {"exercise", "exercise FILE [--set NAME=VALUE]... [--seed N] [--name TEXT] [--repeat 0|1]",
      bw::tool::RunExercise},
+    {"bestlist", "bestlist FILE.hsc", bw::tool::RunBestList},
     {nullptr, nullptr, nullptr},
 };
 

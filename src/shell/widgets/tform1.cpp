@@ -6,8 +6,10 @@
 #include "shell/displaycheck.h"
 #include "shell/navigation.h"
 #include "shell/widgets/dialogs.h"
+#include "exercise/widgets/resultwindows.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
+#include "shell/widgets/resultmenu.h"
 #include "shell/widgets/topicmenu.h"
 #include "shell/widgets/viewcontrols.h"
 #include "shell/windowplacement.h"
@@ -59,6 +61,8 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     editorFont_ = new TEditorSchriftartForm(this);
     meldForm_ = new TMeldForm(this);
     endeInfoForm_ = new TEndeInfoForm(this);
+    results_ = new ResultWindows(this);
+    ConnectResultMenu(menu_, *results_, ws_);
     ZeitTimer = new QTimer(this);
     ZeitTimer->setInterval(100);
 

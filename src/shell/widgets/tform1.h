@@ -26,6 +26,7 @@ class ViewControls;
 class WorkspaceViewHost;
 class TopicMenu;
 class TEditorSchriftartForm;
+class ResultWindows;
 
 // The main window: it owns the shared state and hands each command to the part that does it.
 class TForm1 : public QMainWindow {
@@ -48,6 +49,7 @@ public:
     const InfoPanel& infoPanel() const { return info_; }
     Sounds& sounds() { return sounds_; }
     TMeldForm* meldForm() const { return meldForm_; }
+    ResultWindows* results() const { return results_; }
     QLabel* startInfoPan() const { return StartInfoPan; }
     QToolButton* klappPan() const { return KlappPan; }
     int ToolbarExpanded() const { return toolbarExpanded_; }
@@ -125,6 +127,7 @@ private:
     TEndeInfoForm* endeInfoForm_ = nullptr;
     TEditorSchriftartForm* editorFont_ = nullptr;
     TopicMenu* topicMenu_ = nullptr;
+    ResultWindows* results_ = nullptr;
 
     std::function<bool()> quitConfirmer_;
     QStringList commandLine_;
