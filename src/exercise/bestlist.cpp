@@ -1,6 +1,7 @@
 #include "exercise/bestlist.h"
 
 #include "document/cp1252.h"
+#include "exercise/exercisetexts.h"
 #include "exercise/protocol.h"
 
 #include <QtEndian>
@@ -195,7 +196,7 @@ QList<QStringList> BestListRows(const QList<BestListDataTyp>& list) {
     for (qsizetype i = 0; i < list.size(); ++i) {
         const BestListDataTyp& e = list[i];
         rows.append({QString::number(i + 1), e.Name, e.Rechner,
-                     PercentText(e.Leistung) + QStringLiteral(" %"), ClockText(e.Dauer / 1000),
+                     PercentText(e.Leistung), ClockText(e.Dauer / 1000),
                      LocaleDateTimeText(FromDateTimeValue(e.Beginn))});
     }
     if (rows.isEmpty()) rows.append(QStringList(6, QString()));

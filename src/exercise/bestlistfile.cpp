@@ -6,8 +6,9 @@
 
 #include "document/cp1252.h"
 
+#include "document/safefile.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 namespace bw {
@@ -118,9 +119,7 @@ BestListLoadResult LoadBestList(const QString& path, bool network, const BestLis
 }
 
 QString SaveBestListText(const QString& path, const QString& text) {
-    const QByteArray bytes = EncodeCp1252(text);
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return {};
+    if (WriteFileSafely(path, EncodeCp1252(text))) return {};
     return FileWriteErrorText(path);
 }
 

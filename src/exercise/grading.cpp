@@ -41,14 +41,14 @@ QString DokTypName(int dokTyp) {
     return QString::fromUtf16(kNames[dokTyp]);
 }
 
-QString PercentText(double fraction) {
+QString PercentNumber(double fraction) {
     return QString::number(fraction * 100.0, 'f', 1);
 }
 
 QString BoundariesText(const GradingBoundaries& b) {
     QStringList parts;
     for (int i = 1; i <= 6; ++i)
-        parts << PercentText(b[i]) + QLatin1Char('%');
+        parts << PercentNumber(b[i]) + QLatin1Char('%');
     return parts.join(QStringLiteral(" / "));
 }
 
@@ -69,7 +69,7 @@ std::optional<BoundaryViolation> CheckBoundaryPercents(const std::array<double, 
 }
 
 QString BoundaryFieldText(double fraction) {
-    return PercentText(fraction).replace(QLatin1Char('.'), QLatin1Char(','));
+    return PercentNumber(fraction).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 std::optional<double> ParseBoundaryField(const QString& text) {
@@ -129,7 +129,7 @@ void DrawRatingScale(QPainter& p, int w, int h, const GradingBoundaries& b, doub
     p.setFont(mark);
     const QFontMetrics mm(mark);
     p.drawText(x2 + 15, py + (mm.ascent() - mm.descent()) / 2,
-               PercentText(perf) + QLatin1Char('%'));
+               PercentNumber(perf) + QLatin1Char('%'));
     p.restore();
 }
 

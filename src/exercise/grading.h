@@ -29,7 +29,7 @@ QColor MarkColour(int mark);
 QString DokTypName(int dokTyp);
 
 // A fraction as a percentage with one decimal and a point: 0.875 -> "87.5".
-QString PercentText(double fraction);
+QString PercentNumber(double fraction);
 
 // Boundaries 1..6 as "85.0% / 70.0% / 55.0% / 40.0% / 25.0% / 0.0%".
 QString BoundariesText(const GradingBoundaries& b);

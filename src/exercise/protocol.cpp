@@ -1,6 +1,7 @@
 #include "exercise/protocol.h"
 
 #include "exercise/bestlist.h"
+#include "exercise/exercisetexts.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -13,10 +14,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 QString Line(const QString& label, const QString& value) {
     return label + QLatin1Char('\t') + value + kCrLf;
-}
-
-QString PercentValue(double fraction) {
-    return PercentText(fraction) + QStringLiteral(" %");
 }
 
 QString Pick(int index, std::initializer_list<const char16_t*> texts) {
@@ -52,13 +49,6 @@ QString TimeLimitSetting(const RunFacts& f) {
 }
 
 } // namespace
-
-QString ClockText(qint64 seconds) {
-    seconds = std::max<qint64>(0, seconds);
-    return QStringLiteral("%1:%2")
-        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 QString LocaleDateTimeText(const QDateTime& t) {
     if (!t.isValid()) return {};
@@ -96,7 +86,7 @@ FinishFigures FinishFiguresFor(const RunFacts& f, qint64 elapsedMs) {
     r.Richtig =
         QString::number(f.RightCount) + QStringLiteral("  von  ") + QString::number(f.AskedCount);
     r.Fehlversuche = QString::number(f.WrongCount);
-    r.Erfolgsquote = PercentValue(f.SuccessQuota);
+    r.Erfolgsquote = PercentText(f.SuccessQuota);
     if (f.ZeitLimitIndex == 1) {
         r.TimeCaption = QStringLiteral("Verbliebene Zeit:");
         r.Zeit = ClockText(f.RemainingSeconds);
@@ -105,7 +95,7 @@ FinishFigures FinishFiguresFor(const RunFacts& f, qint64 elapsedMs) {
         r.Zeit = ClockText(elapsedMs / 1000);
     }
     r.Offen = QString::number(f.OpenCount);
-    r.Gesamtleistung = PercentValue(f.Performance);
+    r.Gesamtleistung = PercentText(f.Performance);
     r.Bewertung = MarkWord(f.Mark);
     r.Schulnote = QString::number(f.Mark);
     return r;

@@ -57,8 +57,6 @@ struct FinishFigures {
     QString Schulnote; // the mark digit
 };
 
-// "mm:ss", both with two digits at least; negative seconds count as 0.
-QString ClockText(qint64 seconds);
 // A date and time in the user's locale format.
 QString LocaleDateTimeText(const QDateTime& t);
 // [h " Std. "] [m " Min. "] s " Sek." from whole seconds: 180 -> "3 Min. 0 Sek.".

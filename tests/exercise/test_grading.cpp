@@ -1,3 +1,4 @@
+#include "exercise/exercisetexts.h"
 #include "exercise/grading.h"
 #include "exercise/protocol.h"
 
