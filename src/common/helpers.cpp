@@ -276,13 +276,6 @@ bool DirectoryExists(const QString& path) {
     return QFileInfo(path).isDir();
 }
 
-QString FolderWithSlash(QString folder) {
-    folder = QDir::fromNativeSeparators(folder);
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
-}
-
 bool LoadPictureFile(QImage& bitmap, const QString& path) {
     const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
     if (gui)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/objdata.h"
+#include "platform/system.h" // FolderWithSlash
 
 #include <QColor>
 #include <QPointF>
@@ -51,8 +52,6 @@ int MixColours(int a, int b, double t);
 // Environment
 QString ExpandEnvironment(const QString& text);
 bool DirectoryExists(const QString& path);
-// A folder path with '/' separators and one trailing '/' (empty stays empty).
-QString FolderWithSlash(QString folder);
 
 // Pictures by lower-cased extension: ".jpg" JPEG, ".png" PNG, anything else BMP.
 bool LoadPictureFile(QImage& bitmap, const QString& path);

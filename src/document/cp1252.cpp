@@ -14,15 +14,15 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-int ToByte(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+} // namespace
+
+int Cp1252Byte(char32_t c, bool strict) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
     for (int i = 0; i < 32; ++i) {
-        if (kHigh[i] == c) return 0x80 + i;
+        if (kHigh[i] == c) return strict && kHigh[i] < 0xA0 ? -1 : 0x80 + i;
     }
     return -1;
 }
-
-} // namespace
 
 QString DecodeCp1252(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
@@ -46,7 +46,7 @@ QByteArray EncodeCp1252(const QString& text) {
             ++i;
             continue;
         }
-        const int b = ToByte(c.unicode());
+        const int b = Cp1252Byte(c.unicode());
         out += b < 0 ? '?' : char(b);
     }
     return out;

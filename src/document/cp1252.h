@@ -12,5 +12,8 @@ namespace bw {
 QString DecodeCp1252(QByteArrayView bytes);
 // Characters outside the code page become '?', one per character (not per UTF-16 unit).
 QByteArray EncodeCp1252(const QString& text);
+// The byte of one character, or -1. Strict leaves out the five unassigned values, for
+// writers whose readers do not take them as their C1 characters.
+int Cp1252Byte(char32_t c, bool strict = false);
 
 } // namespace bw

@@ -11,11 +11,6 @@ QImage StartBasisbild() {
     return img;
 }
 
-bool IsQueryFieldType(int typ) {
-    return typ == TypAbfrage || typ == TypLuecke || typ == TypAbfrageBild ||
-           typ == TypAntwortFeld || typ == TypMCAntwortBox;
-}
-
 void Document::ClearObjects() { CurrentObjects.clear(); }
 
 void Document::DeleteObject(int index) {
@@ -55,18 +50,7 @@ void Document::ResetHeader(const PageRatioDefaults& defaults) {
 bool Document::IsAskedQueryObject(int index) const {
     if (!ValidIndex(index))
         return false;
-    const int typ = CurrentObjects[index].Typ;
-    switch (CurrentHeader.DokTyp) {
-    case DokBildbeschriftung:
-    case DokLueckentext:
-        return typ == TypAbfrage || typ == TypLuecke || typ == TypAbfrageBild;
-    case DokEinzelfragen:
-        return typ == TypAntwortFeld;
-    case DokMultipleChoice:
-        return typ == TypMCFrage || typ == TypMCFrageBild;
-    default:
-        return false;
-    }
+    return IsAskedType(CurrentHeader.DokTyp, CurrentObjects[index].Typ);
 }
 
 int Document::CountQueryObjects(bool onlyOpen) const {

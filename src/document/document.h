@@ -45,7 +45,4 @@ struct Document {
     bool ValidIndex(int index) const { return index >= 0 && index < ObjectCount(); }
 };
 
-// Whether objects of this type are query fields at all (0, 3, 6, 10, 24).
-bool IsQueryFieldType(int typ);
-
 } // namespace bw

@@ -6,13 +6,6 @@
 
 namespace bw {
 
-enum DokTypCode : int {
-    DokBildbeschriftung = 0,
-    DokLueckentext = 1,
-    DokEinzelfragen = 2,
-    DokMultipleChoice = 3,
-};
-
 struct HeaderDataTyp {
     QString Datei;
     QString vers = QStringLiteral("1.00");

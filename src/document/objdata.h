@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/objtypes.h"
 #include "document/picture.h"
 
 #include <QString>
@@ -14,47 +15,6 @@ struct DoubleRect {
     double height() const { return bottom - top; }
     bool operator==(const DoubleRect&) const = default;
 };
-
-// Object types (Typ).
-enum ObjTyp : int {
-    TypAbfrage = 0,       // query label
-    TypFix = 1,           // fixed label
-    TypInfopunkt = 2,     // info point
-    TypLuecke = 3,        // cloze gap
-    TypLinkExtern = 4,    // external link
-    TypLinkIntern = 5,    // internal link
-    TypAbfrageBild = 6,   // query image
-    TypFixBild = 7,       // fixed image
-    TypAntwortFeld = 10,  // answer field of a single question
-    TypFrageText = 11,    // question text of a single question
-    TypBtnZurueck = 12,
-    TypBtnVor = 13,
-    TypBtnErste = 14,
-    TypBtnLetzte = 15,
-    TypBtnZufall = 16,
-    TypFixText = 17,
-    TypMCFrage = 20,      // multiple-choice question without picture
-    TypMCFrageBild = 21,  // with picture
-    TypMCFragetext = 22,  // 22..27: run-time multiple-choice layout, never stored
-    TypMCFragebild = 23,
-    TypMCAntwortBox = 24,
-    TypMCAntwortText = 25,
-    TypMCOkBtn = 26,
-    TypMCAntwortBild = 27,
-};
-
-// Display states of a query field (Abgedeckt).
-enum AbgedecktState : int {
-    Aufgedeckt = 0,
-    Abgedeckt_ = -1,
-    StateRichtig = -2,
-    StateFalsch = -3,
-    StateZugeordnet = -4,
-    StateOffen = -5,
-    StateFrageFalsch = -6,
-};
-
-inline bool IsRuntimeLayoutType(int typ) { return typ >= 22 && typ <= 27; }
 
 constexpr int kMaxAnswerPictures = 12;
 

@@ -76,9 +76,14 @@ bool ShellOpen(const QString& target) {
 QString ExecutableFolder() {
     QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                : QDir::currentPath();
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir;
+    return FolderWithSlash(dir);
+}
+
+QString FolderWithSlash(QString folder) {
+    folder = QDir::fromNativeSeparators(folder);
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
 }
 
 qint64 TickCount() {

@@ -18,6 +18,8 @@ bool ShellOpen(const QString& target);
 
 // The folder of the executable with a trailing separator.
 QString ExecutableFolder();
+// A folder path with '/' separators and one trailing '/' (empty stays empty).
+QString FolderWithSlash(QString folder);
 
 // Millisecond tick counter (monotonic).
 qint64 TickCount();

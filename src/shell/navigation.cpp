@@ -18,10 +18,6 @@ bool MayReplaceDocument(Workspace& ws) {
     return ws.ConfirmLeaveExercise() && ws.AskSaveChanges();
 }
 
-void Notify(const std::function<void()>& f) {
-    if (f) f();
-}
-
 void OpenTopicAt(Workspace& ws, int index) {
     if (index < 0 || index >= int(ws.TopicList.size())) return;
     // Taken before asking: saving the open document re-reads the list, from another
@@ -38,12 +34,12 @@ void OpenTopicAt(Workspace& ws, int index) {
         return;
     }
     ws.SelectedTopic = sameEntry ? index : FindTopic(ws.TopicList, path);
-    Notify(ws.onSelectedTopicChanged);
-    Notify(ws.onTitleChanged);
+    emit ws.selectedTopicChanged();
+    emit ws.titleChanged();
 }
 
 void Step(Workspace& ws, int delta) {
-    if (ws.ViewMode != 2) return;
+    if (ws.ViewMode != ViewModeKind::Learning) return;
     const int last = int(ws.TopicList.size()) - 1;
     int index = -1;
     if (last >= 0) index = ws.SelectedTopic < 0 ? 0 : std::clamp(ws.SelectedTopic + delta, 0, last);
@@ -59,8 +55,8 @@ void Workspace::ReadTopicList() {
     const QString folder = datei.isEmpty() ? CurrentFolder : QFileInfo(datei).absolutePath();
     TopicList = bw::ReadTopicList(folder);
     SelectedTopic = FindTopic(TopicList, datei);
-    notify(onTopicListChanged);
-    notify(onTitleChanged);
+    emit topicListChanged();
+    emit titleChanged();
 }
 
 void OpenTopic(Workspace& ws, int index) {
@@ -89,7 +85,7 @@ void ShowStartPage(Workspace& ws) {
 }
 
 void OpenPreviousDocument(Workspace& ws) {
-    if (ws.ViewMode != 2 || ws.PreviousDocument.isEmpty()) return;
+    if (ws.ViewMode != ViewModeKind::Learning || ws.PreviousDocument.isEmpty()) return;
     // Like every other command that replaces the document: unsaved changes are not dropped.
     if (!MayReplaceDocument(ws)) return;
     // Reading moves the open document into PreviousDocument.

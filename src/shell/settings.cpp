@@ -3,6 +3,7 @@
 #include "shell/folders.h"
 #include "shell/inifile.h"
 #include "shell/settingsstore.h"
+#include "platform/system.h"
 
 #include <QDir>
 #include <QFont>
@@ -258,9 +259,7 @@ QString NormaliseFolder(const QString& folder) {
     // Folders copied from a Windows configuration.
     f.replace(QLatin1Char('\\'), QLatin1Char('/'));
 #endif
-    f = QDir::fromNativeSeparators(f);
-    if (!f.isEmpty() && !f.endsWith(QLatin1Char('/'))) f += QLatin1Char('/');
-    return f;
+    return FolderWithSlash(f);
 }
 
 Settings DefaultSettings(const ProgramFolders& folders) {

@@ -57,11 +57,11 @@ void Workspace::ResetDocument() {
 void Workspace::CloseDocument() {
     doc.BaseImage = Picture(StartBasisbild());
     ResetDocument();
-    doc.CurrentHeader.Geaendert = false;
+    editor.DocumentReplaced();
     StartScreenVisible = true;
-    notify(onDocumentReplaced);
-    notify(onTopicListReread);
-    notify(onTitleChanged);
+    emit documentReplaced();
+    emit topicListRereadNeeded();
+    emit titleChanged();
 }
 
 bool Workspace::ReadDocument(const QString& path, bool makeCurrent) {
@@ -74,15 +74,15 @@ bool Workspace::ReadDocument(const QString& path, bool makeCurrent) {
         return false;
     }
     SelectedTopic = -1;
-    doc.CurrentHeader.Geaendert = false;
+    editor.DocumentReplaced();
     if (makeCurrent) {
         CurrentFolder = FolderWithSlash(QFileInfo(path).absolutePath());
         StartScreenVisible = false;
-        ViewMode = 2;
-        notify(onShowLearningView);
+        ViewMode = ViewModeKind::Learning;
+        emit showLearningView();
     }
-    notify(onDocumentReplaced);
-    notify(onTitleChanged);
+    emit documentReplaced();
+    emit titleChanged();
     return true;
 }
 
@@ -93,8 +93,8 @@ bool Workspace::WriteDocument(const QString& path, bool makeCurrent) {
         return false;
     if (makeCurrent) {
         doc.CurrentHeader.Datei = path;
-        doc.CurrentHeader.Geaendert = false;
-        notify(onTitleChanged);
+        editor.MarkSaved();
+        emit titleChanged();
     }
     return true;
 }
@@ -114,7 +114,7 @@ void Workspace::Oeffnen() {
     if (path.isEmpty())
         return;
     ReadDocument(path, true);
-    notify(onTopicListReread);
+    emit topicListRereadNeeded();
 }
 
 bool Workspace::Speichern() {
@@ -123,7 +123,7 @@ bool Workspace::Speichern() {
         return SpeichernUnter();
     const bool ok = WriteDocument(doc.CurrentHeader.Datei, true);
     if (ok)
-        notify(onTopicListReread);
+        emit topicListRereadNeeded();
     return ok;
 }
 
@@ -141,7 +141,7 @@ bool Workspace::SpeichernUnter() {
         return false;
     // The saved document now belongs to the folder it was saved in.
     CurrentFolder = FolderWithSlash(QFileInfo(path).absolutePath());
-    notify(onTopicListReread);
+    emit topicListRereadNeeded();
     return true;
 }
 

@@ -1,27 +1,31 @@
 #pragma once
 
 #include "document/document.h"
+#include "document/documenteditor.h"
 #include "shell/edition.h"
 #include "shell/settings.h"
 #include "shell/topiclist.h"
 
+#include <QObject>
 #include <QString>
-#include <functional>
 
 namespace bw {
 
 // The state the main window owns, and the flows that act on the open document.
-// No widgets here: questions go through the prompter, the window listens to the hooks.
-class Workspace {
+// No widgets here: questions go through the prompter, the window listens to the signals.
+class Workspace : public QObject {
+    Q_OBJECT
 public:
-    explicit Workspace(Edition edition) : edition(edition) {}
+    explicit Workspace(Edition edition, QObject* parent = nullptr)
+        : QObject(parent), edition(edition) {}
 
     const Edition edition;
     Document doc;
+    DocumentEditor editor{doc};
     Settings settings;
 
     // Main-window state that other parts read.
-    int ViewMode = 2; // 2 learning view, 3 exercise running
+    ViewModeKind ViewMode = ViewModeKind::Learning;
     bool FirstActivation = true;
     bool Closing = false;
     QString PreviousDocument;
@@ -34,19 +38,12 @@ public:
     bool EditorOpen = false;
     bool StartScreenVisible = true;
 
-    // Whether an exercise runs and has not ended; exercises are not built yet.
-    bool ExerciseRunning() const { return false; }
-
-    // Hooks for the window.
-    std::function<void()> onDocumentReplaced; // loaded, closed or reset: redraw everything
-    std::function<void()> onTitleChanged;
-    std::function<void()> onTopicListReread; // ReadTopicList must run
-    std::function<void()> onShowLearningView;
-    std::function<void()> onTopicListChanged;    // TopicList rebuilt: refill the topic menu
-    std::function<void()> onSelectedTopicChanged; // check the entry of SelectedTopic
+    // Whether an exercise runs and has not ended. The exercise engine sets it.
+    bool ExerciseRunning() const { return exerciseRunning_; }
+    void SetExerciseRunning(bool running) { exerciseRunning_ = running; }
 
     // Rebuilds TopicList from the folder of the open document (else CurrentFolder) and
-    // selects the open document's entry; then onTopicListChanged and onTitleChanged.
+    // selects the open document's entry; then topicListChanged and titleChanged.
     // Defined in navigation.cpp.
     void ReadTopicList();
 
@@ -72,11 +69,16 @@ public:
 
     static const QString kDocumentFilter;
 
+signals:
+    void documentReplaced(); // loaded, closed or reset: redraw everything
+    void titleChanged();
+    void topicListRereadNeeded(); // ReadTopicList must run
+    void showLearningView();
+    void topicListChanged();     // TopicList rebuilt: refill the topic menu
+    void selectedTopicChanged(); // check the entry of SelectedTopic
+
 private:
-    void notify(const std::function<void()>& f) {
-        if (f)
-            f();
-    }
+    bool exerciseRunning_ = false;
 };
 
 } // namespace bw

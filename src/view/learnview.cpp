@@ -1,5 +1,6 @@
 #include "view/learnview.h"
 
+#include "common/helpers.h"
 #include "view/cloze.h"
 #include "view/objectpainter.h"
 #include "view/pagebuffer.h"
@@ -48,26 +49,14 @@ ZoomedFit FitZoomed(QSize page, int w, int h, double zoom) {
     return {zoomed, QSize(std::min(zoomed.width(), w), std::min(zoomed.height(), h))};
 }
 
-// Keeps [lo, lo + span] inside [0, 1].
-void ClampSpan(double& lo, double& hi) {
-    const double span = std::min(1.0, hi - lo);
-    lo = std::clamp(lo, 0.0, 1.0 - span);
-    hi = lo + span;
-}
-
 // Moves the viewport by page fractions, keeping its size and keeping it on the page.
 void MoveViewport(DoubleRect& v, double mx, double my) {
-    v.left += mx;
-    v.right += mx;
-    v.top += my;
-    v.bottom += my;
-    ClampSpan(v.left, v.right);
-    ClampSpan(v.top, v.bottom);
+    v = OffsetDoubleRect(v, DoubleRect{0, 0, 1, 1}, mx, my);
 }
 
 } // namespace
 
-LearnView::LearnView(Document& doc) : doc_(doc) {}
+LearnView::LearnView(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {}
 
 double LearnView::Scale() const {
     return std::max(1, page_.width()) / 870.0;
@@ -97,7 +86,7 @@ void LearnView::SetViewSize(int width, int height) {
 void LearnView::SetZoom(int index) {
     ZoomIndex = std::clamp(index, 0, kZoomCount - 1);
     ZoomFactor = kZoomTable[ZoomIndex];
-    if (onZoomChanged) onZoomChanged(ZoomIndex);
+    emit zoomChanged(ZoomIndex);
 }
 
 void LearnView::ChangeZoom(int index) {
@@ -154,8 +143,8 @@ QSizeF LearnView::RenderPage(QImage& target, int width, int height, double zoom)
 }
 
 void LearnView::RedrawView() {
-    if (onInvalidateUndo) onInvalidateUndo();
-    if (DocumentPresent() && onHideStartScreen) onHideStartScreen();
+    emit drawingUndoInvalidated();
+    if (DocumentPresent()) emit hideStartScreen();
 
     const QSize page = doc_.PageSize();
     const auto [zoomed, visible] = FitZoomed(page, control_.width(), control_.height(), ZoomFactor);
@@ -185,7 +174,7 @@ void LearnView::RedrawView() {
 
     ClozeFontReduction = 0;
     LayoutClozeText(false);
-    if (onLayoutQuestions) onLayoutQuestions(page_);
+    emit layoutQuestions(page_);
     if (editorOpen) drawEditorGrid();
 
     CopyWholeImage(clean_, page_);
@@ -287,7 +276,7 @@ void LearnView::DrawAllObjects(bool lines, bool updateScreen, bool refresh) {
 
 void LearnView::drawAll(bool lines, bool erase, bool updateScreen, bool refresh) {
     if (page_.isNull()) return;
-    if (onSelectionFrame) onSelectionFrame({}, false);
+    emit selectionFrame({}, false);
     QPainter p(&page_);
     for (int i = 0; i < doc_.ObjectCount(); ++i)
         drawObjectWith(p, i, lines, erase, updateScreen, refresh);
@@ -307,15 +296,17 @@ void LearnView::DrawObject(QImage& target, int index, bool lines, bool updateScr
     PaintObject(p, ctx, index, lines);
 }
 
+void LearnView::ObjectEdited(int index) {
+    DrawObject(index, true, true, true);
+}
+
 void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
                                bool refresh) {
     const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
     if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return;
     ObjDataTyp& o = doc_.CurrentObjects[index];
-    const bool questionLayout = (o.Typ >= TypAntwortFeld && o.Typ <= TypFixText) ||
-                                (o.Typ >= TypMCFragetext && o.Typ <= TypMCAntwortBild);
-    const bool questionDoc = doc_.CurrentHeader.DokTyp == DokEinzelfragen ||
-                             doc_.CurrentHeader.DokTyp == DokMultipleChoice;
+    const bool questionLayout = HasTrait(o.Typ, TraitQuestionLayout);
+    const bool questionDoc = IsQuestionDocument(doc_.CurrentHeader.DokTyp);
     QRect erased;
     if (erase && !(questionLayout && o.FrageNummer != CurrentQuestion) &&
         !(exerciseRunning() && questionDoc)) {
@@ -326,13 +317,13 @@ void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, b
         }
     }
     const QRect box = PaintObject(p, ctx, index, lines);
-    if (index == selectedObject && editorOpen && onSelectionFrame)
-        onSelectionFrame(PageRectToView(o.KRect).adjusted(-4, -4, 4, 4), true);
+    if (index == selectedObject && editorOpen)
+        emit selectionFrame(PageRectToView(o.KRect).adjusted(-4, -4, 4, 4), true);
     if (updateScreen) {
         // The old box too, in case the new one is smaller; a little margin for antialiasing.
         QRect r = box.isEmpty() ? erased : box.united(erased);
         if (!r.isEmpty()) copyBoxToScreen(r.adjusted(-1, -1, 1, 1), refresh);
-        if (exerciseRunning() && onExerciseRepaint) onExerciseRepaint();
+        if (exerciseRunning()) emit exerciseRepaint();
     }
 }
 
@@ -343,9 +334,9 @@ void LearnView::copyBoxToScreen(const QRect& pageRect, bool refresh) {
     const QPoint viewPos = r.topLeft() - ScrollOffset;
     CopyImageRect(view_, viewPos, page_, r);
     if (viewBackgroundValid_) CopyImageRect(viewBackground_, viewPos, page_, r);
-    if (refresh && onViewRectChanged) {
+    if (refresh) {
         const QRect v = QRect(viewPos, r.size()).intersected(view_.rect());
-        if (!v.isEmpty()) onViewRectChanged(v);
+        if (!v.isEmpty()) emit viewRectChanged(v);
     }
 }
 
@@ -359,7 +350,7 @@ void LearnView::ShowViewport() {
     if (!page_.rect().contains(src)) view_.fill(kWhite);
     CopyImageRect(view_, {0, 0}, page_, src);
     viewBackgroundValid_ = false;
-    if (onViewportMoved) onViewportMoved();
+    emit viewportMoved();
     notifyShown();
 }
 
@@ -375,11 +366,11 @@ const QImage& LearnView::ViewBackground() {
 }
 
 void LearnView::notifyShown() {
-    if (onViewShown) onViewShown();
+    emit viewShown();
 }
 
 void LearnView::BeginPan() {
-    if (onCommitDrawings) onCommitDrawings();
+    emit commitDrawings();
 }
 
 void LearnView::Pan(int dx, int dy) {
@@ -389,7 +380,7 @@ void LearnView::Pan(int dx, int dy) {
 }
 
 void LearnView::Scroll(double fx, double fy) {
-    if (onCommitDrawings) onCommitDrawings();
+    emit commitDrawings();
     MoveViewport(Viewport, fx * Viewport.width(), fy * Viewport.height());
     ShowViewport();
 }

@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QSize>
 #include <QSizeF>
+#include <QObject>
 #include <array>
-#include <functional>
 
 class QPainter;
 class QRandomGenerator;
@@ -28,9 +28,10 @@ struct ClickResult {
 
 // The learning view: view state, cached bitmaps and every operation on them, for the
 // document it is given. No widgets; the view widget shows ViewImage().
-class LearnView {
+class LearnView : public QObject {
+    Q_OBJECT
 public:
-    explicit LearnView(Document& doc);
+    explicit LearnView(Document& doc, QObject* parent = nullptr);
 
     Document& doc() { return doc_; }
     const Document& doc() const { return doc_; }
@@ -123,20 +124,24 @@ public:
     // After a document was read: zoom 100 %, numbering in NumberMode, full redraw.
     void DocumentLoaded();
 
-    // ---- hooks for the window and the later parts ----
-    std::function<void()> onViewShown;                        // the whole view bitmap changed
-    std::function<void(const QRect&)> onViewRectChanged;      // a part of it (view pixels)
-    std::function<void(const QRect&, bool)> onSelectionFrame; // view rect, shown
-    std::function<void()> onViewportMoved;                    // reposition the position marker
-    std::function<void()> onHideStartScreen;        // a document is present at a full redraw
-    std::function<void()> onInvalidateUndo;         // drawing undo snapshot unavailable
-    std::function<void()> onCommitDrawings;         // before the viewport moves
-    std::function<void(QImage&)> onLayoutQuestions; // question layouts on the clean page
-    std::function<void()> onExerciseRepaint;        // the exercise repaints its cards
-    std::function<void(int)> onZoomChanged;         // check the zoom control and menu entry
-
     // Scale of the current page bitmap (width / 870).
     double Scale() const;
+
+    // An edit of the document reached this object: redraw just it.
+    void ObjectEdited(int index);
+
+signals:
+    void viewShown();                                // the whole view bitmap changed
+    void viewRectChanged(const QRect& viewRect);     // a part of it (view pixels)
+    void selectionFrame(const QRect& viewRect, bool shown);
+    void viewportMoved();                            // reposition the position marker
+    void hideStartScreen();                          // a document is present at a full redraw
+    void drawingUndoInvalidated();                   // drawing undo snapshot unavailable
+    void commitDrawings();                           // before the viewport moves
+    void layoutQuestions(QImage& cleanPage);         // question layouts on the clean page
+    void exerciseRepaint();                          // the exercise repaints its cards
+    void zoomChanged(int zoomIndex);                 // check the zoom control and menu entry
+    void numberModeChanged(int mode);
 
 private:
     ObjectDrawContext drawContext(QSize page, int targetKind) const;

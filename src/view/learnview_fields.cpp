@@ -10,13 +10,8 @@ namespace {
 
 bool IsHitCandidate(const ObjDataTyp& o, bool editorOpen, int currentQuestion) {
     const int t = o.Typ;
-    if (editorOpen) {
-        return t == TypAbfrage || t == TypFix || t == TypInfopunkt || t == TypLinkExtern ||
-               t == TypLinkIntern || t == TypAbfrageBild || t == TypFixBild;
-    }
-    if (t == TypAbfrage || t == TypInfopunkt || t == TypLuecke || t == TypLinkExtern ||
-        t == TypLinkIntern || t == TypAbfrageBild || (t >= TypBtnZurueck && t <= TypBtnZufall))
-        return true;
+    if (editorOpen) return HasTrait(t, TraitLabelObject);
+    if (HasTrait(t, TraitClickable)) return true;
     return (t == TypAntwortFeld || t == TypMCAntwortBox) && o.FrageNummer == currentQuestion;
 }
 
@@ -36,6 +31,7 @@ int LearnView::HitTestObject(QPoint viewPoint) const {
 void LearnView::SetNumberMode(int mode, bool redraw, QRandomGenerator* rng) {
     NumberMode = std::clamp(mode, 0, 2);
     NumberingOrder = BuildNumbering(doc_, NumberMode, rng);
+    emit numberModeChanged(NumberMode);
     if (redraw) DrawAllObjects(false, true, true);
 }
 

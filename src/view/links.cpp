@@ -53,14 +53,7 @@ QString FindExisting(const QString& path) {
 
 QString JoinFolder(const QString& folder, const QString& rel) {
     if (folder.isEmpty()) return {};
-    QString f = WithSlashes(folder);
-    if (!f.endsWith(QLatin1Char('/'))) f += QLatin1Char('/');
-    return f + rel;
-}
-
-QString WithTrailingSlash(QString folder) {
-    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-    return folder;
+    return FolderWithSlash(WithSlashes(folder)) + rel;
 }
 
 bool IsInternetAddress(const QString& target) {
@@ -72,7 +65,7 @@ bool IsInternetAddress(const QString& target) {
 
 QString DocumentFolder(const Document& doc) {
     if (doc.CurrentHeader.Datei.isEmpty()) return {};
-    return WithTrailingSlash(QFileInfo(WithSlashes(doc.CurrentHeader.Datei)).absolutePath());
+    return FolderWithSlash(QFileInfo(WithSlashes(doc.CurrentHeader.Datei)).absolutePath());
 }
 
 QString ResolveLinkPath(const QString& target, const QString& docFolder, const QString& startFolder,
@@ -124,7 +117,7 @@ bool OpenInternalLink(const Document& doc, int index, ViewHost& host) {
             FileMissingMessage(target);
             return false;
         }
-        host.SetCurrentFolder(WithTrailingSlash(folder));
+        host.SetCurrentFolder(FolderWithSlash(folder));
         host.CloseDocument();
         return true;
     }

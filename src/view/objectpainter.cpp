@@ -29,20 +29,15 @@ double SafeFraction(double v) {
 }
 
 bool IsPictureType(int typ) {
-    return typ == TypAbfrageBild || typ == TypFixBild || typ == TypMCFragebild ||
-           typ == TypMCAntwortBox || typ == TypMCAntwortBild;
+    return HasTrait(typ, TraitPicture);
 }
 
 bool IsButtonType(int typ) {
-    return typ >= TypBtnZurueck && typ <= TypBtnZufall;
+    return HasTrait(typ, TraitQuestionButton);
 }
 
 bool IsMarkerType(int typ) {
-    return typ == TypInfopunkt || typ == TypLinkExtern || typ == TypLinkIntern;
-}
-
-bool IsExerciseState(int s) {
-    return s == StateRichtig || s == StateFalsch || s == StateZugeordnet || s == StateOffen;
+    return HasTrait(typ, TraitMarker);
 }
 
 bool BelongsToCurrent(const ObjDataTyp& o, const ObjectDrawContext& ctx) {
@@ -458,8 +453,7 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
             break;
         case StateOffen: {
             const ExerciseDrawState* es = ctx.exercise;
-            const bool questionDoc = doc.CurrentHeader.DokTyp == DokEinzelfragen ||
-                                     doc.CurrentHeader.DokTyp == DokMultipleChoice;
+            const bool questionDoc = IsQuestionDocument(doc.CurrentHeader.DokTyp);
             if (ex && es && es->onePositionAtATime && !questionDoc && index != es->askedObject) {
                 DrawPolyEllipse(p, boxRect, QColor(208, 208, 208), QColor(176, 176, 176));
             } else {

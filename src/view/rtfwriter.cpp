@@ -1,5 +1,6 @@
 #include "view/rtfwriter.h"
 
+#include "document/cp1252.h"
 #include "document/safefile.h"
 #include "view/markup.h"
 
@@ -8,20 +9,6 @@
 namespace bw {
 
 namespace {
-
-// Windows-1252 0x80..0x9F; 0 where the code page has no character.
-const char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-int ToCp1252(char32_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return int(u);
-    for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] != 0 && kCp1252High[i] == u) return 0x80 + i;
-    }
-    return -1;
-}
 
 void AppendEscaped(QByteArray& out, const QString& line) {
     for (char32_t u : line.toUcs4()) {
@@ -34,7 +21,7 @@ void AppendEscaped(QByteArray& out, const QString& line) {
             continue;
         } else if (u < 0x80) {
             out += char(u);
-        } else if (const int c = ToCp1252(u); c >= 0) {
+        } else if (const int c = Cp1252Byte(u, true); c >= 0) {
             out += QByteArray("\\'") + QByteArray::number(c, 16).rightJustified(2, '0');
         } else {
             // \u takes a signed 16-bit value; characters beyond the BMP as surrogate pairs.

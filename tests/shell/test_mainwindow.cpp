@@ -385,6 +385,35 @@ TEST(MainWindow, ViewControlsAndMenuStayInStep) {
     EXPECT_EQ(s.form.workspace().doc.CurrentObjects[0].Abgedeckt, -1);
 }
 
+TEST(MainWindow, ToolButtonsAndActionsShareTheirState) {
+    ScriptedPrompter p;
+    Started s(Edition::Autor);
+    const LernInfoPanel& side = s.form.sidePanel();
+    ToolManager& tools = s.form.tools();
+    QAction* pointer = tools.action(tools.currentTool());
+    ASSERT_NE(pointer, nullptr);
+    EXPECT_EQ(tools.currentTool()->name(), QStringLiteral("Zeiger"));
+    EXPECT_TRUE(side.ZeigerBtn->isChecked());
+
+    side.HandBtn->click();
+    EXPECT_EQ(tools.currentTool()->name(), QStringLiteral("Hand"));
+    EXPECT_TRUE(side.HandBtn->isChecked());
+    EXPECT_FALSE(side.ZeigerBtn->isChecked());
+    side.HandBtn->click(); // a second click keeps the tool, as a radio button does
+    EXPECT_TRUE(side.HandBtn->isChecked());
+    EXPECT_EQ(tools.currentTool()->name(), QStringLiteral("Hand"));
+
+    pointer->trigger();
+    EXPECT_TRUE(side.ZeigerBtn->isChecked());
+    EXPECT_FALSE(side.HandBtn->isChecked());
+
+    // Disabling the menu entry disables its button: there is only one state.
+    s.form.menu().Zoom150->setEnabled(false);
+    EXPECT_FALSE(side.ZoomPan2->isEnabled());
+    s.form.menu().Zoom150->setEnabled(true);
+    EXPECT_TRUE(side.ZoomPan2->isEnabled());
+}
+
 TEST(MainWindow, DocumentFilterForQtDialogs) {
     EXPECT_EQ(QtFilterFromPipeFilter(Workspace::kDocumentFilter),
               QStringLiteral("Brettwerk-Dokument (*.bwk);;QLX-Dokument (*.qlx);;Alle Dateien (*.*)"));

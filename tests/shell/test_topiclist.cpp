@@ -85,8 +85,8 @@ struct Fixture {
         a = WriteDoc(dir.path(), QStringLiteral("a_alpen.bwk"), QStringLiteral("Alpen"));
         b = WriteDoc(dir.path(), QStringLiteral("b_berge.bwk"), QStringLiteral("Berge"));
         c = WriteDoc(dir.path(), QStringLiteral("c_china.bwk"), QStringLiteral("China"));
-        ws.onTopicListReread = [this] { ws.ReadTopicList(); };
-        ws.onDocumentReplaced = [this] { ++replaced; };
+        QObject::connect(&ws, &Workspace::topicListRereadNeeded, [this] { ws.ReadTopicList(); });
+        QObject::connect(&ws, &Workspace::documentReplaced, [this] { ++replaced; });
         ws.ProgramFolder = Slash(dir.path());
         ws.CurrentFolder = Slash(dir.path());
         ws.ReadTopicList();
@@ -206,7 +206,7 @@ TEST(Navigation, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     OpenPreviousTopic(f.ws);
     EXPECT_EQ(f.replaced, replaced + 2);
 
-    f.ws.ViewMode = 3; // an exercise runs
+    f.ws.ViewMode = ViewModeKind::Exercise;
     OpenNextTopic(f.ws);
     EXPECT_EQ(f.datei(), f.a);
     EXPECT_TRUE(f.p.shown.empty());
@@ -229,7 +229,7 @@ TEST(Navigation, PreviousWithNothingSelectedOpensTheFirstAndAnEmptyListDoesNothi
 TEST(Navigation, OpenTopicAsksAboutUnsavedChangesFirst) {
     Fixture f;
     int selections = 0;
-    f.ws.onSelectedTopicChanged = [&] { ++selections; };
+    QObject::connect(&f.ws, &Workspace::selectedTopicChanged, [&] { ++selections; });
     OpenTopic(f.ws, 0);
     EXPECT_EQ(selections, 1);
     f.ws.doc.CurrentHeader.Geaendert = true;
@@ -286,7 +286,7 @@ TEST(Navigation, TheListComesFromTheOpenDocumentsFolderAndSelectsIt) {
     ASSERT_TRUE(f.ws.ReadDocument(f.b, false));
     f.ws.CurrentFolder = Slash(other.path());
     int changed = 0;
-    f.ws.onTopicListChanged = [&] { ++changed; };
+    QObject::connect(&f.ws, &Workspace::topicListChanged, [&] { ++changed; });
     f.ws.ReadTopicList();
     EXPECT_EQ(changed, 1);
     ASSERT_EQ(f.ws.TopicList.size(), 3u);

@@ -34,7 +34,7 @@ TEST(Workspace, ReadingMakesTheDocumentCurrent) {
     const QString path = WriteSample(dir, QStringLiteral("fluesse.bwk"), QStringLiteral("Flüsse"));
     Workspace ws(Edition::Autor);
     int replaced = 0;
-    ws.onDocumentReplaced = [&] { ++replaced; };
+    QObject::connect(&ws, &Workspace::documentReplaced, [&] { ++replaced; });
     ASSERT_TRUE(ws.ReadDocument(path, true));
     EXPECT_EQ(ws.doc.CurrentHeader.titel, QStringLiteral("Flüsse"));
     EXPECT_EQ(ws.doc.CurrentHeader.Datei, path);
@@ -81,7 +81,7 @@ TEST(Workspace, SaveWithoutFileAsksForOneAndFollowsIt) {
     ws.doc.CurrentHeader.titel = QStringLiteral("Berge");
     ws.doc.CurrentHeader.Geaendert = true;
     int titles = 0;
-    ws.onTitleChanged = [&] { ++titles; };
+    QObject::connect(&ws, &Workspace::titleChanged, [&] { ++titles; });
     p.fileAnswers = {dir.filePath(QStringLiteral("berge"))};
     ASSERT_TRUE(ws.Speichern());
     const QString saved = dir.filePath(QStringLiteral("berge.bwk"));

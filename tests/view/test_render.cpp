@@ -197,7 +197,7 @@ TEST_F(RenderFixture, ScrollMovesByAShareOfTheViewportAndStopsAtTheEdge) {
     redraw();
     view.ChangeZoom(4);
     int commits = 0;
-    view.onCommitDrawings = [&] { ++commits; };
+    QObject::connect(&view, &LearnView::commitDrawings, [&] { ++commits; });
     view.Scroll(0.1, 0);
     EXPECT_NEAR(view.Viewport.left, 0.3, 1e-9);
     EXPECT_NEAR(view.Viewport.width(), 0.5, 1e-9);

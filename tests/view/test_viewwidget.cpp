@@ -25,10 +25,16 @@ struct WidgetFixture : ::testing::Test {
     Document doc = PlainDocument(870, 600);
     LearnView view{doc};
     FakeHost host;
+    ToolManager tools;
+    PointerTool* pointer = new PointerTool;
+    HandTool* hand = new HandTool;
     std::unique_ptr<TLernViewWidget> widget;
 
     void SetUp() override {
+        tools.addTool(pointer);
+        tools.addTool(hand);
         widget = std::make_unique<TLernViewWidget>(view, &host);
+        widget->setToolManager(&tools);
         widget->resize(1000, 620); // the bitmap (899 x 620) sits centred in the control
     }
     void show() {
@@ -65,7 +71,7 @@ TEST_F(WidgetFixture, ClickingACoveredFieldUncoversItAndASecondClickCoversIt) {
     // The middle button toggles too; the hand tool does not.
     QTest::mouseClick(widget.get(), Qt::MiddleButton, {}, at);
     EXPECT_EQ(doc.CurrentObjects[i].Abgedeckt, 0);
-    widget->setTool(ViewTool::Hand);
+    tools.selectTool(hand);
     QTest::mouseClick(widget.get(), Qt::LeftButton, {}, at);
     EXPECT_EQ(doc.CurrentObjects[i].Abgedeckt, 0);
 }
@@ -98,7 +104,7 @@ TEST_F(WidgetFixture, RightButtonDragPansTheZoomedView) {
     view.ChangeZoom(4);
     const double left = view.Viewport.left;
     int commits = 0;
-    view.onCommitDrawings = [&] { ++commits; };
+    QObject::connect(&view, &LearnView::commitDrawings, [&] { ++commits; });
     QTest::mousePress(widget.get(), Qt::RightButton, {}, QPoint(400, 300));
     QMouseEvent move(QEvent::MouseMove, QPointF(300, 300), QPointF(300, 300),
                      widget->mapToGlobal(QPointF(300, 300)), Qt::NoButton, Qt::RightButton,

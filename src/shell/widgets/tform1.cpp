@@ -5,6 +5,7 @@
 #include "shell/closing.h"
 #include "shell/displaycheck.h"
 #include "shell/navigation.h"
+#include "shell/widgets/actionbutton.h"
 #include "shell/widgets/dialogs.h"
 #include "exercise/widgets/resultwindows.h"
 #include "shell/widgets/editorschriftart.h"
@@ -14,6 +15,7 @@
 #include "shell/widgets/viewcontrols.h"
 #include "shell/windowplacement.h"
 #include "view/learnview.h"
+#include "view/pointertools.h"
 #include "view/widgets/tlernviewwidget.h"
 
 #include <QCloseEvent>
@@ -54,6 +56,10 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ws_.ProgramFolder = ExecutableFolder();
     view_ = std::make_unique<LearnView>(ws_.doc);
     viewHost_ = std::make_unique<WorkspaceViewHost>(ws_);
+    pointerTool_ = new PointerTool;
+    handTool_ = new HandTool;
+    tools_.addTool(pointerTool_);
+    tools_.addTool(handTool_);
     BuildWindow();
     ConnectCommands();
     ConnectNavigation();
@@ -66,20 +72,29 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ZeitTimer = new QTimer(this);
     ZeitTimer->setInterval(100);
 
-    ws_.onTitleChanged = [this] { UpdateWindowTitle(); };
-    ws_.onShowLearningView = [this] { ShowLearningView(); };
-    ws_.onDocumentReplaced = [this] {
+    connect(&ws_, &Workspace::titleChanged, this, [this] { UpdateWindowTitle(); });
+    connect(&ws_, &Workspace::showLearningView, this, [this] { ShowLearningView(); });
+    connect(&ws_, &Workspace::documentReplaced, this, [this] {
         StartInfoPan->setVisible(ws_.StartScreenVisible);
         // A replaced document starts at its first question, if it has any.
         view_->CurrentQuestion = 0;
         view_->DocumentLoaded();
-        viewControls_->SyncZoom(view_->ZoomIndex);
         UpdateWindowTitle();
-    };
-    view_->onHideStartScreen = [this] {
+    });
+    connect(&ws_.editor, &DocumentEditor::objectChanged, view_.get(), &LearnView::ObjectEdited);
+    for (auto signal : {&DocumentEditor::objectsReset, &DocumentEditor::headerChanged,
+                        &DocumentEditor::baseImageChanged}) {
+        connect(&ws_.editor, signal, this, [this] {
+            if (!ws_.FirstActivation) view_->RedrawView();
+        });
+    }
+    connect(&ws_.editor, &DocumentEditor::objectInserted, this, [this] { view_->RedrawView(); });
+    connect(&ws_.editor, &DocumentEditor::objectRemoved, this, [this] { view_->RedrawView(); });
+    connect(&ws_.editor, &DocumentEditor::modifiedChanged, this, [this] { UpdateWindowTitle(); });
+    connect(view_.get(), &LearnView::hideStartScreen, this, [this] {
         ws_.StartScreenVisible = false;
         StartInfoPan->hide();
-    };
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -108,6 +123,8 @@ void TForm1::BuildWindow() {
     LernKartPan->installEventFilter(this);
     LernKartPicImg = new TLernViewWidget(*view_, viewHost_.get(), LernKartPan);
     LernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
+    LernKartPicImg->setToolManager(&tools_);
+    LernKartPicImg->setDocumentEditor(&ws_.editor);
     StartInfoPan = new QLabel(LernKartPan);
     StartInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
     StartInfoPan->setAlignment(Qt::AlignCenter);
@@ -150,20 +167,11 @@ void TForm1::ConnectCommands() {
     connect(menu_.Minimieren1, &QAction::triggered, this, [this] { Minimieren1Click(); });
     connect(menu_.Info1, &QAction::triggered, this, [this] { Info1Click(); });
     viewControls_->Connect(this);
-    connect(side_.ZeigerBtn, &QToolButton::clicked, this, [this] {
-        LernKartPicImg->setTool(ViewTool::Pointer);
-        side_.ZeigerBtn->setChecked(true);
-        side_.HandBtn->setChecked(false);
-    });
-    connect(side_.HandBtn, &QToolButton::clicked, this, [this] {
-        LernKartPicImg->setTool(ViewTool::Hand);
-        side_.ZeigerBtn->setChecked(false);
-        side_.HandBtn->setChecked(true);
-    });
-    side_.ZeigerBtn->setChecked(true);
+    BindButtonToAction(side_.ZeigerBtn, tools_.action(pointerTool_));
+    BindButtonToAction(side_.HandBtn, tools_.action(handTool_));
     connect(info_.LernKartBtn, &QToolButton::clicked, this, [this] {
         // Only the learning view exists so far: the button stays checked.
-        info_.LernKartBtn->setChecked(ws_.ViewMode == 2);
+        info_.LernKartBtn->setChecked(ws_.ViewMode == ViewModeKind::Learning);
     });
     for (QAction* a : {menu_.Tonausgabe1, menu_.Namenseingabe1, menu_.Statusinformation1,
                        menu_.ProtokolleSpeichern1, menu_.BestenlisteEintragen1}) {
@@ -175,9 +183,11 @@ void TForm1::ConnectNavigation() {
     topicMenu_ = new TopicMenu(menu_.Themenauswahl);
     topicMenu_->onOpenTopic = [this](int i) { OpenTopic(ws_, i); };
     topicMenu_->selectedTopic = [this] { return ws_.SelectedTopic; };
-    ws_.onTopicListReread = [this] { ws_.ReadTopicList(); };
-    ws_.onTopicListChanged = [this] { topicMenu_->Fill(ws_.TopicList, ws_.SelectedTopic); };
-    ws_.onSelectedTopicChanged = [this] { topicMenu_->Check(ws_.SelectedTopic); };
+    connect(&ws_, &Workspace::topicListRereadNeeded, this, [this] { ws_.ReadTopicList(); });
+    connect(&ws_, &Workspace::topicListChanged, this,
+            [this] { topicMenu_->Fill(ws_.TopicList, ws_.SelectedTopic); });
+    connect(&ws_, &Workspace::selectedTopicChanged, this,
+            [this] { topicMenu_->Check(ws_.SelectedTopic); });
 
     const std::pair<QAction*, void (*)(Workspace&)> commands[] = {
         {menu_.Startseite1, &ShowStartPage},
@@ -191,7 +201,7 @@ void TForm1::ConnectNavigation() {
         auto* f = command;
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, f] {
-            if (ws_.ViewMode == 2)
+            if (ws_.ViewMode == ViewModeKind::Learning)
                 f(ws_);
         });
     }
@@ -250,7 +260,7 @@ bool TForm1::FormCreate() {
     ws_.FirstActivation = true;
     view_->NumberMode = 1;
     toolbarExpanded_ = 1;
-    ws_.ViewMode = 2;
+    ws_.ViewMode = ViewModeKind::Learning;
     ws_.ResetHeader();
     ws_.PreviousDocument.clear();
     UpdateWindowTitle();
@@ -325,7 +335,7 @@ void TForm1::ReadOptionsFromMenu() {
 }
 
 void TForm1::ShowLearningView() {
-    ws_.ViewMode = 2;
+    ws_.ViewMode = ViewModeKind::Learning;
     UpdateModeControls();
     UebungPan->hide();
     const bool expanded = toolbarExpanded_ == 1;
@@ -352,8 +362,8 @@ void TForm1::LayoutViewArea() {
 }
 
 void TForm1::UpdateModeControls() {
-    const bool learning = ws_.ViewMode == 2;
-    const bool exercise = ws_.ViewMode == 3;
+    const bool learning = ws_.ViewMode == ViewModeKind::Learning;
+    const bool exercise = ws_.ViewMode == ViewModeKind::Exercise;
     info_.TitelPan->setVisible(learning);
     info_.UebStatusPan->setVisible(exercise && ws_.settings.OptUebStatusInfo);
     info_.LernKartBtn->setChecked(learning);
@@ -431,7 +441,7 @@ void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_)
         return;
-    if (ws_.ViewMode == 2)
+    if (ws_.ViewMode == ViewModeKind::Learning)
         ShowLearningView();
 }
 
@@ -451,17 +461,15 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
     }
     if (mods == Qt::ControlModifier && keypad && e->key() == Qt::Key_Plus) {
         view_->ZoomIn();
-        viewControls_->SyncZoom(view_->ZoomIndex);
         return true;
     }
     if (mods == Qt::ControlModifier && keypad && e->key() == Qt::Key_Minus) {
         view_->ZoomOut();
-        viewControls_->SyncZoom(view_->ZoomIndex);
         return true;
     }
     const int dokTyp = ws_.doc.CurrentHeader.DokTyp;
     const int questions = ws_.doc.CurrentHeader.AnzFrageNummern;
-    if (mods == Qt::NoModifier && (dokTyp == 2 || dokTyp == 3) && questions >= 1 &&
+    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 &&
         !ws_.EditorOpen) {
         const int q = view_->CurrentQuestion;
         switch (e->key()) {

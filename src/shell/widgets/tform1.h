@@ -5,6 +5,7 @@
 #include "shell/widgets/mainmenu.h"
 #include "shell/widgets/panels.h"
 #include "shell/workspace.h"
+#include "view/tool.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -42,6 +43,7 @@ public:
     void SetCommandLine(const QStringList& args) { commandLine_ = args; }
 
     Workspace& workspace() { return ws_; }
+    ToolManager& tools() { return tools_; }
     LearnView& view() { return *view_; }
     TLernViewWidget* viewWidget() const { return LernKartPicImg; }
     const MainMenu& menu() const { return menu_; }
@@ -106,6 +108,9 @@ private:
     bool HandleViewKey(QKeyEvent* e);
 
     Workspace ws_;
+    ToolManager tools_;
+    Tool* pointerTool_ = nullptr;
+    Tool* handTool_ = nullptr;
     std::unique_ptr<LearnView> view_;
     std::unique_ptr<WorkspaceViewHost> viewHost_;
     std::unique_ptr<ViewControls> viewControls_;

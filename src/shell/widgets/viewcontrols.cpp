@@ -1,11 +1,13 @@
 #include "shell/widgets/viewcontrols.h"
 #include "common/helpers.h"
 
+#include "shell/widgets/actionbutton.h"
 #include "shell/widgets/mainmenu.h"
 #include "shell/widgets/panels.h"
 #include "shell/workspace.h"
 #include "view/learnview.h"
 
+#include <QActionGroup>
 #include <QDir>
 #include <QEvent>
 
@@ -35,7 +37,7 @@ bool WorkspaceViewHost::AskSaveChanges() {
 
 bool WorkspaceViewHost::ReadDocument(const QString& path, bool makeCurrent) {
     const bool ok = ws_.ReadDocument(path, makeCurrent);
-    if (ws_.onTopicListReread) ws_.onTopicListReread();
+    emit ws_.topicListRereadNeeded();
     return ok;
 }
 
@@ -59,108 +61,104 @@ bool WorkspaceViewHost::StartScreenVisible() const {
 }
 
 void WorkspaceViewHost::StartNewSheet() {
-    // Drawing sheets come with the drawing tools; until then the click only leaves the
-    // start screen for the empty page.
+    // The click leaves the start screen for the empty page.
     ws_.StartScreenVisible = false;
-    if (ws_.onDocumentReplaced) ws_.onDocumentReplaced();
+    emit ws_.documentReplaced();
 }
 
 ViewControls::ViewControls(LearnView& view, LernInfoPanel& side, MainMenu& menu)
     : view_(view), side_(side), menu_(menu) {}
 
-void ViewControls::Connect(QObject* ctx) {
-    const std::pair<QToolButton*, int> zoomButtons[] = {
-        {side_.ZoomPan0, 0}, {side_.ZoomPan2, 2}, {side_.ZoomPan4, 4}};
-    for (auto [b, index] : zoomButtons) {
-        const int i = index;
-        QObject::connect(b, &QToolButton::clicked, ctx, [this, i] {
-            view_.ChangeZoom(i);
-            SyncZoom(view_.ZoomIndex);
-        });
+namespace {
+// An exclusive group in which no entry may be checked (zoom steps without an entry).
+QActionGroup* OptionalGroup(QObject* parent, std::initializer_list<QAction*> actions) {
+    auto* g = new QActionGroup(parent);
+    g->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* a : actions) {
+        a->setCheckable(true);
+        g->addAction(a);
     }
-    const std::pair<QAction*, int> zoomMenu[] = {
+    return g;
+}
+
+void CheckOnly(QActionGroup* group, QAction* entry) {
+    if (entry) {
+        entry->setChecked(true);
+    } else if (QAction* checked = group->checkedAction()) {
+        checked->setChecked(false);
+    }
+}
+} // namespace
+
+void ViewControls::Connect(QObject* ctx) {
+    zoomGroup_ = OptionalGroup(ctx, {menu_.Zoom100, menu_.Zoom150, menu_.Zoom200});
+    const std::pair<QAction*, int> zoomEntries[] = {
         {menu_.Zoom100, 0}, {menu_.Zoom150, 2}, {menu_.Zoom200, 4}};
-    for (auto [a, index] : zoomMenu) {
+    for (auto [a, index] : zoomEntries) {
         const int i = index;
         QObject::connect(a, &QAction::triggered, ctx, [this, i] {
             view_.ChangeZoom(i);
-            SyncZoom(view_.ZoomIndex);
+            SyncZoom(view_.ZoomIndex); // a second click keeps the entry checked
         });
     }
-    view_.onZoomChanged = [this](int i) { SyncZoom(i); };
+    BindButtonToAction(side_.ZoomPan0, menu_.Zoom100);
+    BindButtonToAction(side_.ZoomPan2, menu_.Zoom150);
+    BindButtonToAction(side_.ZoomPan4, menu_.Zoom200);
+    QObject::connect(&view_, &LearnView::zoomChanged, ctx, [this](int i) { SyncZoom(i); });
 
-    const std::pair<QToolButton*, int> numButtons[] = {
-        {side_.NummerModeFragez, 0}, {side_.NummerModeSort, 1}, {side_.NummerModeZufall, 2}};
-    for (auto [b, mode] : numButtons) {
-        const int m = mode;
-        QObject::connect(b, &QToolButton::clicked, ctx, [this, m] {
-            view_.SetNumberMode(m, true);
-            SyncNumberMode(m);
-        });
-    }
-    const std::pair<QAction*, int> numMenu[] = {
+    numberGroup_ =
+        OptionalGroup(ctx, {menu_.NummerFragez1, menu_.NummerGeordnet1, menu_.NummerZufall1});
+    const std::pair<QAction*, int> numberEntries[] = {
         {menu_.NummerFragez1, 0}, {menu_.NummerGeordnet1, 1}, {menu_.NummerZufall1, 2}};
-    for (auto [a, mode] : numMenu) {
+    for (auto [a, mode] : numberEntries) {
         const int m = mode;
-        QObject::connect(a, &QAction::triggered, ctx, [this, m] {
-            view_.SetNumberMode(m, true);
-            SyncNumberMode(m);
-        });
+        QObject::connect(a, &QAction::triggered, ctx, [this, m] { view_.SetNumberMode(m, true); });
     }
+    BindButtonToAction(side_.NummerModeFragez, menu_.NummerFragez1);
+    BindButtonToAction(side_.NummerModeSort, menu_.NummerGeordnet1);
+    BindButtonToAction(side_.NummerModeZufall, menu_.NummerZufall1);
+    QObject::connect(&view_, &LearnView::numberModeChanged, ctx,
+                     [this](int m) { SyncNumberMode(m); });
 
-    QObject::connect(side_.AlleAbdeckenBtn, &QToolButton::clicked, ctx,
-                     [this] { view_.CoverAll(); });
-    QObject::connect(side_.AlleAufdeckenBtn, &QToolButton::clicked, ctx,
-                     [this] { view_.UncoverAll(); });
     QObject::connect(menu_.AlleAbdecken1, &QAction::triggered, ctx, [this] { view_.CoverAll(); });
     QObject::connect(menu_.AlleAufdecken1, &QAction::triggered, ctx,
                      [this] { view_.UncoverAll(); });
+    BindButtonToAction(side_.AlleAbdeckenBtn, menu_.AlleAbdecken1);
+    BindButtonToAction(side_.AlleAufdeckenBtn, menu_.AlleAufdecken1);
     side_.EbenenPan->installEventFilter(
         new ClickFilter(side_.EbenenPan, [this] { view_.CoverAll(); }));
 
-    for (QCheckBox* c : {side_.Ebene0Check, side_.Ebene1Check, side_.Ebene2Check})
-        QObject::connect(c, &QCheckBox::clicked, ctx, [this] { layerChecksChanged(); });
-    const std::pair<QAction*, QCheckBox*> layerMenu[] = {
-        {menu_.EbeneBasisbild1, side_.Ebene0Check},
-        {menu_.EbeneTexteBilder1, side_.Ebene1Check},
-        {menu_.EbeneInfopunkte1, side_.Ebene2Check}};
-    for (auto [a, check] : layerMenu) {
-        QCheckBox* c = check;
-        QObject::connect(a, &QAction::triggered, ctx, [this, c] {
-            c->setChecked(!c->isChecked());
-            layerChecksChanged();
-        });
+    const std::pair<QAction*, QCheckBox*> layers[] = {{menu_.EbeneBasisbild1, side_.Ebene0Check},
+                                                      {menu_.EbeneTexteBilder1, side_.Ebene1Check},
+                                                      {menu_.EbeneInfopunkte1, side_.Ebene2Check}};
+    for (auto [a, check] : layers) {
+        a->setCheckable(true);
+        a->setChecked(check->isChecked());
+        BindButtonToAction(check, a);
+        QObject::connect(a, &QAction::triggered, ctx, [this] { layerChecksChanged(); });
     }
     SyncZoom(view_.ZoomIndex);
     SyncNumberMode(view_.NumberMode);
 }
 
 void ViewControls::layerChecksChanged() {
-    const QCheckBox* checks[] = {side_.Ebene0Check, side_.Ebene1Check, side_.Ebene2Check};
     QAction* entries[] = {menu_.EbeneBasisbild1, menu_.EbeneTexteBilder1, menu_.EbeneInfopunkte1};
-    for (int layer = 0; layer < 3; ++layer) {
-        entries[layer]->setChecked(checks[layer]->isChecked());
-        view_.SetLayerVisible(layer, checks[layer]->isChecked());
-    }
+    for (int layer = 0; layer < 3; ++layer)
+        view_.SetLayerVisible(layer, entries[layer]->isChecked());
     view_.RedrawView();
 }
 
 void ViewControls::SyncZoom(int index) {
-    side_.ZoomPan0->setChecked(index == 0);
-    side_.ZoomPan2->setChecked(index == 2);
-    side_.ZoomPan4->setChecked(index == 4);
-    menu_.Zoom100->setChecked(index == 0);
-    menu_.Zoom150->setChecked(index == 2);
-    menu_.Zoom200->setChecked(index == 4);
+    QAction* entry = index == 0   ? menu_.Zoom100
+                     : index == 2 ? menu_.Zoom150
+                     : index == 4 ? menu_.Zoom200
+                                  : nullptr;
+    CheckOnly(zoomGroup_, entry);
 }
 
 void ViewControls::SyncNumberMode(int mode) {
-    side_.NummerModeFragez->setChecked(mode == 0);
-    side_.NummerModeSort->setChecked(mode == 1);
-    side_.NummerModeZufall->setChecked(mode == 2);
-    menu_.NummerFragez1->setChecked(mode == 0);
-    menu_.NummerGeordnet1->setChecked(mode == 1);
-    menu_.NummerZufall1->setChecked(mode == 2);
+    QAction* entries[] = {menu_.NummerFragez1, menu_.NummerGeordnet1, menu_.NummerZufall1};
+    CheckOnly(numberGroup_, mode >= 0 && mode < 3 ? entries[mode] : nullptr);
 }
 
 void ViewControls::SetEnabled(bool on) {

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+class QActionGroup;
+
 namespace bw {
 
 class LearnView;
@@ -30,7 +32,7 @@ private:
 };
 
 // Connects the zoom, numbering, layer and cover controls of the toolbar and the menu to the
-// learning view, and keeps their check marks in step with it.
+// learning view: buttons and menu entries share one action each, checked as the view is.
 class ViewControls {
 public:
     ViewControls(LearnView& view, LernInfoPanel& side, MainMenu& menu);
@@ -44,6 +46,8 @@ private:
     LearnView& view_;
     LernInfoPanel& side_;
     MainMenu& menu_;
+    QActionGroup* zoomGroup_ = nullptr;
+    QActionGroup* numberGroup_ = nullptr;
 };
 
 } // namespace bw

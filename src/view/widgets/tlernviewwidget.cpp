@@ -47,9 +47,10 @@ TLernViewWidget::TLernViewWidget(LearnView& view, ViewHost* host, QWidget* paren
     marker_->installEventFilter(this);
     infobox_ = new TInfoboxForm(this);
 
-    view_.onViewShown = [this] { update(); };
-    view_.onViewRectChanged = [this](const QRect& r) { update(r.translated(bitmapOffset())); };
-    view_.onSelectionFrame = [this](const QRect& r, bool shown) {
+    connect(&view_, &LearnView::viewShown, this, [this] { update(); });
+    connect(&view_, &LearnView::viewRectChanged, this,
+            [this](const QRect& r) { update(r.translated(bitmapOffset())); });
+    connect(&view_, &LearnView::selectionFrame, this, [this](const QRect& r, bool shown) {
         if (!shown || r.isEmpty()) {
             selectFrame_->hide();
             return;
@@ -57,13 +58,24 @@ TLernViewWidget::TLernViewWidget(LearnView& view, ViewHost* host, QWidget* paren
         selectFrame_->setGeometry(r.translated(bitmapOffset()));
         selectFrame_->show();
         selectFrame_->raise();
-    };
+    });
 }
 
-TLernViewWidget::~TLernViewWidget() {
-    view_.onViewShown = nullptr;
-    view_.onViewRectChanged = nullptr;
-    view_.onSelectionFrame = nullptr;
+TLernViewWidget::~TLernViewWidget() = default;
+
+void TLernViewWidget::setToolManager(ToolManager* tools) {
+    if (tools_ && tools_->context() == this) tools_->setContext(nullptr);
+    tools_ = tools;
+    if (tools_) {
+        tools_->setContext(this);
+        // The manager may outlive this view; the connection dies with whichever goes first.
+        ToolContext* self = this;
+        connect(this, &QObject::destroyed, tools_, [tools, self] {
+            if (tools->context() == self) tools->setContext(nullptr);
+        });
+        connect(tools_, &ToolManager::currentToolChanged, this,
+                [this] { updateCursor(toBitmap(mapFromGlobal(QCursor::pos()))); });
+    }
 }
 
 QPoint TLernViewWidget::bitmapOffset() const {
@@ -97,78 +109,66 @@ void TLernViewWidget::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
 }
 
+ToolEvent TLernViewWidget::toolEvent(QMouseEvent* e) const {
+    return {toBitmap(e->position().toPoint()), e->button(), e->buttons(), e->modifiers()};
+}
+
 void TLernViewWidget::mousePressEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
-    const QPoint bp = toBitmap(pos);
     if (host_ && host_->StartScreenVisible()) {
         host_->StartNewSheet();
         return;
     }
-    const Qt::MouseButton button = e->button();
-    if (learningView_ &&
-        (button == Qt::RightButton || (button == Qt::LeftButton && tool_ == ViewTool::Hand))) {
-        view_.BeginPan();
-        panning_ = true;
-        panLast_ = pos;
-        setCursor(Qt::ClosedHandCursor);
-        return;
+    // During an exercise the fields and the viewport belong to the exercise.
+    if (!learningView_) return;
+    const ToolEvent te = toolEvent(e);
+    switch (e->button()) {
+    case Qt::RightButton:
+        rightPan_.begin(*this, te.pos);
+        break;
+    case Qt::MiddleButton:
+        activate(view_.ClickAt(te.pos));
+        break;
+    case Qt::LeftButton:
+        if (tools_ && tools_->currentTool()) {
+            toolPress_ = true;
+            tools_->currentTool()->mousePressed(*this, te);
+        }
+        break;
+    default:
+        break;
     }
-    if (view_.editorOpen && learningView_) {
-        if (button == Qt::LeftButton)
-            emit editorMousePress(view_.ViewToPage(QPointF(bp)), e->modifiers());
-        return;
-    }
-    // During an exercise the fields' states belong to the exercise.
-    if (learningView_ &&
-        ((button == Qt::LeftButton && tool_ == ViewTool::Pointer) || button == Qt::MiddleButton)) {
-        activate(view_.ClickAt(bp));
-        return;
-    }
-    if (button == Qt::LeftButton && tool_ == ViewTool::Drawing) emit drawingMousePress(bp, button);
 }
 
 void TLernViewWidget::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
-    const QPoint bp = toBitmap(pos);
-    if (panning_) {
-        const QPoint d = panLast_ - pos;
-        panLast_ = pos;
-        if (!d.isNull()) view_.Pan(d.x(), d.y());
+    const ToolEvent te = toolEvent(e);
+    if (rightPan_.active()) {
+        rightPan_.move(*this, te.pos);
         return;
     }
-    if (tool_ == ViewTool::Drawing) {
-        unsetCursor();
-        emit drawingMouseMove(bp, e->buttons());
+    if (learningView_ && tools_ && tools_->currentTool()) {
+        tools_->currentTool()->mouseMoved(*this, te);
+        if (!(e->buttons() & Qt::LeftButton)) updateCursor(te.pos);
         return;
     }
-    if (tool_ == ViewTool::Hand) {
-        setCursor(Qt::OpenHandCursor);
-        return;
-    }
-    if (view_.editorOpen && learningView_) {
-        emit editorMouseMove(view_.ViewToPage(QPointF(bp)), e->modifiers());
-        return;
-    }
-    updateCursor(bp);
+    updateCursor(te.pos);
 }
 
 void TLernViewWidget::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint bp = toBitmap(e->position().toPoint());
-    if (panning_) {
-        panning_ = false;
-        if (tool_ == ViewTool::Hand)
-            setCursor(Qt::OpenHandCursor);
-        else
-            updateCursor(bp);
+    const ToolEvent te = toolEvent(e);
+    if (rightPan_.active() && e->button() == Qt::RightButton) {
+        rightPan_.end();
+        updateCursor(te.pos);
         return;
     }
-    if (tool_ == ViewTool::Drawing) emit drawingMouseRelease(bp, e->button());
+    if (toolPress_ && e->button() == Qt::LeftButton) {
+        toolPress_ = false;
+        if (tools_ && tools_->currentTool()) tools_->currentTool()->mouseReleased(*this, te);
+    }
 }
 
 void TLernViewWidget::updateCursor(QPoint bitmapPoint) {
-    const bool inside = QRect(QPoint(0, 0), view_.ViewImage().size()).contains(bitmapPoint);
-    if (tool_ == ViewTool::Pointer && inside && view_.HitTestObject(bitmapPoint) >= 0)
-        setCursor(Qt::PointingHandCursor);
+    if (learningView_ && tools_ && tools_->currentTool())
+        setCursor(tools_->currentTool()->cursor(*this, bitmapPoint));
     else
         setCursor(Qt::ArrowCursor);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "view/learnview.h"
+#include "view/pointertools.h"
+#include "view/tool.h"
 #include "view/viewhost.h"
 
 #include <QWidget>
@@ -9,20 +11,24 @@ namespace bw {
 
 class TInfoboxForm;
 
-// The selected tool as far as the view's mouse rules care.
-enum class ViewTool { Pointer, Hand, Drawing };
-
-// The picture control of the learning view (LernKartPicImg): shows the view bitmap centred,
-// pans, and turns clicks into toggles, activations and question steps.
-class TLernViewWidget : public QWidget {
+// The picture control of the learning view (LernKartPicImg): shows the view bitmap centred
+// and hands the mouse to the current tool. The right button pans and the middle button
+// uncovers whatever the tool.
+class TLernViewWidget : public QWidget, public ToolContext {
     Q_OBJECT
 public:
     TLernViewWidget(LearnView& view, ViewHost* host, QWidget* parent = nullptr);
     ~TLernViewWidget() override;
 
-    LearnView& view() { return view_; }
-    void setTool(ViewTool tool) { tool_ = tool; }
-    ViewTool tool() const { return tool_; }
+    // The tools the left button goes to; without one the view only pans and uncovers.
+    void setToolManager(ToolManager* tools);
+    void setDocumentEditor(DocumentEditor* editor) { editor_ = editor; }
+
+    // ToolContext
+    LearnView& view() override { return view_; }
+    DocumentEditor* editor() override { return editor_; }
+    void setToolCursor(const QCursor& cursor) override { setCursor(cursor); }
+    void activate(const ClickResult& r) override;
     // true in the learning view, false while an exercise runs (mode 3)
     void setLearningView(bool on) { learningView_ = on; }
 
@@ -36,22 +42,11 @@ public:
     void ShowInfoText(const QString& cap);
     TInfoboxForm* infobox() const { return infobox_; }
 
-    // The view installs onViewShown, onViewRectChanged and onSelectionFrame of the
-    // LearnView; the other hooks are free for the window.
-
     // The position marker (MoveAnker) for the object editor: centred on a view point.
     void SetMarker(QPoint viewCentre, bool visible);
     QWidget* marker() const { return marker_; }
 
 signals:
-    // Left press with the object editor open (it runs its own hit test).
-    void editorMousePress(QPointF pageFraction, Qt::KeyboardModifiers modifiers);
-    // Mouse move with the object editor open and the pointer tool.
-    void editorMouseMove(QPointF pageFraction, Qt::KeyboardModifiers modifiers);
-    // Presses, moves and releases with a drawing tool, in view-bitmap pixels.
-    void drawingMousePress(QPoint viewPoint, Qt::MouseButton button);
-    void drawingMouseMove(QPoint viewPoint, Qt::MouseButtons buttons);
-    void drawingMouseRelease(QPoint viewPoint, Qt::MouseButton button);
     // The position marker was pressed, dragged or released (view-bitmap pixels).
     void markerPressed(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
     void markerDragged(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
@@ -69,15 +64,16 @@ protected:
 
 private:
     QPoint toBitmap(QPoint widgetPoint) const;
-    void activate(const ClickResult& r);
+    ToolEvent toolEvent(QMouseEvent* e) const;
     void updateCursor(QPoint bitmapPoint);
 
     LearnView& view_;
     ViewHost* host_;
-    ViewTool tool_ = ViewTool::Pointer;
+    ToolManager* tools_ = nullptr;
+    DocumentEditor* editor_ = nullptr;
     bool learningView_ = true;
-    bool panning_ = false;
-    QPoint panLast_;
+    PanGesture rightPan_;            // the right button pans in every tool
+    bool toolPress_ = false;         // the left button went to the tool
     QWidget* selectFrame_ = nullptr; // SelectElemRahmen
     QWidget* marker_ = nullptr;      // MoveAnker
     TInfoboxForm* infobox_ = nullptr;

@@ -1,0 +1,48 @@
+#include "view/pointertools.h"
+
+#include "view/learnview.h"
+
+namespace bw {
+
+void PanGesture::begin(ToolContext& ctx, QPoint pos) {
+    ctx.view().BeginPan();
+    active_ = true;
+    last_ = pos;
+    ctx.setToolCursor(Qt::ClosedHandCursor);
+}
+
+void PanGesture::move(ToolContext& ctx, QPoint pos) {
+    if (!active_) return;
+    const QPoint d = last_ - pos;
+    last_ = pos;
+    if (!d.isNull()) ctx.view().Pan(d.x(), d.y());
+}
+
+void PointerTool::mousePressed(ToolContext& ctx, const ToolEvent& e) {
+    if (e.button == Qt::LeftButton) ctx.activate(ctx.view().ClickAt(e.pos));
+}
+
+QCursor PointerTool::cursor(ToolContext& ctx, QPoint pos) const {
+    LearnView& v = ctx.view();
+    const bool inside = QRect(QPoint(0, 0), v.ViewImage().size()).contains(pos);
+    return inside && v.HitTestObject(pos) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor;
+}
+
+void HandTool::mousePressed(ToolContext& ctx, const ToolEvent& e) {
+    if (e.button == Qt::LeftButton) pan_.begin(ctx, e.pos);
+}
+
+void HandTool::mouseMoved(ToolContext& ctx, const ToolEvent& e) {
+    pan_.move(ctx, e.pos);
+}
+
+void HandTool::mouseReleased(ToolContext& ctx, const ToolEvent&) {
+    pan_.end();
+    ctx.setToolCursor(Qt::OpenHandCursor);
+}
+
+QCursor HandTool::cursor(ToolContext&, QPoint) const {
+    return Qt::OpenHandCursor;
+}
+
+} // namespace bw
