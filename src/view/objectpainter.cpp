@@ -68,14 +68,15 @@ Qt::Alignment HAlign(int tausr) {
     }
 }
 
-// Effective placement 1..4. A set KAusr wins (the editor keeps KAusrAkt equal to it);
-// an automatic card keeps the side it got the first time it was drawn.
+// Effective placement 1..4. A stored side wins: the editor keeps it equal to a set KAusr and
+// moves it when a card is dragged across its anchor. Without one, KAusr or the automatic side
+// is taken and kept from then on.
 int EffectivePlacement(ObjDataTyp& o, double cardX, double cardY, double viewAspect) {
+    if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4) return o.KAusrAkt;
     if (o.KAusr >= 1 && o.KAusr <= 4) {
         o.KAusrAkt = o.KAusr;
         return o.KAusr;
     }
-    if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4) return o.KAusrAkt;
     const double dx = cardX - SafeFraction(o.Sx);
     const double dy = (cardY - SafeFraction(o.Sy)) / (viewAspect > 0 ? viewAspect : 1.0);
     int side;

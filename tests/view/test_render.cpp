@@ -76,6 +76,20 @@ TEST_F(RenderFixture, NumberedFieldShowsARedBadgeAndUncoveredFieldShowsItsText) 
     EXPECT_EQ(Pixel(view.ObjectPage(), box.left() + 2, box.top() + 2), QColor(Qt::white));
 }
 
+TEST_F(RenderFixture, AStoredSideWinsOverKAusr) {
+    // A card dragged across its anchor in the editor keeps the side it was given there.
+    const int i = AddObject(doc, TypFix, QStringLiteral("Ulm"), 0.5, 0.5, 1);
+    doc.CurrentObjects[i].KAusrAkt = 3;
+    redraw();
+    EXPECT_EQ(doc.CurrentObjects[i].KAusrAkt, 3);
+    EXPECT_LT(BoxOf(view, i).right(), 435);
+    // Below 1 it falls back to KAusr.
+    doc.CurrentObjects[i].KAusrAkt = 0;
+    redraw();
+    EXPECT_EQ(doc.CurrentObjects[i].KAusrAkt, 1);
+    EXPECT_GT(BoxOf(view, i).left(), 435);
+}
+
 TEST_F(RenderFixture, CardSidesFollowKAusr) {
     const int u7 = 7, u2 = 2; // one unit is one pixel here
     const double kx = 0.5, ky = 0.5;
