@@ -37,7 +37,7 @@ void ConnectResultMenu(const MainMenu& menu, ResultWindows& windows, Workspace& 
             [&windows, &ws] { windows.ShowProtocol(ws.settings.OptProtOrdner); });
     connect(menu.Notenskala1, [&windows, &ws] {
         // The scale in force for a run is copied at its start; changing it mid-run is refused.
-        if (ws.ViewMode == 2) windows.EditGradingScale(ws.settings.NoteMinQuote);
+        if (ws.ViewMode == ViewModeKind::Learning) windows.EditGradingScale(ws.settings.NoteMinQuote);
     });
     connect(menu.Dateiordner1, [&windows, &ws] {
         DataFolders f = FoldersOf(ws.settings);
