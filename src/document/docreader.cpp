@@ -6,6 +6,7 @@
 #include "document/safefile.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <cmath>
 #include <limits>
@@ -66,6 +67,16 @@ bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
     return true;
 }
 
+// A magic text is a few characters long. A file that ends inside its length or its text could
+// not be read; a first length that no magic has means the file is no document at all.
+constexpr qint32 kMaxMagicLength = 64;
+
+bool EndsInsideMagic(QByteArrayView head) {
+    if (head.size() < 4) return true;
+    const qint32 n = qFromLittleEndian<qint32>(head.data());
+    return n >= 0 && n <= kMaxMagicLength && head.size() < 4 + n;
+}
+
 // A file whose first item is no text of at least four bytes is not a document at all.
 Outcome CheckMagic(const QByteArray& magic, bool readOk) {
     if (!readOk || magic.size() < 4) return Outcome::InvalidFormat;
@@ -76,6 +87,9 @@ Outcome CheckMagic(const QByteArray& magic, bool readOk) {
 }
 
 Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
+    if (EndsInsideMagic(
+            QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 4 + kMaxMagicLength))))
+        return Outcome::Damaged;
     ByteReader r(bytes);
     const QByteArray magic = r.readLengthBytes();
     const Outcome accepted = CheckMagic(magic, r.ok());
@@ -159,6 +173,8 @@ DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
             // A file that is no document (or a newer one) is refused before the whole of
             // it is loaded.
             const qint64 start = in.pos();
+            if (EndsInsideMagic(in.peek(4 + kMaxMagicLength)))
+                return Failure(doc, defaults, Outcome::Damaged);
             DeviceReader peek(in);
             const QByteArray magic = peek.readLengthBytes();
             const Outcome accepted = CheckMagic(magic, peek.ok());

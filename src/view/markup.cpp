@@ -340,9 +340,8 @@ int LineLayout::run(const QString& source) {
             const int mid = fits + (full - fits) / 2;
             (over(mid) ? full : fits) = mid;
         }
-        // A blank never breaks the line by itself.
-        while (full < end && t[full] == u' ')
-            ++full;
+        // The limit counts at every character, blanks too: a word whose following blank
+        // crosses it goes to the next line.
         for (int q = full - 1; q >= p; --q) {
             if (t[q] == u' ') {
                 b = q;

@@ -52,7 +52,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(m.BasisbildKopieren1->shortcut(), QKeySequence(QStringLiteral("Shift+Ctrl+C")));
     EXPECT_FALSE(m.AusschnittScrollen->menuAction()->isVisible());
     EXPECT_FALSE(m.UpdatePruefen1->isVisible());
-    // Commands whose work comes later exist but cannot be used.
+    // Commands without their windows exist but cannot be used.
     EXPECT_FALSE(m.Drucken1->isEnabled());
     EXPECT_FALSE(m.IndividualUebung1->isEnabled());
     EXPECT_TRUE(m.Oeffnen1->isEnabled());

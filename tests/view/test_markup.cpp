@@ -86,6 +86,21 @@ TEST(Markup, WordsWrapAtBlanksAndALongWordBreaksAtTheWidth) {
     EXPECT_GE(lines, expected);
 }
 
+TEST(Markup, AWordWhoseBlankCrossesTheLimitWraps) {
+    const QFontMetrics fm(ArialPixels(kPx));
+    const QString first = QStringLiteral("Rhein");
+    // The word fits exactly; only its blank crosses the limit.
+    const int limit = fm.horizontalAdvance(QStringLiteral("eins ") + first) + 1;
+    const QString text = QStringLiteral("eins ") + first; // the line gets its closing blank
+    ASSERT_LT(limit, fm.horizontalAdvance(QStringLiteral("eins ") + first + QLatin1Char(' ')));
+    const int oneLine = Measure(QStringLiteral("eins"), 0, limit);
+    EXPECT_EQ(Measure(text, 0, limit), oneLine + LineHeight(0));
+    // "Rhein" went to the second line: the first line holds "eins" only.
+    const Rendered r = Render(text, 0, limit);
+    const QRect firstLine = InkBox(r.image, Qt::white, QRect(0, 0, 500, LineHeight(0)));
+    EXPECT_LT(firstLine.right(), fm.horizontalAdvance(QStringLiteral("eins ")));
+}
+
 TEST(Markup, TagsWorkInAnyLetterCaseAndAreNotShown) {
     const Rendered upper = Render(QStringLiteral("<B>fett</B> und <I>schräg</I>"), 0);
     const Rendered lower = Render(QStringLiteral("<b>fett</b> und <i>schräg</i>"), 0);

@@ -6,7 +6,7 @@
 
 namespace bw {
 
-// The main menu of both editions. Commands whose work is not built yet exist with their
+// The main menu of both editions. Entries whose command is not offered exist with their
 // captions and shortcuts but stay disabled.
 struct MainMenu {
     QMenu* Datei = nullptr;

@@ -9,7 +9,7 @@
 
 namespace bw {
 
-// The side toolbar with its groups. Buttons whose tools are not built yet are disabled.
+// The side toolbar with its groups. Buttons without a working command stay disabled.
 struct LernInfoPanel {
     QWidget* LernInfoPan = nullptr;
     QToolButton* ZeigerBtn = nullptr;

@@ -170,7 +170,7 @@ void TForm1::ConnectCommands() {
     BindButtonToAction(side_.ZeigerBtn, tools_.action(pointerTool_));
     BindButtonToAction(side_.HandBtn, tools_.action(handTool_));
     connect(info_.LernKartBtn, &QToolButton::clicked, this, [this] {
-        // Only the learning view exists so far: the button stays checked.
+        // In the learning view the button stays checked.
         info_.LernKartBtn->setChecked(ws_.ViewMode == ViewModeKind::Learning);
     });
     for (QAction* a : {menu_.Tonausgabe1, menu_.Namenseingabe1, menu_.Statusinformation1,

@@ -74,7 +74,7 @@ public:
     // The close sequence; true when the window may close.
     bool FormCloseQuery();
 
-    // Handlers of the menu commands built so far.
+    // Handlers of the menu commands.
     void Oeffnen1Click() { ws_.Oeffnen(); }
     void Speichern1Click() { ws_.Speichern(); }
     void SpeichernUnter1Click() { ws_.SpeichernUnter(); }
