@@ -10,6 +10,18 @@ bool IsBlankOrControl(QChar c) {
     return c.unicode() <= 32;
 }
 
+QString TrimControl(const QString& s) {
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && IsBlankOrControl(s[b]))
+        ++b;
+    while (e > b && IsBlankOrControl(s[e - 1]))
+        --e;
+    return s.mid(b, e - b);
+}
+
+} // namespace
+
 QStringList SplitLines(const QString& text) {
     // Like a string list's text: a final line break does not start another line.
     QStringList lines;
@@ -31,18 +43,6 @@ QStringList SplitLines(const QString& text) {
     if (!cur.isEmpty()) lines << cur;
     return lines;
 }
-
-QString TrimControl(const QString& s) {
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && IsBlankOrControl(s[b]))
-        ++b;
-    while (e > b && IsBlankOrControl(s[e - 1]))
-        --e;
-    return s.mid(b, e - b);
-}
-
-} // namespace
 
 QString EncodeCommaList(const QString& text) {
     const QStringList lines = SplitLines(text);

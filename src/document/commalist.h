@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace bw {
 
@@ -9,5 +10,8 @@ namespace bw {
 QString EncodeCommaList(const QString& text);
 // The reverse: entries joined with CR LF, the result trimmed of characters <= 32.
 QString DecodeCommaList(const QString& stored);
+
+// Lines ending at CR LF, LF or a lone CR; a final line break does not start another line.
+QStringList SplitLines(const QString& text);
 
 } // namespace bw

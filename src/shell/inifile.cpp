@@ -1,5 +1,6 @@
 #include "shell/inifile.h"
 
+#include "document/commalist.h"
 #include "document/cp1252.h"
 #include "document/safefile.h"
 
@@ -87,12 +88,9 @@ IniFile IniFile::FromBytes(const QByteArray& bytes) {
 }
 
 void IniFile::parse(const QString& text) {
-    // Lines end at CR LF, LF or a lone CR.
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     Section* current = nullptr;
-    for (const QString& raw : normalised.split(QLatin1Char('\n'))) {
+    // Lines end at CR LF, LF or a lone CR.
+    for (const QString& raw : SplitLines(text)) {
         const QString line = TrimIni(raw);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
         if (line.startsWith(QLatin1Char('['))) {
