@@ -195,9 +195,8 @@ QList<QStringList> BestListRows(const QList<BestListDataTyp>& list) {
     QList<QStringList> rows;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const BestListDataTyp& e = list[i];
-        rows.append({QString::number(i + 1), e.Name, e.Rechner,
-                     PercentText(e.Leistung), ClockText(e.Dauer / 1000),
-                     LocaleDateTimeText(FromDateTimeValue(e.Beginn))});
+        rows.append({QString::number(i + 1), e.Name, e.Rechner, PercentText(e.Leistung),
+                     ClockText(e.Dauer / 1000), LocaleDateTimeText(FromDateTimeValue(e.Beginn))});
     }
     if (rows.isEmpty()) rows.append(QStringList(6, QString()));
     return rows;

@@ -22,12 +22,6 @@ constexpr int kLayerRise = 7;
 constexpr int kLayerShift = 12;
 const QColor kStripColour(225, 225, 217);
 
-// Days since 1899-12-30, the date-time value of the protocol.
-double DateTimeValue(const QDateTime& t) {
-    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-    return epoch.msecsTo(t) / 86400000.0;
-}
-
 // Selection sort that keeps the first of equal minima.
 template <class Less> void SelectionSort(std::vector<int>& idx, Less less) {
     const std::size_t n = idx.size();
@@ -143,6 +137,7 @@ bool Exercise::StartExercise(bool showOptions, int repeat, int role) {
     ueb.EndReason = EndRunning;
     ueb.OpenCount = doc_.CountOpenObjects();
     ueb.StartTick = clock_.NowMs();
+    clock_elapsed_ms_ = 0;
     if (role != 1) ueb.StartTime = DateTimeValue(QDateTime::currentDateTime());
     ueb.RemainingSeconds = ueb.ZeitLimitWert;
     ueb.CurrentIndex = 0;
@@ -367,6 +362,7 @@ void Exercise::AddLogLine(int buffer, const QString& text, bool withTime) {
     QString& out = buffer == 1 ? ueb.LogText : ueb.HeaderText;
     if (withTime) {
         const qint64 elapsed = std::max<qint64>(0, clock_.NowMs() - ueb.StartTick);
+    clock_elapsed_ms_ = elapsed;
         out += ClockText(elapsed / 1000) + QStringLiteral(" - ");
     }
     out += text + QStringLiteral("\r\n");

@@ -3,6 +3,8 @@
 #include "exercise/exerciseclock.h"
 #include "exercise/exerciseoptions.h"
 #include "exercise/exercisetexts.h"
+#include "exercise/protocolend.h"
+#include "exercise/protocoltext.h"
 #include "exercise/uebdata.h"
 
 #include <QColor>
@@ -74,6 +76,10 @@ public:
     ExerciseOptions options;
     std::array<double, 7> grading{1.0, 0.85, 0.70, 0.55, 0.40, 0.25, 0.0};
     bool nameEntry = false; // "&Namenseingabe bei Übungen"
+    // The end of a run: what the settings ask of it, the protocol it writes, what it came to.
+    RunEndSettings endSettings;
+    ProtocolText protocol;
+    RunEnd lastEnd;
 
     // The exercise panel's client size; set before the start and on resize.
     void SetPanelSize(QSize s) { panel_ = s; }
@@ -114,6 +120,8 @@ public:
     bool ZeitTimerTimer();
     void UpdateClock();
     const QString& ClockDisplay() const { return clock_text_; }
+    // The elapsed milliseconds of the last clock update.
+    qint64 ClockElapsedMs() const { return clock_elapsed_ms_; }
 
     void AddLogLine(int buffer, const QString& text, bool withTime);
     StatusTexts UpdateStatusDisplay();
@@ -165,6 +173,7 @@ private:
     QPoint lastPointer_;
     int target_ = -1;
     QString clock_text_;
+    qint64 clock_elapsed_ms_ = 0;
     StatusTexts status_;
     QString caption_;
     QColor captionColour_;

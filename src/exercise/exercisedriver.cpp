@@ -149,6 +149,9 @@ QByteArray ExerciseJson(const Exercise& ex) {
     o[QStringLiteral("CurrentIndex")] = u.CurrentIndex;
     o[QStringLiteral("LogText")] = u.LogText;
     o[QStringLiteral("HeaderText")] = u.HeaderText;
+    // Where the end of the run wrote its protocol and best-list entry ("" for nothing).
+    o[QStringLiteral("ProtocolFile")] = ex.lastEnd.protocolFile;
+    o[QStringLiteral("BestListFile")] = ex.lastEnd.bestListFile;
     o[QStringLiteral("NetRole")] = u.NetRole;
     o[QStringLiteral("EnteredName")] = u.EnteredName;
     o[QStringLiteral("EnteredInBestList")] = u.EnteredInBestList;

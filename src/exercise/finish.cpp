@@ -13,6 +13,8 @@ void FinishExercise(Exercise& exercise, int endReason) {
     ueb.SuccessQuota = judged > 0 ? double(ueb.RightCount) / judged : 0.0;
     const int all = judged + ueb.OpenCount;
     ueb.Performance = all > 0 ? double(ueb.RightCount) / all : 0.0;
+    exercise.lastEnd = ConcludeRun(ueb, exercise.doc(), exercise.ClockElapsedMs(),
+                                   exercise.protocol, exercise.endSettings);
     exercise.Host().Finished();
 }
 

@@ -21,7 +21,7 @@ QString Pick(int index, std::initializer_list<const char16_t*> texts) {
     return QString::fromUtf16(texts.begin()[i]);
 }
 
-QString ParticipantText(const RunFacts& f) {
+QString ParticipantText(const UebDataTyp& f) {
     QString name;
     switch (f.NetRole) {
     case 1:
@@ -37,7 +37,7 @@ QString ParticipantText(const RunFacts& f) {
     return name.isEmpty() ? QStringLiteral("(nicht angegeben)") : name;
 }
 
-QString TimeLimitSetting(const RunFacts& f) {
+QString TimeLimitSetting(const UebDataTyp& f) {
     switch (f.ZeitLimitIndex) {
     case 1:
         return QStringLiteral("ja, ") + TimeLimitText(f.ZeitLimitWert);
@@ -72,16 +72,7 @@ QString TimeLimitText(int seconds) {
     return text.trimmed();
 }
 
-RunFacts Rated(RunFacts f) {
-    const int judged = f.RightCount + f.WrongCount;
-    const int all = judged + f.OpenCount;
-    f.SuccessQuota = judged > 0 ? double(f.RightCount) / judged : 0.0;
-    f.Performance = all > 0 ? double(f.RightCount) / all : 0.0;
-    f.Mark = MarkFor(f.Performance, f.NoteMinQuote);
-    return f;
-}
-
-FinishFigures FinishFiguresFor(const RunFacts& f, qint64 elapsedMs) {
+FinishFigures FinishFiguresFor(const UebDataTyp& f, qint64 elapsedMs) {
     FinishFigures r;
     r.Richtig =
         QString::number(f.RightCount) + QStringLiteral("  von  ") + QString::number(f.AskedCount);
@@ -101,7 +92,7 @@ FinishFigures FinishFiguresFor(const RunFacts& f, qint64 elapsedMs) {
     return r;
 }
 
-QString ProtocolHeadText(const RunFacts& f, const ProtocolContext& c) {
+QString ProtocolHeadText(const UebDataTyp& f, const ProtocolContext& c) {
     QString t;
     t += Line(QStringLiteral("Datum/Uhrzeit (Beginn):"),
               LocaleDateTimeText(FromDateTimeValue(f.StartTime)));
@@ -165,7 +156,7 @@ QString ProtocolHeadText(const RunFacts& f, const ProtocolContext& c) {
     return t;
 }
 
-QString HeaderTextFor(const RunFacts& f, const ProtocolContext& c) {
+QString HeaderTextFor(const UebDataTyp& f, const ProtocolContext& c) {
     const FinishFigures v = FinishFiguresFor(f, c.ElapsedMs);
     QString t = QStringLiteral("<tit>Übungsprotokoll") + kCrLf;
     t += ProtocolHeadText(f, c);

@@ -177,6 +177,9 @@ int RunExercise(const QStringList& args) {
     ex.SetPanelSize(kPanelSize);
     ex.options = settings.UebOpt;
     ex.grading = settings.GradingBoundaries();
+    ex.endSettings = {settings.OptAutoProtSpeichern, settings.OptErgebBestListEintragen,
+                      settings.OptProtOrdner,        settings.OptBestListOrdner,
+                      settings.NetzKomOrdner,        settings.NetzKomKanal};
     const bool started = ex.StartExercise(false, 0, 0);
     if (started) ex.ueb.EnteredName = name;
     ExerciseDriver driver(ex, clock);
