@@ -223,3 +223,21 @@ TEST(PngCodec, DecodesEveryColourTypeTo32Bits) {
         EXPECT_EQ(out.pixel(3, 3), src.pixel(3, 3)) << f;
     }
 }
+
+TEST(JpegCodec, ATinyJpegClaimingAHugePictureIsRefused) {
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::gray);
+    QByteArray jpg = EncodeJpeg(img, 99);
+    const int sof = jpg.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(sof, 0);
+    // height 10000, width 20000
+    jpg[sof + 5] = char(0x27);
+    jpg[sof + 6] = char(0x10);
+    jpg[sof + 7] = char(0x4E);
+    jpg[sof + 8] = char(0x20);
+    QImage out;
+    EXPECT_FALSE(DecodeJpeg(jpg, out));
+    EXPECT_TRUE(out.isNull());
+    // The untouched picture still decodes.
+    EXPECT_TRUE(DecodeJpeg(EncodeJpeg(img, 99), out));
+}

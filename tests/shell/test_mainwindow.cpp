@@ -3,6 +3,8 @@
 #include "shell/displaycheck.h"
 #include "shell/widgets/dialogs.h"
 #include "shell/widgets/tform1.h"
+#include "shell/settingsstore.h"
+#include "support/filerestorer.h"
 #include "support/scriptedprompter.h"
 
 #include <QApplication>
@@ -318,6 +320,7 @@ TEST(MainWindow, StartingWithADocumentOpensItAndStartPageReturnsToIt) {
 }
 
 TEST(MainWindow, SettingsSurviveARestart) {
+    const test::FileRestorer keep(SettingsStore::DefaultPath());
     ScriptedPrompter p;
     {
         StartedWith s(Edition::Autor, {});
@@ -330,10 +333,6 @@ TEST(MainWindow, SettingsSurviveARestart) {
     EXPECT_FALSE(again.form.menu().Tonausgabe1->isChecked());
     EXPECT_TRUE(again.form.menu().ProtokolleSpeichern1->isChecked());
     EXPECT_FALSE(again.form.sounds().Enabled());
-    // Put the defaults back for the other tests of this process.
-    again.form.menu().Tonausgabe1->setChecked(true);
-    again.form.menu().ProtokolleSpeichern1->setChecked(false);
-    EXPECT_TRUE(again.form.FormCloseQuery());
 }
 
 #include "view/learnview.h"

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include "support/filerestorer.h"
 #include <unistd.h>
 #include <variant>
 
@@ -145,6 +146,7 @@ TEST(Settings, FirstStartUsesEveryDefaultAndGeneratesAnId) {
 }
 
 TEST(Settings, ValuesWrittenAtCloseAreReadBackWhateverTheCase) {
+    const test::FileRestorer keep(SettingsStore::DefaultPath());
     UserFolders u;
     Settings s = LoadSettingsInForce(u.program());
     s.OptSound = false;
@@ -280,6 +282,7 @@ TEST(SettingsStore, ADamagedFileReadsAsEmptyAndTheProgramSetsItAside) {
 }
 
 TEST(CentralSettings, OnlyTheChronicleFolderGivenTakesItAndKeepsTheOthers) {
+    const test::FileRestorer keep(SettingsStore::DefaultPath());
     UserFolders u;
     Settings s = LoadSettingsInForce(u.program());
     s.OptProtOrdner = QStringLiteral("/home/lehrer/prot/");
@@ -324,6 +327,7 @@ TEST(CentralSettings, GradingScaleInPercentAndSwitchedOffSections) {
 }
 
 TEST(CentralSettings, WindowsIniRules) {
+    const test::FileRestorer keep(SettingsStore::DefaultPath());
     UserFolders u;
     // Windows-1252 text, quotes, a repeated section and key (the first counts), comments.
     QByteArray ini =
@@ -417,14 +421,15 @@ TEST(Folders, WritableFoldersFallBackToTheUserDataFolder) {
     blocker.close();
     EXPECT_EQ(DefaultFolders(u.program()).Protokolle,
               UserDataFolder() + QStringLiteral("protokolle/"));
+}
 
-    if (geteuid() != 0) {
-        QFile::setPermissions(u.program(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_EQ(DefaultFolders(u.program()).Chronik,
-                  UserDataFolder() + QStringLiteral("chronik/"));
-        QFile::setPermissions(u.program(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
-    }
+TEST(Folders, AReadOnlyProgramFolderFallsBackToTheUserDataFolder) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    UserFolders u;
+    QFile::setPermissions(u.program(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(DefaultFolders(u.program()).Chronik, UserDataFolder() + QStringLiteral("chronik/"));
+    QFile::setPermissions(u.program(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(Settings, FolderValuesGetOneTrailingSeparator) {
