@@ -100,15 +100,24 @@ TEST(Workspace, SaveWithoutFileAsksForOneAndFollowsIt) {
     EXPECT_EQ(p.count(QStringLiteral("save")), 1);
 }
 
-TEST(Workspace, AFailedWriteKeepsModelAndOldFile) {
+// A saved document, read and then changed in memory.
+struct ChangedSample : ::testing::Test {
     ScriptedPrompter p;
     QTemporaryDir dir;
-    const QString path = WriteSample(dir, QStringLiteral("alt.bwk"), QStringLiteral("Alt"));
-    const QByteArray before = Bytes(path);
-    Workspace ws(Edition::Autor);
-    ASSERT_TRUE(ws.ReadDocument(path, true));
-    ws.doc.CurrentHeader.titel = QStringLiteral("Neu");
-    ws.doc.CurrentHeader.Geaendert = true;
+    QString path;
+    QByteArray before;
+    Workspace ws{Edition::Autor};
+
+    void SetUp() override {
+        path = WriteSample(dir, QStringLiteral("alt.bwk"), QStringLiteral("Alt"));
+        before = Bytes(path);
+        ASSERT_TRUE(ws.ReadDocument(path, true));
+        ws.doc.CurrentHeader.titel = QStringLiteral("Neu");
+        ws.doc.CurrentHeader.Geaendert = true;
+    }
+};
+
+TEST_F(ChangedSample, AFailedWriteKeepsModelAndOldFile) {
 
     const QString missing = dir.filePath(QStringLiteral("gibt/es/nicht.bwk"));
     EXPECT_FALSE(ws.WriteDocument(missing, true));
@@ -120,16 +129,8 @@ TEST(Workspace, AFailedWriteKeepsModelAndOldFile) {
     EXPECT_EQ(Bytes(path), before);
 }
 
-TEST(Workspace, SavingIntoAReadOnlyFolderKeepsTheOldFile) {
+TEST_F(ChangedSample, SavingIntoAReadOnlyFolderKeepsTheOldFile) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    ScriptedPrompter p;
-    QTemporaryDir dir;
-    const QString path = WriteSample(dir, QStringLiteral("alt.bwk"), QStringLiteral("Alt"));
-    const QByteArray before = Bytes(path);
-    Workspace ws(Edition::Autor);
-    ASSERT_TRUE(ws.ReadDocument(path, true));
-    ws.doc.CurrentHeader.titel = QStringLiteral("Neu");
-    ws.doc.CurrentHeader.Geaendert = true;
     QFile::setPermissions(path, QFile::ReadOwner);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_FALSE(ws.Speichern());
