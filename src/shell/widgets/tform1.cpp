@@ -1,5 +1,6 @@
 #include "shell/widgets/tform1.h"
 
+#include "exercise/widgets/exercisecontroller.h"
 #include "platform/prompter.h"
 #include "platform/system.h"
 #include "shell/closing.h"
@@ -63,6 +64,7 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     BuildWindow();
     ConnectCommands();
     ConnectNavigation();
+    ConnectExercise();
     infoBox_ = new TInfoBox(ApplicationTitle(edition), this);
     editorFont_ = new TEditorSchriftartForm(this);
     meldForm_ = new TMeldForm(this);
@@ -79,6 +81,7 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
         // A replaced document starts at its first question, if it has any.
         view_->CurrentQuestion = 0;
         view_->DocumentLoaded();
+        UpdateModeControls();
         UpdateWindowTitle();
     });
     connect(&ws_.editor, &DocumentEditor::objectChanged, view_.get(), &LearnView::ObjectEdited);
@@ -169,14 +172,40 @@ void TForm1::ConnectCommands() {
     viewControls_->Connect(this);
     BindButtonToAction(side_.ZeigerBtn, tools_.action(pointerTool_));
     BindButtonToAction(side_.HandBtn, tools_.action(handTool_));
-    connect(info_.LernKartBtn, &QToolButton::clicked, this, [this] {
-        // In the learning view the button stays checked.
-        info_.LernKartBtn->setChecked(ws_.ViewMode == ViewModeKind::Learning);
-    });
     for (QAction* a : {menu_.Tonausgabe1, menu_.Namenseingabe1, menu_.Statusinformation1,
                        menu_.ProtokolleSpeichern1, menu_.BestenlisteEintragen1}) {
         connect(a, &QAction::toggled, this, [this] { ReadOptionsFromMenu(); });
     }
+    connect(menu_.Statusinformation1, &QAction::toggled, this, [this] { UpdateModeControls(); });
+}
+
+void TForm1::ConnectExercise() {
+    exercise_ = std::make_unique<ExerciseController>(ws_.doc, *view_, ws_.settings, UebungPan,
+                                                     info_.UebStatusPan, this);
+    exercise_->editorOpen = [this] { return ws_.EditorOpen; };
+    exercise_->playSound = [this](bool right) {
+        right ? PlayRightSound(false) : PlayWrongSound(false);
+    };
+    connect(exercise_.get(), &ExerciseController::runningChanged, this,
+            [this](bool running) { ws_.SetExerciseRunning(running); });
+    connect(exercise_.get(), &ExerciseController::modeChanged, this, [this](bool exercise) {
+        if (exercise) {
+            ws_.ViewMode = ViewModeKind::Exercise;
+            UpdateModeControls();
+        } else {
+            ShowLearningView();
+        }
+    });
+    connect(menu_.IndividualUebung1, &QAction::triggered, exercise_.get(),
+            &ExerciseController::UebungStart1Click);
+    connect(info_.UebungenBtn, &QToolButton::clicked, exercise_.get(),
+            &ExerciseController::UebungStart1Click);
+    connect(menu_.Uebungseinstellungen1, &QAction::triggered, exercise_.get(),
+            &ExerciseController::UebOpt1Click);
+    connect(menu_.UebungAbbrechen1, &QAction::triggered, exercise_.get(),
+            &ExerciseController::Lernkarte1Click);
+    connect(info_.LernKartBtn, &QToolButton::clicked, exercise_.get(),
+            &ExerciseController::Lernkarte1Click);
 }
 
 void TForm1::ConnectNavigation() {
@@ -377,6 +406,13 @@ void TForm1::UpdateModeControls() {
     menu_.Lehrersteuerung->setEnabled(learning);
     viewControls_->SetEnabled(learning);
     LernKartPicImg->setLearningView(learning);
+    LernKartPicImg->setVisible(!exercise);
+    const bool offered = exercise_ && exercise_->Offered();
+    menu_.IndividualUebung1->setEnabled(offered);
+    menu_.Uebungseinstellungen1->setEnabled(offered);
+    menu_.UebungAbbrechen1->setEnabled(exercise);
+    info_.UebungenBtn->setEnabled(offered);
+    info_.UebungenBtn->setChecked(exercise);
 }
 
 void TForm1::UpdateWindowTitle() {

@@ -28,6 +28,7 @@ class WorkspaceViewHost;
 class TopicMenu;
 class TEditorSchriftartForm;
 class ResultWindows;
+class ExerciseController;
 
 // The main window: it owns the shared state and hands each command to the part that does it.
 class TForm1 : public QMainWindow {
@@ -50,6 +51,7 @@ public:
     const LernInfoPanel& sidePanel() const { return side_; }
     const InfoPanel& infoPanel() const { return info_; }
     Sounds& sounds() { return sounds_; }
+    ExerciseController* exerciseController() const { return exercise_.get(); }
     TMeldForm* meldForm() const { return meldForm_; }
     ResultWindows* results() const { return results_; }
     QLabel* startInfoPan() const { return StartInfoPan; }
@@ -100,6 +102,7 @@ private:
     void PlaceOnScreen();
     void ConnectCommands();
     void ConnectNavigation();
+    void ConnectExercise();
     void ApplyOptionsToMenu();
     void ReadOptionsFromMenu();
     void LayoutViewArea();
@@ -133,6 +136,7 @@ private:
     TEditorSchriftartForm* editorFont_ = nullptr;
     TopicMenu* topicMenu_ = nullptr;
     ResultWindows* results_ = nullptr;
+    std::unique_ptr<ExerciseController> exercise_;
 
     std::function<bool()> quitConfirmer_;
     QStringList commandLine_;

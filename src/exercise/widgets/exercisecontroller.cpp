@@ -1,0 +1,193 @@
+#include "exercise/widgets/exercisecontroller.h"
+
+#include "document/document.h"
+#include "exercise/finish.h"
+#include "exercise/widgets/exercisepanel.h"
+#include "exercise/widgets/statuspanel.h"
+#include "exercise/widgets/tueboptform.h"
+#include "platform/prompter.h"
+#include "shell/settings.h"
+#include "view/learnview.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace bw {
+
+ExerciseController::ExerciseController(Document& doc, LearnView& view, Settings& settings,
+                                       QWidget* UebungPan, QWidget* UebStatusPan,
+                                       QWidget* dialogParent)
+    : doc_(doc), settings_(settings), UebungPan_(UebungPan) {
+    ex_ = std::make_unique<Exercise>(doc, view, clock_, random_, *this);
+    panel_ = new ExercisePanel(*ex_, UebungPan);
+    auto* lay = new QVBoxLayout(UebungPan);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->addWidget(panel_);
+    status_ = new ExerciseStatusPanel(UebStatusPan);
+    optForm_ = new TUebOptForm(dialogParent);
+    optFragenForm_ = new TUebOptFragenForm(dialogParent);
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("ZeitTimer"));
+    timer_->setInterval(100);
+    connect(timer_, &QTimer::timeout, this, [this] { ZeitTimerTimer(); });
+}
+
+ExerciseController::~ExerciseController() = default;
+
+bool ExerciseController::Offered() const {
+    const int t = doc_.CurrentHeader.DokTyp;
+    return t == DokBildbeschriftung || t == DokLueckentext;
+}
+
+void ExerciseController::UebungStart1Click() {
+    if (ex_->Running()) {
+        prompter().ShowInfo(ExerciseText::StillRunning());
+        return;
+    }
+    Start(settings_.UebOpt.ShowBeforeEachExercise);
+}
+
+void ExerciseController::UebOpt1Click() {
+    if (ex_->Active()) {
+        prompter().ShowInfo(ExerciseText::OptionsDuringExercise());
+        return;
+    }
+    if (!Offered()) return;
+    if (ShowOptionsDialog(doc_.CurrentHeader.DokTyp)) Start(false);
+}
+
+void ExerciseController::Lernkarte1Click() {
+    ex_->AbortExercise();
+}
+
+bool ExerciseController::Start(bool showOptions) {
+    if (!Offered()) return false;
+    ex_->options = settings_.UebOpt;
+    ex_->grading = settings_.GradingBoundaries();
+    ex_->nameEntry = settings_.OptUebNameEingabe;
+    ex_->SetPanelSize(UebungPan_->size());
+    if (!ex_->StartExercise(showOptions, 0, 0)) return false;
+    emit modeChanged(true);
+    emit runningChanged(true);
+    UebungPan_->show();
+    UebungPan_->raise();
+    panel_->update();
+    timer_->start();
+    return true;
+}
+
+bool ExerciseController::ShowOptionsDialog(int dokTyp) {
+    if (dokTyp == DokEinzelfragen || dokTyp == DokMultipleChoice) {
+        optFragenForm_->PrepareFor(dokTyp);
+        optFragenForm_->SetOptions(settings_.UebOpt);
+        const bool ok = optFragenForm_->exec() == QDialog::Accepted;
+        if (ok) optFragenForm_->ReadInto(settings_.UebOpt);
+        settings_.UebOpt.ShowBeforeEachExercise = optFragenForm_->VorJederUebung->isChecked();
+        if (ok) ex_->options = settings_.UebOpt;
+        return ok;
+    }
+    optForm_->SetOptions(settings_.UebOpt);
+    const bool ok = optForm_->exec() == QDialog::Accepted;
+    if (ok) optForm_->ReadInto(settings_.UebOpt);
+    settings_.UebOpt.ShowBeforeEachExercise = optForm_->VorJederUebung->isChecked();
+    if (ok) ex_->options = settings_.UebOpt;
+    return ok;
+}
+
+// The learner cannot drop or click until the pause is over, and the timer skips its ticks,
+// but the window keeps painting.
+void ExerciseController::Pause(int ms) {
+    if (ms <= 0) return;
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ExerciseController::Glide(int card, QPoint to, int steps) {
+    TKarte* w = panel_->card(card);
+    if (!w) return;
+    const QPoint from = w->pos();
+    if (steps <= 0) {
+        w->move(to);
+        return;
+    }
+    QElapsedTimer t;
+    t.start();
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(4);
+    qint64 lastClock = 0;
+    connect(&tick, &QTimer::timeout, &loop, [&] {
+        const qint64 i = std::min<qint64>(steps, t.elapsed());
+        const QPoint d = to - from;
+        w->move(from + QPoint(int(std::lround(double(d.x()) * i / steps)),
+                              int(std::lround(double(d.y()) * i / steps))));
+        if (i / 100 != lastClock / 100) ex_->UpdateClock();
+        lastClock = i;
+        if (i >= steps) loop.quit();
+    });
+    tick.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ExerciseController::PlaySound(bool right) {
+    if (playSound) playSound(right);
+}
+
+void ExerciseController::CardsChanged() {
+    panel_->SyncCards();
+}
+
+void ExerciseController::CaptionChanged() {
+    panel_->SyncCaption();
+}
+
+void ExerciseController::TargetFrameChanged() {
+    panel_->SyncTargetFrame();
+}
+
+void ExerciseController::BackgroundChanged() {
+    panel_->update();
+}
+
+void ExerciseController::StatusChanged() {
+    status_->Show(ex_->Status());
+}
+
+void ExerciseController::ClockChanged() {
+    status_->ShowClock(ex_->ClockDisplay());
+}
+
+void ExerciseController::ZeitTimerTimer() {
+    timer_->stop();
+    if (ex_->ZeitTimerTimer()) timer_->start();
+}
+
+void ExerciseController::Finished() {
+    timer_->stop();
+    emit runningChanged(false);
+    // Shown once the release that ended the run has returned to the card.
+    QTimer::singleShot(0, this, [this] { ShowResult(); });
+}
+
+void ExerciseController::ShowResult() {
+    const UebDataTyp& u = ex_->ueb;
+    prompter().ShowInfo(QStringLiteral("Die Übung ist beendet.\r\n\r\nRichtig gelöst: %1  von  "
+                                       "%2\r\nFehlversuche: %3\r\nOffene Positionen: %4")
+                            .arg(u.RightCount)
+                            .arg(u.AskedCount)
+                            .arg(u.WrongCount)
+                            .arg(u.OpenCount));
+    ex_->ReturnToLearningView();
+}
+
+void ExerciseController::LearningViewRestored() {
+    timer_->stop();
+    emit runningChanged(false);
+    UebungPan_->hide();
+    emit modeChanged(false);
+}
+
+} // namespace bw
