@@ -78,7 +78,7 @@ TEST(ExerciseWindow, DraggedCardIsJudgedAndTheStatusPanelFollows) {
     });
     m.IndividualUebung1->trigger();
     ASSERT_TRUE(ex.Running());
-    EXPECT_EQ(w.form.workspace().ViewMode, 3);
+    EXPECT_EQ(w.form.workspace().ViewMode, ViewModeKind::Exercise);
     EXPECT_TRUE(w.form.workspace().ExerciseRunning());
     EXPECT_FALSE(m.Oeffnen1->isEnabled());
     EXPECT_TRUE(w.form.infoPanel().UebStatusPan->isVisible());
@@ -134,7 +134,7 @@ TEST(ExerciseWindow, DraggedCardIsJudgedAndTheStatusPanelFollows) {
     p.answers = {YesNoCancel::Yes};
     w.form.infoPanel().LernKartBtn->click();
     EXPECT_FALSE(ex.Active());
-    EXPECT_EQ(w.form.workspace().ViewMode, 2);
+    EXPECT_EQ(w.form.workspace().ViewMode, ViewModeKind::Learning);
     EXPECT_FALSE(w.form.workspace().ExerciseRunning());
     EXPECT_TRUE(w.form.viewWidget()->isVisible());
     EXPECT_TRUE(m.Oeffnen1->isEnabled());
