@@ -184,9 +184,7 @@ void DocumentEditor::DocumentReplaced() {
     stack_.clear();
     stack_.setClean();
     setModified(false);
-    emit objectsReset();
-    emit headerChanged();
-    emit baseImageChanged();
+    emit documentReplaced();
 }
 
 void DocumentEditor::MarkSaved() {

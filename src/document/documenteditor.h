@@ -54,6 +54,8 @@ signals:
     void objectInserted(int index);
     void objectRemoved(int index);
     void objectsReset(); // the object list as a whole changed
+    // Everything changed at once (read, reset, closed); listeners redraw once.
+    void documentReplaced();
     void headerChanged();
     void baseImageChanged();
     void modifiedChanged(bool modified);
