@@ -9,6 +9,7 @@
 #include <QSysInfo>
 #include <QUrl>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace bw {
@@ -33,6 +34,11 @@ QString UserName() {
     if (name.isEmpty()) {
         if (const char* login = getlogin())
             name = QString::fromLocal8Bit(login);
+    }
+    // Started without a terminal and without USER (a desktop autostart, cron): the account.
+    if (name.isEmpty()) {
+        if (const passwd* pw = getpwuid(geteuid()))
+            name = QString::fromLocal8Bit(pw->pw_name);
     }
     return name.left(255);
 }

@@ -1,10 +1,13 @@
 #include "exercise/widgets/resultwindows.h"
 
+#include "document/document.h"
 #include "exercise/bestlistfile.h"
+#include "exercise/exercise.h"
 #include "exercise/widgets/tbestlistform.h"
 #include "exercise/widgets/tbestlistverzform.h"
 #include "exercise/widgets/tnameeingabeform.h"
 #include "exercise/widgets/tnotenskalaform.h"
+#include "exercise/widgets/tuebfertigform.h"
 #include "exercise/widgets/tuebprotokollform.h"
 #include "platform/prompter.h"
 
@@ -13,9 +16,48 @@
 namespace bw {
 
 ResultWindows::ResultWindows(QWidget* window)
-    : QObject(window), protocolForm_(new TUebProtokollForm(protocol_, window)),
+    : QObject(window), finishForm_(new TUebFertigForm(window)),
+      protocolForm_(new TUebProtokollForm(noProtocol_, window)),
       gradingForm_(new TNotenskalaForm(window)), nameForm_(new TNameEingabeForm(window)),
       bestListForm_(new TBestListForm(window)), foldersForm_(new TBestListVerzForm(window)) {}
+
+void ResultWindows::SetProtocol(ProtocolText& protocol) {
+    protocol_ = &protocol;
+    protocolForm_->SetProtocol(protocol);
+}
+
+void ResultWindows::RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks) {
+    const RunEndSettings& s = ex.endSettings;
+    finishForm_->Fill(ex.lastEnd, ex.ueb);
+    finishForm_->onProtocol = [this, &s] { ShowProtocol(s.ProtOrdner); };
+    finishForm_->onBestList = [this, &ex, &s] {
+        if (ex.ueb.NetRole != 0) {
+            ShowBestList(true, NetworkBestListPath(s.KomOrdner, s.KomKanal), s.ProtOrdner);
+            return;
+        }
+        const QString& doc = ex.doc().CurrentHeader.Datei;
+        ShowBestList(false,
+                     doc.isEmpty() ? QString() : IndividualBestListPath(s.BestListOrdner, doc),
+                     s.ProtOrdner);
+    };
+    finishForm_->onEnterBestList = [this, &ex, &s, &hooks] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool entered = EnterInBestList(ex.ueb, ex.doc(), s, ex.lastEnd);
+        QGuiApplication::restoreOverrideCursor();
+        if (entered)
+            finishForm_->ShowBestList(ex.lastEnd);
+        else if (hooks.editFolders)
+            hooks.editFolders();
+    };
+    for (;;) {
+        if (finishForm_->exec() == QDialog::Accepted) {
+            if (hooks.repeat && hooks.repeat(finishForm_->RepeatItem())) return;
+            continue; // the repeat did not start: the result stays on screen
+        }
+        if (hooks.learningView) hooks.learningView();
+        return;
+    }
+}
 
 void ResultWindows::ShowProtocol(const QString& protocolFolder) {
     protocolForm_->SetProtocolFolder(protocolFolder);

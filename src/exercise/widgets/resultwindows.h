@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -14,7 +15,19 @@ class TBestListForm;
 class TBestListVerzForm;
 class TNameEingabeForm;
 class TNotenskalaForm;
+class TUebFertigForm;
 class TUebProtokollForm;
+class Exercise;
+
+// What the window that runs the exercise does for the finish window.
+struct FinishWindowHooks {
+    // Starts the repeat (0 everything, 1 what was not right at once); false when it did not.
+    std::function<bool(int repeatItem)> repeat;
+    // Back to the learning view.
+    std::function<void()> learningView;
+    // The folder dialog, after "In Bestenliste eintragen" failed.
+    std::function<void()> editFolders;
+};
 
 // The windows of the end of an exercise, created once and kept: protocol, grading scale,
 // name entry, best list and data folders. Holds the protocol of the last finished exercise.
@@ -23,7 +36,13 @@ class ResultWindows : public QObject {
 public:
     explicit ResultWindows(QWidget* window);
 
-    ProtocolText& protocol() { return protocol_; }
+    // The protocol the windows show: the exercise's, once there is one.
+    ProtocolText& protocol() { return *protocol_; }
+    void SetProtocol(ProtocolText& protocol);
+
+    // The finish window until the learner repeats (and the repeat starts) or goes back to
+    // the learning view.
+    void RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks);
 
     // "&Protokoll der letzten Übung..." and the finish window's "Übungsprotokoll...".
     void ShowProtocol(const QString& protocolFolder);
@@ -37,6 +56,7 @@ public:
     // document has no file yet.
     void ShowBestList(bool network, const QString& path, const QString& saveFolder);
 
+    TUebFertigForm* finishForm() const { return finishForm_; }
     TUebProtokollForm* protocolForm() const { return protocolForm_; }
     TNotenskalaForm* gradingForm() const { return gradingForm_; }
     TNameEingabeForm* nameForm() const { return nameForm_; }
@@ -44,7 +64,9 @@ public:
     TBestListVerzForm* foldersForm() const { return foldersForm_; }
 
 private:
-    ProtocolText protocol_;
+    ProtocolText noProtocol_;
+    ProtocolText* protocol_ = &noProtocol_;
+    TUebFertigForm* finishForm_;
     TUebProtokollForm* protocolForm_;
     TNotenskalaForm* gradingForm_;
     TNameEingabeForm* nameForm_;

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -20,7 +21,7 @@
 namespace bw {
 
 TUebProtokollForm::TUebProtokollForm(ProtocolText& protocol, QWidget* parent)
-    : QDialog(parent), protocol_(protocol), view_(new QTextEdit(this)),
+    : QDialog(parent), protocol_(&protocol), view_(new QTextEdit(this)),
       komForm_(new TProtKomForm(this)) {
     setObjectName(QStringLiteral("UebProtokollForm"));
     setWindowTitle(QStringLiteral("Übungsprotokoll"));
@@ -56,7 +57,8 @@ TUebProtokollForm::TUebProtokollForm(ProtocolText& protocol, QWidget* parent)
 
 void TUebProtokollForm::Refresh() {
     const qreal tabPixels = ProtocolText::kTabStopPoints * view_->logicalDpiX() / 72.0;
-    protocol_.FillDocument(*view_->document(), tabPixels);
+    protocol_->FillDocument(*view_->document(), tabPixels);
+    view_->moveCursor(QTextCursor::Start);
 }
 
 void TUebProtokollForm::ShowProtocol() {
@@ -66,11 +68,11 @@ void TUebProtokollForm::ShowProtocol() {
 
 void TUebProtokollForm::ZwischenablageClick() {
     auto* mime = new QMimeData;
-    const QByteArray rtf = protocol_.Rtf();
+    const QByteArray rtf = protocol_->Rtf();
     mime->setData(QStringLiteral("text/rtf"), rtf);
     mime->setData(QStringLiteral("application/rtf"), rtf);
-    mime->setHtml(protocol_.Html());
-    mime->setText(protocol_.PlainText());
+    mime->setHtml(protocol_->Html());
+    mime->setText(protocol_->PlainText());
     QApplication::clipboard()->setMimeData(mime);
 }
 
@@ -81,14 +83,14 @@ void TUebProtokollForm::SpeichernClick() {
         QStringLiteral("rtf"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".rtf");
-    const ProtocolSaveResult r = SaveProtocolAs(protocol_.Rtf(), path);
+    const ProtocolSaveResult r = SaveProtocolAs(protocol_->Rtf(), path);
     if (!r.ok) prompter().ShowError(r.message);
 }
 
 void TUebProtokollForm::PrintTo(QPrinter& printer) const {
     printer.setDocName(QStringLiteral("Übungsprotokoll"));
     QTextDocument doc;
-    protocol_.FillDocument(doc, ProtocolText::kTabStopPoints * printer.logicalDpiX() / 72.0);
+    protocol_->FillDocument(doc, ProtocolText::kTabStopPoints * printer.logicalDpiX() / 72.0);
     doc.print(&printer);
 }
 
@@ -101,7 +103,7 @@ void TUebProtokollForm::DruckenClick() {
 
 void TUebProtokollForm::KommentarClick() {
     const std::optional<QString> text = komForm_->Execute();
-    if (text && protocol_.AppendComment(*text)) Refresh();
+    if (text && protocol_->AppendComment(*text)) Refresh();
 }
 
 } // namespace bw

@@ -17,6 +17,8 @@ class TUebProtokollForm : public QDialog {
 public:
     TUebProtokollForm(ProtocolText& protocol, QWidget* parent = nullptr);
 
+    // The protocol shown (it stays the caller's).
+    void SetProtocol(ProtocolText& protocol) { protocol_ = &protocol; }
     // The start folder of the save dialog.
     void SetProtocolFolder(const QString& folder) { folder_ = folder; }
     // Shows the protocol as it stands.
@@ -36,7 +38,7 @@ public:
     QPushButton* mailButton() const { return mailBtn_; }
 
 private:
-    ProtocolText& protocol_;
+    ProtocolText* protocol_;
     QString folder_;
     QTextEdit* view_;
     TProtKomForm* komForm_;
