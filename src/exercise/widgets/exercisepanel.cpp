@@ -114,7 +114,14 @@ void ExercisePanel::SyncCaption() {
     QPalette pal = RiFaPan->palette();
     pal.setColor(QPalette::WindowText, ex_.CaptionColour());
     RiFaPan->setPalette(pal);
-    RiFaPan->setGeometry(ex_.CaptionRect());
+    const QRect r = ex_.CaptionRect();
+    RiFaPan->setGeometry(r);
+    // The card column is narrow: a caption wider than it shrinks instead of being cut off.
+    QFont f = RiFaPan->font();
+    f.setPointSize(40);
+    while (f.pointSize() > 12 && QFontMetrics(f).horizontalAdvance(text) > r.width())
+        f.setPointSize(f.pointSize() - 2);
+    RiFaPan->setFont(f);
     RiFaPan->setVisible(!text.isEmpty());
     RiFaPan->raise();
     RiFaPan->repaint();
