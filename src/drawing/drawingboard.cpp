@@ -1,0 +1,169 @@
+#include "drawing/drawingboard.h"
+
+#include "drawing/penpainter.h"
+#include "view/learnview.h"
+#include "view/pagebuffer.h"
+
+namespace bw {
+
+DrawingBoard::DrawingBoard(LearnView& view, QObject* parent) : QObject(parent), view_(view) {
+    // After the viewport moved, the snapshot would restore the old section at the new place.
+    connect(&view_, &LearnView::commitDrawings, this, [this] {
+        CommitDrawings();
+        invalidateUndo();
+    });
+    connect(&view_, &LearnView::drawingUndoInvalidated, this, &DrawingBoard::invalidateUndo);
+}
+
+void DrawingBoard::changed(const QRect& viewRect) {
+    const QRect r = viewRect.intersected(view_.ViewImage().rect());
+    if (!r.isEmpty()) emit view_.viewRectChanged(r);
+}
+
+void DrawingBoard::PressAt(QPoint p) {
+    if (view_.editorOpen || view_.exerciseRunning()) return;
+    TakeUndoSnapshot();
+    ApplyToolAt(true, p);
+}
+
+void DrawingBoard::Release(QPoint p) {
+    state_.StampDone = false;
+    state_.LastPoint = QPoint(-1, -1);
+    ApplyToolAt(false, p);
+}
+
+void DrawingBoard::ApplyToolAt(bool down, QPoint p) {
+    if (!down || view_.ViewImage().isNull() || view_.editorOpen || view_.exerciseRunning()) return;
+    switch (state_.CurrentTool) {
+    case DrawTool::Pen:
+        PenSegment(p);
+        break;
+    case DrawTool::Eraser:
+        Erase(p);
+        break;
+    case DrawTool::Stamp:
+        Stamp(p);
+        break;
+    case DrawTool::Text:
+        emit textBoxRequested(p);
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawingBoard::PenSegment(QPoint p) {
+    if (state_.LastPoint.x() < 0 || state_.LastPoint.y() < 0) state_.LastPoint = p;
+    const QPoint from = state_.LastPoint;
+    const int w = StrokeWidth(state_.StrokeWidthStep);
+    const QColor c = CurrentColour();
+    QImage& picture = view_.ViewImage();
+    const QRect rect = PenSegmentRect(from, p, w).intersected(picture.rect());
+    if (IsTranslucentColour(state_.DrawColourIndex)) {
+        // Only the rectangle the segment can touch is cleared and combined.
+        QImage& layer = view_.DrawLayer();
+        if (layer.size() != picture.size() || layer.depth() != 32) return;
+        QImage target(layer.bits(), layer.width(), layer.height(), layer.bytesPerLine(),
+                      QImage::Format_RGB32);
+        FillImageRect(target, rect, 0xFFFFFFFFu);
+        PaintPenSegment(target, from, p, w, c, rect);
+        CombineMinimum(picture, target, rect);
+    } else {
+        PaintPenSegment(picture, from, p, w, c, rect);
+    }
+    state_.LastPoint = p;
+    changed(rect);
+}
+
+void DrawingBoard::Erase(QPoint p) {
+    const int s = EraserSide(state_.StrokeWidthStep);
+    const QRect square(p.x() - s / 2, p.y() - s / 2, s, s);
+    const QImage& background = view_.ViewBackground();
+    CopyImageRect(view_.ViewImage(), square.topLeft(), background, square);
+    changed(square);
+}
+
+void DrawingBoard::Stamp(QPoint p) {
+    if (state_.StampDone) return;
+    const int size = StampPointSize(state_.StrokeWidthStep);
+    DrawCentredGlyph(view_.ViewImage(), p.x() + 5, p.y() + 1, CurrentColour(), size,
+                     StampFontFamily(), StampSymbolText(state_.StampSymbolIndex));
+    state_.StampDone = true;
+    // A glyph reaches at most about two font heights around its centre.
+    const int reach = size * 3;
+    changed(QRect(p.x() - reach, p.y() - reach, 2 * reach, 2 * reach));
+}
+
+QFont DrawingBoard::TextFont() const {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(TextPointSize(state_.StrokeWidthStep));
+    return f;
+}
+
+void DrawingBoard::CommitText(QPoint topLeft, const QString& text) {
+    changed(PaintTextAt(view_.ViewImage(), topLeft, TextFont(), CurrentColour(), text));
+}
+
+void DrawingBoard::TakeUndoSnapshot() {
+    const QImage& picture = view_.ViewImage();
+    if (picture.isNull()) return;
+    if (undoSnapshot_.size() != picture.size() || undoSnapshot_.format() != picture.format())
+        undoSnapshot_ = NewPageAlignedImage(picture.width(), picture.height(), picture.format());
+    CopyWholeImage(undoSnapshot_, picture);
+    undoZoom_ = view_.ZoomIndex;
+    if (!undoAvailable_) {
+        undoAvailable_ = true;
+        emit undoAvailableChanged(true);
+    }
+}
+
+void DrawingBoard::invalidateUndo() {
+    if (!undoAvailable_) return;
+    undoAvailable_ = false;
+    emit undoAvailableChanged(false);
+}
+
+void DrawingBoard::Undo() {
+    if (!undoAvailable_) return;
+    invalidateUndo();
+    view_.ChangeZoom(undoZoom_); // redraws only when the zoom differs
+    QImage& picture = view_.ViewImage();
+    if (picture.size() != undoSnapshot_.size() || picture.format() != undoSnapshot_.format())
+        return;
+    CopyWholeImage(picture, undoSnapshot_);
+    emit view_.viewShown();
+}
+
+void DrawingBoard::RemoveAllDrawings() {
+    TakeUndoSnapshot();
+    const QImage& objects = view_.ObjectPage();
+    QImage& page = view_.PageBitmap();
+    if (page.size() == objects.size() && page.format() == objects.format())
+        CopyWholeImage(page, objects);
+    view_.ShowViewport();
+}
+
+void DrawingBoard::CommitDrawings() {
+    const QImage& picture = view_.ViewImage();
+    if (picture.isNull()) return;
+    CopyImageRect(view_.PageBitmap(), view_.ScrollOffset, picture, picture.rect());
+}
+
+void DrawingBoard::SetStrokeWidth(int step) {
+    state_.StrokeWidthStep = qBound(kMinStrokeStep, step, kMaxStrokeStep);
+    if (state_.CurrentTool == DrawTool::Pointer || state_.CurrentTool == DrawTool::Hand)
+        emit penRequested();
+}
+
+void DrawingBoard::SetDrawColour(int index) {
+    if (!IsDrawColourIndex(index)) return;
+    state_.DrawColourIndex = index;
+    if (state_.CurrentTool == DrawTool::Pointer || state_.CurrentTool == DrawTool::Hand)
+        emit penRequested();
+}
+
+void DrawingBoard::SetStampSymbol(int index) {
+    state_.StampSymbolIndex = qBound(1, index, kStampCount);
+}
+
+} // namespace bw

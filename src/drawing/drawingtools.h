@@ -1,0 +1,47 @@
+#pragma once
+
+#include "drawing/drawingboard.h"
+#include "view/tool.h"
+
+namespace bw {
+
+// Pen, eraser, stamp and text: the left button paints through the drawing board.
+class DrawingTool : public Tool {
+    Q_OBJECT
+public:
+    DrawingTool(QString name, DrawTool kind, DrawingBoard& board, Qt::CursorShape cursor,
+                QObject* parent = nullptr);
+    DrawTool kind() const { return kind_; }
+
+    void mousePressed(ToolContext& ctx, const ToolEvent& e) override;
+    void mouseMoved(ToolContext& ctx, const ToolEvent& e) override;
+    void mouseReleased(ToolContext& ctx, const ToolEvent& e) override;
+    QCursor cursor(ToolContext&, QPoint) const override { return cursor_; }
+
+private:
+    DrawTool kind_;
+    DrawingBoard& board_;
+    QCursor cursor_;
+};
+
+// Adds the four drawing tools to a tool manager and keeps the board's CurrentTool in step
+// with the manager's current tool.
+class DrawingTools : public QObject {
+    Q_OBJECT
+public:
+    DrawingTools(DrawingBoard& board, ToolManager& tools, QObject* parent = nullptr);
+
+    Tool* tool(DrawTool kind) const;
+    QAction* action(DrawTool kind) const;
+    void select(DrawTool kind);
+
+private:
+    DrawingBoard& board_;
+    ToolManager& tools_;
+    DrawingTool* pen_;
+    DrawingTool* eraser_;
+    DrawingTool* stamp_;
+    DrawingTool* text_;
+};
+
+} // namespace bw
