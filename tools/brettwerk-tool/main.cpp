@@ -15,6 +15,7 @@ int RunTopics(const QStringList& args);   // tool_settings.cpp
 int RunRender(const QStringList& args);   // tool_render.cpp
 int RunExercise(const QStringList& args); // tool_exercise.cpp
 int RunBestList(const QStringList& args); // tool_bestlist.cpp
+int RunSheet(const QStringList& args);    // tool_sheet.cpp
 } // namespace bw::tool
 
 namespace {
@@ -31,6 +32,8 @@ const Command kCommands[] = {
     {"exercise", "exercise FILE [--set NAME=VALUE]... [--seed N] [--name TEXT] [--repeat 0|1]",
      bw::tool::RunExercise},
     {"bestlist", "bestlist FILE.hsc", bw::tool::RunBestList},
+    {"sheet", "sheet KIND [N | ROWS COLS [LEFT TOP RIGHT BOTTOM]] --size WxH OUT.png",
+     bw::tool::RunSheet},
     {nullptr, nullptr, nullptr},
 };
 

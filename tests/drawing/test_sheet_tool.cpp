@@ -1,0 +1,80 @@
+#include "document/imagecodec.h"
+#include "drawing/sheets.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace bw;
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QByteArray out;
+};
+
+ToolRun Tool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(BRETTWERK_TOOL), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput()};
+}
+
+QImage ReadPng(const QString& path) {
+    QFile f(path);
+    QImage img;
+    if (f.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = f.readAll();
+        DecodePng(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), img);
+    }
+    return img;
+}
+
+} // namespace
+
+TEST(SheetTool, WritesTheSameRulingAsTheSheetAndClampsCounts) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("lines.png"));
+    const ToolRun r = Tool({QStringLiteral("sheet"), QStringLiteral("lines"), QStringLiteral("0"),
+                            QStringLiteral("--size"), QStringLiteral("1000x700"), out});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QByteArray("lines 1000x700 1\n"));
+    QImage expected = NewSheetImage({1000, 700});
+    RuleLines(expected, 1);
+    const QImage got = ReadPng(out);
+    ASSERT_EQ(got.size(), expected.size());
+    for (int y = 0; y < 700; ++y)
+        for (int x = 0; x < 1000; x += 37)
+            ASSERT_EQ(got.pixel(x, y) | 0xFF000000u, expected.pixel(x, y)) << x << "," << y;
+
+    const QString table = dir.filePath(QStringLiteral("table.png"));
+    const ToolRun t =
+        Tool({QStringLiteral("sheet"), QStringLiteral("table"), QStringLiteral("12"),
+              QStringLiteral("300"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+              QStringLiteral("150"), QStringLiteral("--size"), QStringLiteral("200x100"), table});
+    ASSERT_EQ(t.status, 0);
+    EXPECT_EQ(t.out, QByteArray("table 200x100 12 200 0 0 0 100\n"));
+}
+
+TEST(SheetTool, AMalformedCommandLineWritesNothing) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("x.png"));
+    const QList<QStringList> bad = {
+        {QStringLiteral("sheet"), QStringLiteral("dots"), QStringLiteral("5"),
+         QStringLiteral("--size"), QStringLiteral("10x10"), out},
+        {QStringLiteral("sheet"), QStringLiteral("lines"), QStringLiteral("--size"),
+         QStringLiteral("10x10"), out},
+        {QStringLiteral("sheet"), QStringLiteral("lines"), QStringLiteral("ten"),
+         QStringLiteral("--size"), QStringLiteral("10x10"), out},
+        {QStringLiteral("sheet"), QStringLiteral("blank"), QStringLiteral("--size"),
+         QStringLiteral("0x10"), out},
+        {QStringLiteral("sheet"), QStringLiteral("table"), QStringLiteral("3"),
+         QStringLiteral("--size"), QStringLiteral("10x10"), out},
+    };
+    for (const QStringList& args : bad) {
+        EXPECT_EQ(Tool(args).status, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
