@@ -113,7 +113,7 @@ public:
     // The red frame around the target field, in panel pixels; empty without a target.
     QRect TargetFrameRect() const;
 
-    // Judges a release of the card on the target field (Algorithm of the judging).
+    // Judges the release of a card on a target field, gives the feedback and moves on.
     void Release(int card, int target);
 
     // The 100 ms timer; false when it is to stop.

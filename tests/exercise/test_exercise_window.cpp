@@ -144,12 +144,27 @@ TEST(ExerciseWindow, ClosingTheOptionsDialogStartsNothing) {
     ScriptedPrompter p;
     Window w(QStringLiteral(BRETTWERK_SAMPLES "/insel-lueckentext.bwk"));
     ExerciseController* c = w.form.exerciseController();
-    QTimer::singleShot(0, c->optForm(), [c] {
-        c->optForm()->AbfrageModus->SetItemIndex(2);
-        c->optForm()->SchliessenBtn->click();
+    int limitAfterTyping = -1;
+    QTimer::singleShot(0, c->optForm(), [c, &limitAfterTyping] {
+        TUebOptForm* f = c->optForm();
+        f->AbfrageModus->SetItemIndex(2);
+        // Typing a time selects the time limit.
+        f->Zeitlimit->SetItemIndex(0);
+        f->ZLimitSek->setValue(30);
+        limitAfterTyping = f->Zeitlimit->ItemIndex();
+        // The extended view shows the four other groups, and switches back.
+        f->ErweitertBtn->click();
+        EXPECT_EQ(f->height(), 514);
+        EXPECT_EQ(f->ErweitertBtn->text(), QStringLiteral("Reduziert..."));
+        f->ErweitertBtn->click();
+        EXPECT_EQ(f->height(), 276);
+        f->SchliessenBtn->click();
     });
     w.form.menu().Uebungseinstellungen1->trigger();
     EXPECT_FALSE(c->exercise().Active());
+    EXPECT_EQ(limitAfterTyping, 1);
+    // "Schließen" copies nothing into the settings.
     EXPECT_EQ(w.form.workspace().settings.UebOpt.AbfrageModus, 0);
+    EXPECT_EQ(w.form.workspace().settings.UebOpt.ZLimitSek, QStringLiteral("0"));
     EXPECT_TRUE(p.shown.empty());
 }
