@@ -63,8 +63,13 @@ void DrawingBoard::PenSegment(QPoint p) {
         // Only the rectangle the segment can touch is cleared and combined.
         QImage& layer = view_.DrawLayer();
         if (layer.size() != picture.size() || layer.depth() != 32) return;
-        QImage target(layer.bits(), layer.width(), layer.height(), layer.bytesPerLine(),
-                      QImage::Format_RGB32);
+        // The layer's own pixels seen as opaque RGB (the fast painting format). The wrapper
+        // is kept, since a painter on a new image object sets up a new paint engine.
+        uchar* bits = layer.bits();
+        if (layerRgb_.constBits() != bits || layerRgb_.size() != layer.size())
+            layerRgb_ = QImage(bits, layer.width(), layer.height(), layer.bytesPerLine(),
+                               QImage::Format_RGB32);
+        QImage& target = layerRgb_;
         FillImageRect(target, rect, 0xFFFFFFFFu);
         PaintPenSegment(target, from, p, w, c, rect);
         CombineMinimum(picture, target, rect);

@@ -62,6 +62,7 @@ private:
 
     LearnView& view_;
     DrawToolState state_;
+    QImage layerRgb_; // a view of DrawLayer's pixels, not a copy
     QImage undoSnapshot_;
     int undoZoom_ = 0;
     bool undoAvailable_ = false;

@@ -3,27 +3,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace bw {
-
-namespace {
-
-double SignedArea(const QPolygonF& poly) {
-    double a = 0;
-    for (int i = 0, n = int(poly.size()); i < n; ++i) {
-        const QPointF& p = poly[i];
-        const QPointF& q = poly[(i + 1) % n];
-        a += p.x() * q.y() - q.x() * p.y();
-    }
-    return a / 2;
-}
-
-} // namespace
 
 QRect PenSegmentRect(QPoint from, QPoint to, int width) {
     const int m = std::max(15, width / 2 + 3);
@@ -31,44 +14,51 @@ QRect PenSegmentRect(QPoint from, QPoint to, int width) {
                  QPoint(std::max(from.x(), to.x()) + m, std::max(from.y(), to.y()) + m));
 }
 
+// Coverage of each pixel by the union of the band (flat at `from`) and the disc at `to`,
+// from the distance of the pixel centre to the shape's edge: one pass, so the overlap of
+// band and disc is painted once.
 void PaintPenSegment(QImage& target, QPoint from, QPoint to, int width, QColor colour,
                      const QRect& clip) {
-    const QRect area = clip.intersected(target.rect());
-    if (area.isEmpty() || width <= 0) return;
-    const double r = width / 2.0;
-    const QPointF a = QPointF(from) + QPointF(0.5, 0.5);
-    const QPointF b = QPointF(to) + QPointF(0.5, 0.5);
+    if (width <= 0 || target.depth() != 32) return;
+    const float r = width / 2.0f;
+    const float ax = from.x() + 0.5f, ay = from.y() + 0.5f;
+    const float bx = to.x() + 0.5f, by = to.y() + 0.5f;
+    const int reach = int(std::ceil(r)) + 1;
+    const QRect box(QPoint(std::min(from.x(), to.x()) - reach, std::min(from.y(), to.y()) - reach),
+                    QPoint(std::max(from.x(), to.x()) + reach, std::max(from.y(), to.y()) + reach));
+    const QRect area = box.intersected(clip).intersected(target.rect());
+    if (area.isEmpty()) return;
 
-    // A closed polygon of 36 equal steps around the circle.
-    QPolygonF disc;
-    disc.reserve(36);
-    for (int i = 0; i < 36; ++i) {
-        const double t = i * std::numbers::pi / 18;
-        disc << b + QPointF(r * std::cos(t), r * std::sin(t));
+    const float dx = bx - ax, dy = by - ay;
+    const float len = std::sqrt(dx * dx + dy * dy);
+    const bool band = len > 0;
+    const float ux = band ? dx / len : 0, uy = band ? dy / len : 0;
+    const int cr = colour.red(), cg = colour.green(), cb = colour.blue();
+    const float edge = r + 0.5f;
+
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<quint32*>(target.scanLine(y));
+        const float py = y + 0.5f;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const float px = x + 0.5f;
+            const float ex = px - bx, ey = py - by;
+            float cov = edge - std::sqrt(ex * ex + ey * ey);
+            if (band) {
+                const float qx = px - ax, qy = py - ay;
+                const float along = qx * ux + qy * uy;
+                const float across = std::fabs(qx * uy - qy * ux);
+                const float b = std::min({edge - across, along + 0.5f, len + 0.5f - along});
+                cov = std::max(cov, b);
+            }
+            if (cov <= 0) continue;
+            const int alpha = cov >= 1 ? 256 : int(cov * 256);
+            const quint32 d = row[x];
+            const int dr = int((d >> 16) & 0xFF), dg = int((d >> 8) & 0xFF), db = int(d & 0xFF);
+            row[x] = 0xFF000000u | quint32(dr + (((cr - dr) * alpha) >> 8)) << 16 |
+                     quint32(dg + (((cg - dg) * alpha) >> 8)) << 8 |
+                     quint32(db + (((cb - db) * alpha) >> 8));
+        }
     }
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    path.addPolygon(disc);
-    path.closeSubpath();
-
-    const QPointF d = b - a;
-    const double len = std::hypot(d.x(), d.y());
-    if (len > 0) {
-        const QPointF n(-d.y() / len * r, d.x() / len * r);
-        QPolygonF band{a + n, b + n, b - n, a - n};
-        // Same orientation as the disc, or the non-zero rule would cancel their overlap.
-        if ((SignedArea(band) > 0) != (SignedArea(disc) > 0))
-            std::reverse(band.begin(), band.end());
-        path.addPolygon(band);
-        path.closeSubpath();
-    }
-
-    QPainter p(&target);
-    p.setClipRect(area);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(colour.red(), colour.green(), colour.blue()));
-    p.drawPath(path);
 }
 
 void CombineMinimum(QImage& view, const QImage& layer, const QRect& rect) {
