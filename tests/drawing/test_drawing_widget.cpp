@@ -1,11 +1,14 @@
 #include "../view/fakehost.h"
 #include "drawing/drawingtools.h"
+#include "drawing/widgets/drawingcontrols.h"
 #include "drawingfixture.h"
 #include "view/pointertools.h"
 #include "view/widgets/tlernviewwidget.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QTest>
 
 using namespace bw;
 using namespace bw::test;
@@ -67,4 +70,53 @@ TEST(DrawingWidget, ThePenDrawsThroughTheViewWidgetAndTheRightButtonStillPans) {
          Qt::NoButton);
     EXPECT_EQ(Pixel(v, 400, 400), QColor(Qt::white));
     EXPECT_EQ(tools.currentTool(), drawing.tool(DrawTool::Pen));
+}
+
+TEST(DrawingWidget, TheTextBoxPaintsOnEnterAndDropsOnEscape) {
+    Document doc = PlainDocument(870, 600);
+    LearnView view(doc);
+    FakeHost host;
+    ToolManager tools;
+    tools.addTool(new PointerTool);
+    TLernViewWidget widget(view, &host);
+    widget.setToolManager(&tools);
+    DrawingControls controls(view, tools, &widget, {});
+    widget.resize(1000, 620);
+    widget.show();
+    widget.RedrawForSize();
+    const QPoint offset = widget.bitmapOffset();
+    controls.tools().select(DrawTool::Text);
+    controls.board().SetDrawColour(24);
+    const QImage before = view.ViewImage().copy();
+
+    auto click = [&](QPoint at) {
+        Send(&widget, QEvent::MouseButtonPress, offset + at, Qt::LeftButton, Qt::LeftButton);
+        Send(&widget, QEvent::MouseButtonRelease, offset + at, Qt::LeftButton, Qt::NoButton);
+    };
+    click({200, 300});
+    QLineEdit* box = controls.textBox();
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->geometry().bottomLeft() - offset, QPoint(200, 299));
+    QTest::keyClicks(box, QStringLiteral("Elbe"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(CountDiffering(before, view.ViewImage()), 0);
+
+    click({200, 300});
+    QTest::keyClicks(box, QStringLiteral("Elbe"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(box->text().isEmpty());
+    const QRect ink = InkBox(view.ViewImage());
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(195, 260, 200, 45).contains(ink)) << ink.x() << "," << ink.y();
+    EXPECT_TRUE(controls.board().UndoAvailable());
+    controls.board().Undo();
+    EXPECT_EQ(CountDiffering(before, view.ViewImage()), 0);
+
+    // Another tool hides the box.
+    click({100, 100});
+    EXPECT_TRUE(box->isVisible());
+    controls.tools().select(DrawTool::Pen);
+    EXPECT_FALSE(box->isVisible());
 }

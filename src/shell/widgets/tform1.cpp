@@ -1,5 +1,6 @@
 #include "shell/widgets/tform1.h"
 
+#include "drawing/widgets/drawingcontrols.h"
 #include "exercise/widgets/exercisecontroller.h"
 #include "platform/prompter.h"
 #include "platform/system.h"
@@ -172,6 +173,16 @@ void TForm1::ConnectCommands() {
     viewControls_->Connect(this);
     BindButtonToAction(side_.ZeigerBtn, tools_.action(pointerTool_));
     BindButtonToAction(side_.HandBtn, tools_.action(handTool_));
+    drawing_ = new DrawingControls(*view_, tools_, LernKartPicImg,
+                                   {side_.StiftBtn, side_.RadierBtn, side_.SymbolBtn,
+                                    side_.TexteingabeBtn, side_.StrichdickeBtn, side_.FarbeBtn,
+                                    side_.MarkEntfBtn, side_.RueckgaengigBtn},
+                                   this);
+    BindButtonToAction(side_.StiftBtn, drawing_->tools().action(DrawTool::Pen));
+    BindButtonToAction(side_.RadierBtn, drawing_->tools().action(DrawTool::Eraser));
+    BindButtonToAction(side_.SymbolBtn, drawing_->tools().action(DrawTool::Stamp));
+    BindButtonToAction(side_.TexteingabeBtn, drawing_->tools().action(DrawTool::Text));
+    addAction(drawing_->removeAllAction());
     for (QAction* a : {menu_.Tonausgabe1, menu_.Namenseingabe1, menu_.Statusinformation1,
                        menu_.ProtokolleSpeichern1, menu_.BestenlisteEintragen1}) {
         connect(a, &QAction::toggled, this, [this] { ReadOptionsFromMenu(); });

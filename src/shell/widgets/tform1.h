@@ -23,6 +23,7 @@ class TMeldForm;
 class TEndeInfoForm;
 class LearnView;
 class TLernViewWidget;
+class DrawingControls;
 class ViewControls;
 class WorkspaceViewHost;
 class TopicMenu;
@@ -117,6 +118,7 @@ private:
     std::unique_ptr<LearnView> view_;
     std::unique_ptr<WorkspaceViewHost> viewHost_;
     std::unique_ptr<ViewControls> viewControls_;
+    DrawingControls* drawing_ = nullptr;
     Sounds sounds_;
     MainMenu menu_;
     LernInfoPanel side_;
