@@ -15,8 +15,8 @@ namespace bw {
 QRect PenSegmentRect(QPoint from, QPoint to, int width);
 
 // Paints one pen segment into a 32-bit opaque image: a band of the given width from `from` to
-// `to` and a disc of that diameter at `to`, both centred on the pixel centres, filled
-// antialiased with the non-zero rule as one shape so that their overlap is painted once.
+// `to` (flat at `from`) and a disc of that diameter at `to`, both centred on the pixel
+// centres, antialiased and filled as one shape so that their overlap is painted once.
 void PaintPenSegment(QImage& target, QPoint from, QPoint to, int width, QColor colour,
                      const QRect& clip);
 
