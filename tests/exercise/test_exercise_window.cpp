@@ -3,7 +3,9 @@
 #include "document/document.h"
 #include "exercise/widgets/exercisecontroller.h"
 #include "exercise/widgets/exercisepanel.h"
+#include "exercise/widgets/resultwindows.h"
 #include "exercise/widgets/statuspanel.h"
+#include "exercise/widgets/tnameeingabeform.h"
 #include "exercise/widgets/tueboptform.h"
 #include "shell/widgets/tform1.h"
 #include "support/scriptedprompter.h"
@@ -11,6 +13,7 @@
 #include "view/widgets/tlernviewwidget.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -71,13 +74,19 @@ TEST(ExerciseWindow, DraggedCardIsJudgedAndTheStatusPanelFollows) {
     const MainMenu& m = w.form.menu();
     ASSERT_TRUE(m.IndividualUebung1->isEnabled());
 
-    // F7 shows the options dialog; "Übung starten" there starts the run.
-    QTimer::singleShot(0, c->optForm(), [c] {
+    // F7 shows the options dialog; "Übung starten" there starts the run, after the name.
+    TNameEingabeForm* name = w.form.results()->nameForm();
+    QTimer::singleShot(0, c->optForm(), [c, name] {
         c->optForm()->Zuordnungstexte->SetItemIndex(0);
+        QTimer::singleShot(0, name, [name] {
+            name->nameEdit()->setText(QStringLiteral("Kim"));
+            name->accept();
+        });
         c->optForm()->StartBtn->click();
     });
     m.IndividualUebung1->trigger();
     ASSERT_TRUE(ex.Running());
+    EXPECT_EQ(ex.ueb.EnteredName, QStringLiteral("Kim"));
     EXPECT_EQ(w.form.workspace().ViewMode, ViewModeKind::Exercise);
     EXPECT_TRUE(w.form.workspace().ExerciseRunning());
     EXPECT_FALSE(m.Oeffnen1->isEnabled());

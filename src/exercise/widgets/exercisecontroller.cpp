@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "exercise/finish.h"
 #include "exercise/widgets/exercisepanel.h"
+#include "exercise/widgets/resultwindows.h"
 #include "exercise/widgets/statuspanel.h"
 #include "exercise/widgets/tueboptform.h"
 #include "platform/prompter.h"
@@ -36,6 +37,23 @@ ExerciseController::ExerciseController(Document& doc, LearnView& view, Settings&
 
 ExerciseController::~ExerciseController() = default;
 
+namespace {
+
+RunEndSettings EndSettingsOf(const Settings& s) {
+    return {s.OptAutoProtSpeichern, s.OptErgebBestListEintragen, s.OptProtOrdner,
+            s.OptBestListOrdner,    s.NetzKomOrdner,             s.NetzKomKanal};
+}
+
+} // namespace
+
+void ExerciseController::SetResultWindows(ResultWindows* results) {
+    results_ = results;
+    if (results_)
+        results_->SetProtocol(ex_->protocol);
+}
+
+QString ExerciseController::AskName() { return results_ ? results_->AskName() : QString(); }
+
 bool ExerciseController::Offered() const {
     const int t = doc_.CurrentHeader.DokTyp;
     return t == DokBildbeschriftung || t == DokLueckentext;
@@ -62,13 +80,14 @@ void ExerciseController::Lernkarte1Click() {
     ex_->AbortExercise();
 }
 
-bool ExerciseController::Start(bool showOptions) {
+bool ExerciseController::Start(bool showOptions, int repeat) {
     if (!Offered()) return false;
     ex_->options = settings_.UebOpt;
     ex_->grading = settings_.GradingBoundaries();
     ex_->nameEntry = settings_.OptUebNameEingabe;
+    ex_->endSettings = EndSettingsOf(settings_);
     ex_->SetPanelSize(UebungPan_->size());
-    if (!ex_->StartExercise(showOptions, 0, 0)) return false;
+    if (!ex_->StartExercise(showOptions, repeat, 0)) return false;
     emit modeChanged(true);
     emit runningChanged(true);
     UebungPan_->show();
@@ -173,14 +192,15 @@ void ExerciseController::Finished() {
 }
 
 void ExerciseController::ShowResult() {
-    const UebDataTyp& u = ex_->ueb;
-    prompter().ShowInfo(QStringLiteral("Die Übung ist beendet.\r\n\r\nRichtig gelöst: %1  von  "
-                                       "%2\r\nFehlversuche: %3\r\nOffene Positionen: %4")
-                            .arg(u.RightCount)
-                            .arg(u.AskedCount)
-                            .arg(u.WrongCount)
-                            .arg(u.OpenCount));
-    ex_->ReturnToLearningView();
+    if (!results_) {
+        ex_->ReturnToLearningView();
+        return;
+    }
+    FinishWindowHooks hooks;
+    hooks.repeat = [this](int item) { return Start(settings_.UebOpt.ShowBeforeEachExercise, item); };
+    hooks.learningView = [this] { ex_->ReturnToLearningView(); };
+    hooks.endSettings = [this] { return EndSettingsOf(settings_); };
+    results_->RunFinishWindow(*ex_, hooks);
 }
 
 void ExerciseController::LearningViewRestored() {

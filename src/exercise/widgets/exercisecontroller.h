@@ -17,6 +17,7 @@ class ExercisePanel;
 class ExerciseStatusPanel;
 class TUebOptForm;
 class TUebOptFragenForm;
+class ResultWindows;
 
 // The individual exercise in the main window (which owns it; its widgets belong to the
 // window's panels): the exercise panel, the status panel, the
@@ -48,10 +49,13 @@ public:
     // What the window supplies.
     std::function<bool()> editorOpen;
     std::function<void(bool right)> playSound;
+    // The windows of the end of a run (finish window, protocol, name dialog).
+    void SetResultWindows(ResultWindows* results);
 
     // ExerciseHost
     bool ShowOptionsDialog(int dokTyp) override;
     bool EditorOpen() const override { return editorOpen && editorOpen(); }
+    QString AskName() override;
     void Pause(int ms) override;
     void Glide(int card, QPoint to, int steps) override;
     void PlaySound(bool right) override;
@@ -72,7 +76,7 @@ signals:
     void runningChanged(bool running);
 
 private:
-    bool Start(bool showOptions);
+    bool Start(bool showOptions, int repeat = 0);
     void ZeitTimerTimer();
     void ShowResult();
 
@@ -87,6 +91,7 @@ private:
     TUebOptForm* optForm_ = nullptr;
     TUebOptFragenForm* optFragenForm_ = nullptr;
     QTimer* timer_ = nullptr;
+    ResultWindows* results_ = nullptr;
 };
 
 } // namespace bw

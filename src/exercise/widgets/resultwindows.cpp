@@ -27,7 +27,7 @@ void ResultWindows::SetProtocol(ProtocolText& protocol) {
 }
 
 void ResultWindows::RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks) {
-    const RunEndSettings& s = ex.endSettings;
+    RunEndSettings& s = ex.endSettings;
     finishForm_->Fill(ex.lastEnd, ex.ueb);
     finishForm_->onProtocol = [this, &s] { ShowProtocol(s.ProtOrdner); };
     finishForm_->onBestList = [this, &ex, &s] {
@@ -41,13 +41,14 @@ void ResultWindows::RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks
                      s.ProtOrdner);
     };
     finishForm_->onEnterBestList = [this, &ex, &s, &hooks] {
+        if (hooks.endSettings) s = hooks.endSettings();
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const bool entered = EnterInBestList(ex.ueb, ex.doc(), s, ex.lastEnd);
         QGuiApplication::restoreOverrideCursor();
         if (entered)
             finishForm_->ShowBestList(ex.lastEnd);
-        else if (hooks.editFolders)
-            hooks.editFolders();
+        else if (editFolders)
+            editFolders();
     };
     for (;;) {
         if (finishForm_->exec() == QDialog::Accepted) {

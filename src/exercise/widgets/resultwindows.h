@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/bestlistfolders.h"
+#include "exercise/protocolend.h"
 #include "exercise/protocoltext.h"
 
 #include <QObject>
@@ -25,8 +26,8 @@ struct FinishWindowHooks {
     std::function<bool(int repeatItem)> repeat;
     // Back to the learning view.
     std::function<void()> learningView;
-    // The folder dialog, after "In Bestenliste eintragen" failed.
-    std::function<void()> editFolders;
+    // The settings as they are now (the folder dialog may have changed them).
+    std::function<RunEndSettings()> endSettings;
 };
 
 // The windows of the end of an exercise, created once and kept: protocol, grading scale,
@@ -55,6 +56,10 @@ public:
     // Loads, sorts and shows a best list. An empty path for the individual list means the
     // document has no file yet.
     void ShowBestList(bool network, const QString& path, const QString& saveFolder);
+
+    // The folder dialog with the settings' folders (the menu's "&Dateiordner..."); the finish
+    // window opens it when "In Bestenliste eintragen" failed.
+    std::function<void()> editFolders;
 
     TUebFertigForm* finishForm() const { return finishForm_; }
     TUebProtokollForm* protocolForm() const { return protocolForm_; }

@@ -39,10 +39,11 @@ void ConnectResultMenu(const MainMenu& menu, ResultWindows& windows, Workspace& 
         // The scale in force for a run is copied at its start; changing it mid-run is refused.
         if (ws.ViewMode == ViewModeKind::Learning) windows.EditGradingScale(ws.settings.NoteMinQuote);
     });
-    connect(menu.Dateiordner1, [&windows, &ws] {
+    windows.editFolders = [&windows, &ws] {
         DataFolders f = FoldersOf(ws.settings);
         if (windows.EditFolders(f)) StoreFolders(f, ws.settings);
-    });
+    };
+    connect(menu.Dateiordner1, [&windows] { windows.editFolders(); });
     connect(menu.BestenlisteIndividual1, [&windows, &ws] {
         const QString& doc = ws.doc.CurrentHeader.Datei;
         windows.ShowBestList(

@@ -72,6 +72,7 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     endeInfoForm_ = new TEndeInfoForm(this);
     results_ = new ResultWindows(this);
     ConnectResultMenu(menu_, *results_, ws_);
+    exercise_->SetResultWindows(results_);
     ZeitTimer = new QTimer(this);
     ZeitTimer->setInterval(100);
 
