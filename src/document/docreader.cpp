@@ -20,14 +20,22 @@ using namespace docformat;
 
 enum class Outcome { Ok, InvalidFormat, NewerVersion, Damaged };
 
-bool ReadPicture(ByteReader& r, Picture& pic) {
+// The decoded pixels a document may still claim; judged on each header before decoding.
+struct PixelBudget {
+    qint64 left = kMaxDocumentPixels;
+};
+
+bool ReadPicture(ByteReader& r, Picture& pic, PixelBudget& budget) {
     QByteArray stream = r.readPngStream();
     if (!r.ok()) return false;
+    const auto* data = reinterpret_cast<const uchar*>(stream.constData());
+    const qint64 pixels = PngPixelCount(data, stream.size());
     QImage img;
-    if (!DecodePng(reinterpret_cast<const uchar*>(stream.constData()), stream.size(), img)) {
+    if (pixels > budget.left || !DecodePng(data, stream.size(), img)) {
         r.fail();
         return false;
     }
+    budget.left -= qint64(img.width()) * img.height();
     pic = Picture(std::move(img), std::move(stream));
     return true;
 }
@@ -38,7 +46,7 @@ double Number(double v) {
     return std::isfinite(v) ? v : 0.0;
 }
 
-bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
+bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o, PixelBudget& budget) {
     o.Sx = Number(r.readFloat64());
     o.Sy = Number(r.readFloat64());
     o.Kx = Number(r.readFloat64());
@@ -58,10 +66,10 @@ bool ReadObject(ByteReader& r, const QByteArray& fields, ObjDataTyp& o) {
     // Read before the pictures although its key comes last in the field list.
     o.AntwortAnz = fields.contains("OB-AntwortAnz") ? r.readInt32() : 0;
     if (!r.ok()) return false;
-    if (HasPicture(o.Typ) && !ReadPicture(r, o.Bild)) return false;
+    if (HasPicture(o.Typ) && !ReadPicture(r, o.Bild, budget)) return false;
     if (fields.contains("OB-BildAntw") && HasAnswerPictures(o.Typ, o.Untertyp)) {
         for (int i = 0; i < kMaxAnswerPictures && i < o.AntwortAnz; ++i) {
-            if (!ReadPicture(r, o.BildAntw[i])) return false;
+            if (!ReadPicture(r, o.BildAntw[i], budget)) return false;
         }
     }
     return true;
@@ -116,13 +124,14 @@ Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
     // The count must fit in what is left, so a lying count reserves nothing.
     if (!r.ok() || n < 0 || n > r.remaining() / kMinRecordBytes) return Outcome::Damaged;
     doc.CurrentObjects.reserve(size_t(n));
+    PixelBudget budget;
     for (qint32 i = 0; i < n; ++i) {
         ObjDataTyp o;
-        if (!ReadObject(r, fields, o)) return Outcome::Damaged;
+        if (!ReadObject(r, fields, o, budget)) return Outcome::Damaged;
         o.ResetRuntimeValues(editorOpen);
         doc.CurrentObjects.push_back(std::move(o));
     }
-    if (!ReadPicture(r, doc.BaseImage)) return Outcome::Damaged;
+    if (!ReadPicture(r, doc.BaseImage, budget)) return Outcome::Damaged;
     return Outcome::Ok;
 }
 

@@ -21,8 +21,7 @@ namespace bw {
 
 namespace {
 
-// Pictures larger than this are refused rather than allocated (hostile headers).
-constexpr qint64 kMaxPixels = 20000LL * 20000LL;
+constexpr qint64 kMaxPixels = kMaxPicturePixels;
 // Deflate never packs more than about 1032 bytes into one.
 constexpr qint64 kMaxDeflateRatio = 1032;
 
@@ -211,6 +210,14 @@ bool RunPngEncode(png_structp png, png_infop info, const QImage& src, bool alpha
 }
 
 } // namespace
+
+qint64 PngPixelCount(const uchar* data, qsizetype size) {
+    // Signature, then the IHDR chunk: length, type, width, height.
+    static const uchar kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size < 24 || std::memcmp(data, kSignature, 8) != 0 || std::memcmp(data + 12, "IHDR", 4))
+        return -1;
+    return qint64(qFromBigEndian<quint32>(data + 16)) * qFromBigEndian<quint32>(data + 20);
+}
 
 bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
     if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;

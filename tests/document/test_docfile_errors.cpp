@@ -490,3 +490,68 @@ TEST(DocFileRead, AbsurdMarginsGiveAPageSizeWithinRange) {
     EXPECT_EQ(back.CurrentHeader.SeitBreite, 2147483647);
     EXPECT_EQ(back.CurrentHeader.SeitHoehe, 1);
 }
+
+namespace {
+
+// A 1-bit palette PNG of w x h white pixels: a few kilobytes that claim 4 bytes a pixel.
+QByteArray OneBitPng(quint32 w, quint32 h) {
+    const QByteArray raw(qsizetype(h) * (1 + (w + 7) / 8), '\0'); // filter byte and bits
+    uLongf packedSize = compressBound(uLong(raw.size()));
+    QByteArray packed(qsizetype(packedSize), Qt::Uninitialized);
+    EXPECT_EQ(compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                        reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()), 9),
+              Z_OK);
+    packed.truncate(qsizetype(packedSize));
+    const QByteArray ihdr = BigEndian32(w) + BigEndian32(h) + QByteArray("\x01\x03\x00\x00\x00", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", ihdr) +
+           Chunk("PLTE", QByteArray("\xff\xff\xff\x00\x00\x00", 6)) + Chunk("IDAT", packed) +
+           Chunk("IEND", {});
+}
+
+// A document of one fixed picture object per stream; the last stream is the base image.
+QByteArray DocumentWithPictures(const std::vector<QByteArray>& streams) {
+    Bytes b;
+    b.str("BWK-2.10").str(kOldFieldList).str("2.10").str("Bilder").str("").str("");
+    b.i32(qint32(streams.size() - 1));
+    for (size_t i = 0; i + 1 < streams.size(); ++i) {
+        b.f64(0.1).f64(0.2).f64(0.3).f64(0.4).str("Bild");
+        b.i32(0).i32(0).i32(1).i32(TypFixBild).i32(0).i32(0).i32(0);
+        b.raw(streams[i]);
+    }
+    b.raw(streams.back());
+    return b.data;
+}
+
+long PeakKiB() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+} // namespace
+
+TEST(DocFileRead, PicturesThatWouldDecodeTooLargeAreRefusedBeforeTheMemoryIsTaken) {
+    const Msgs failed{DocMessage::ReadFailed};
+    // 49 KB that passes the compression check and would take 1.6 GB decoded.
+    const QByteArray bomb = OneBitPng(20000, 20000);
+    ASSERT_LT(bomb.size(), 100 * 1024);
+    QImage img;
+    const long before = PeakKiB();
+    EXPECT_FALSE(DecodePng(reinterpret_cast<const uchar*>(bomb.constData()), bomb.size(), img));
+    Document d;
+    EXPECT_EQ(ReadOverLoaded(DocumentWithPictures({bomb, Png(4, 4, 0)}), d, {}).messages, failed);
+    ExpectEmptyStartDocument(d, {});
+    EXPECT_LT(PeakKiB() - before, 64 * 1024) << "KiB more at the peak";
+
+    // Each picture within the limit for one, together over the limit for a document: the
+    // last one is refused from its header.
+    const QByteArray large = OneBitPng(5800, 5800);
+    ASSERT_LE(5800LL * 5800, kMaxPicturePixels);
+    ASSERT_GT(3 * 5800LL * 5800, kMaxDocumentPixels);
+    EXPECT_EQ(ReadOverLoaded(DocumentWithPictures({large, large, large}), d, {}).messages, failed);
+    ExpectEmptyStartDocument(d, {});
+    // One of them beside a small one is a document like any other.
+    Document two;
+    ASSERT_TRUE(ReadDocumentBytes(DocumentWithPictures({Png(4, 4, 0), large}), two, false).ok);
+    EXPECT_EQ(two.BaseImage.image().size(), QSize(5800, 5800));
+}
