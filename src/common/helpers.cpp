@@ -2,6 +2,7 @@
 
 #include "document/commalist.h"
 #include "document/imagecodec.h"
+#include "document/safefile.h"
 #include "platform/system.h"
 
 #include <QCoreApplication>
@@ -276,15 +277,22 @@ bool DirectoryExists(const QString& path) {
     return QFileInfo(path).isDir();
 }
 
+namespace {
+
+// An uncompressed bitmap of the largest picture allowed, with room to spare.
+constexpr qint64 kMaxPictureFileBytes = kMaxPicturePixels * 4 + 1024 * 1024;
+
+} // namespace
+
 bool LoadPictureFile(QImage& bitmap, const QString& path) {
     const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
     if (gui)
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    QFile f(path);
     bool ok = false;
     // Only plain files: a pipe or device named like a picture would block or never end.
-    if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) {
-        const QByteArray data = f.readAll();
+    const ReadResult file = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (file.status == ReadStatus::Ok) {
+        const QByteArray& data = file.bytes;
         const QString ext = QFileInfo(path).suffix().toLower();
         QImage img;
         if (ext == QLatin1String("jpg"))

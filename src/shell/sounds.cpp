@@ -2,6 +2,7 @@
 
 #include "platform/prompter.h"
 #include "common/helpers.h"
+#include "document/safefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +25,8 @@ QString Sounds::PlaySoundFile(const QString& name, bool wait, bool loop) {
     const bool hasFolder = file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\'));
     const QString path =
         hasFolder ? QDir::fromNativeSeparators(file) : QDir(folder_).filePath(file);
-    if (!QFileInfo::exists(path)) {
+    // A pipe or device named like a sound would hold the player; it counts as missing.
+    if (!QFileInfo(path).isFile()) {
         prompter().ShowError(QStringLiteral("Sounddatei \"") + QDir::toNativeSeparators(path) +
                              QStringLiteral("\" nicht gefunden."));
         return {};
@@ -38,8 +40,8 @@ QString Sounds::PlaySoundFile(const QString& name, bool wait, bool loop) {
 }
 
 int Sounds::WaveDurationMs(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (OpenRegularFile(f, path) != ReadStatus::Ok)
         return 0;
     const QByteArray head = f.read(64 * 1024);
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
