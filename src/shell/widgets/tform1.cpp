@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -102,7 +103,16 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The windows show and change the workspace and the view, which are members and would be
+    // gone before QWidget's destructor deletes the child windows: the windows go first, while
+    // all they refer to is still there. A window may take another with it, hence the guards.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        windows.append(w);
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
+}
 
 void TForm1::BuildWindow() {
     setObjectName(QStringLiteral("Form1"));
