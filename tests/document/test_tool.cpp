@@ -7,12 +7,15 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace bw;
 
@@ -164,4 +167,47 @@ TEST(BrettwerkTool, SettingsOnlyReadsADamagedStore) {
     EXPECT_TRUE(r.err.contains("beschädigt")) << r.err.data();
     EXPECT_TRUE(QJsonDocument::fromJson(r.out).isObject());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("settings.conf")});
+}
+
+TEST(BrettwerkTool, SettingsMaskThePasswordAndTheAccessCode) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("brettwerk"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile store(folder + QStringLiteral("/settings.conf"));
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+    store.write("# brettwerk-settings 1\nstring TB-Zugangscode=Zugang123\n"
+                "string TB-Kennwort=Geheim456\nstring TB-Benutzer=lehrer\n");
+    store.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    const ToolRun r =
+        Tool({QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, env);
+    ASSERT_EQ(r.status, 0) << r.err.data();
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(o.value(QStringLiteral("TB-Benutzer")).toString(), QStringLiteral("lehrer"));
+    EXPECT_EQ(o.value(QStringLiteral("TB-Zugangscode")).toString(), QStringLiteral("********"));
+    EXPECT_EQ(o.value(QStringLiteral("TB-Kennwort")).toString(), QStringLiteral("********"));
+    EXPECT_FALSE(r.out.contains("Zugang123") || r.out.contains("Geheim456")) << r.out.data();
+}
+
+TEST(BrettwerkTool, ConvertAndRenderRefuseAPipeAsTargetAndKeepIt) {
+    QTemporaryDir dir;
+    const QString in = SaveSample(dir, test::SampleDocument());
+    const QString fifo = dir.filePath(QStringLiteral("rohr.bwk"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString link = dir.filePath(QStringLiteral("bild.png"));
+    ASSERT_TRUE(QFile::link(fifo, link));
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("convert"), in, fifo},
+          QStringList{QStringLiteral("render"), in, link, QStringLiteral("--view"),
+                      QStringLiteral("64x48")}}) {
+        const ToolRun r = Tool(args);
+        EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("kann nicht geschrieben werden")) << r.err.data();
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
 }

@@ -76,7 +76,9 @@ int RunSettings(const QStringList& args) {
 
     QByteArray out = "{\n";
     for (NamedSettingValue v : StoredSettingValues(s)) {
-        if (v.name == QLatin1String("TB-Kennwort")) v.value = Masked(std::get<QString>(v.value));
+        // The exchange's access code opens the account as the password does.
+        if (v.name == QLatin1String("TB-Kennwort") || v.name == QLatin1String("TB-Zugangscode"))
+            v.value = Masked(std::get<QString>(v.value));
         out += "  " + JsonString(v.name) + ": " + JsonValue(v.value) + ",\n";
     }
     out += "  \"Proxy\": {\n";
