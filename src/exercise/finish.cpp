@@ -1,12 +1,28 @@
 #include "exercise/finish.h"
 
+#include "document/document.h"
 #include "exercise/exercise.h"
+#include "view/learnview.h"
 
 namespace bw {
 
 void FinishExercise(Exercise& exercise, int endReason) {
     UebDataTyp& ueb = exercise.ueb;
     ueb.EndReason = endReason;
+    // Feedback that was withheld during the run is shown now: crosses where a wrong attempt
+    // was made, the chosen mark of a right assignment elsewhere.
+    if (ueb.RiFaRueckmeldungItemIndex == 1) {
+        auto& objs = exercise.doc().CurrentObjects;
+        for (const OrderEntry& e : exercise.order) {
+            ObjDataTyp& o = objs[e.Position];
+            if (o.Abgedeckt == Aufgedeckt) continue;
+            o.Abgedeckt = o.FehlerPos >= 1                     ? StateFalsch
+                          : ueb.ZuordnungRichtigItemIndex == 1 ? StateRichtig
+                                                               : Aufgedeckt;
+        }
+        exercise.view().RedrawView();
+        exercise.Host().BackgroundChanged();
+    }
     // With feedback withheld the status never recomputed the figures; the result must not
     // report those of an earlier moment.
     const int judged = ueb.RightCount + ueb.WrongCount;
