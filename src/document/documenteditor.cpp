@@ -174,6 +174,29 @@ void DocumentEditor::SetBaseImage(const Picture& picture, const QString& text) {
         [apply, before] { apply(before); }));
 }
 
+void DocumentEditor::SetPage(const Picture& picture, const HeaderDataTyp& header,
+                             const std::vector<ObjDataTyp>& objects, const QString& text) {
+    struct State {
+        Picture picture;
+        HeaderDataTyp header;
+        std::vector<ObjDataTyp> objects;
+    };
+    State before{doc_.BaseImage, doc_.CurrentHeader, doc_.CurrentObjects};
+    State after{picture, header, objects};
+    auto apply = [this](const State& s) {
+        doc_.BaseImage = s.picture;
+        const bool modified = doc_.CurrentHeader.Geaendert;
+        doc_.CurrentHeader = s.header;
+        doc_.CurrentHeader.Geaendert = modified;
+        doc_.CurrentObjects = s.objects;
+        emit baseImageChanged();
+        emit headerChanged();
+        emit objectsReset();
+    };
+    stack_.push(new FunctionCommand(
+        text, [apply, after] { apply(after); }, [apply, before] { apply(before); }));
+}
+
 void DocumentEditor::SetRuntimeState(int index, int abgedeckt) {
     if (!doc_.ValidIndex(index) || doc_.CurrentObjects[index].Abgedeckt == abgedeckt) return;
     doc_.CurrentObjects[index].Abgedeckt = abgedeckt;

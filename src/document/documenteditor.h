@@ -33,6 +33,9 @@ public:
     void ReplaceObjects(const std::vector<ObjDataTyp>& objects, const QString& text);
     void SetHeader(const HeaderDataTyp& header, const QString& text = {});
     void SetBaseImage(const Picture& picture, const QString& text = {});
+    // Base image, header and objects together, as a new page layout changes them.
+    void SetPage(const Picture& picture, const HeaderDataTyp& header,
+                 const std::vector<ObjDataTyp>& objects, const QString& text);
     // Several edits as one step.
     void BeginMacro(const QString& text) { stack_.beginMacro(text); }
     void EndMacro() { stack_.endMacro(); }

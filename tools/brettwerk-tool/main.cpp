@@ -16,6 +16,8 @@ int RunRender(const QStringList& args);   // tool_render.cpp
 int RunExercise(const QStringList& args); // tool_exercise.cpp
 int RunBestList(const QStringList& args); // tool_bestlist.cpp
 int RunSheet(const QStringList& args);    // tool_sheet.cpp
+int RunNew(const QStringList& args);      // tool_authoring.cpp
+int RunPreviews(const QStringList& args); // tool_authoring.cpp
 } // namespace bw::tool
 
 namespace {
@@ -34,6 +36,9 @@ const Command kCommands[] = {
     {"bestlist", "bestlist FILE.hsc", bw::tool::RunBestList},
     {"sheet", "sheet KIND [N | ROWS COLS [LEFT TOP RIGHT BOTTOM]] --size WxH OUT.png",
      bw::tool::RunSheet},
+    {"new", "new OUT.bwk --type 0..3 [--base IMAGE] [--title TEXT] [--author TEXT]",
+     bw::tool::RunNew},
+    {"previews", "previews FOLDER|FILE [--height H]", bw::tool::RunPreviews},
     {nullptr, nullptr, nullptr},
 };
 
