@@ -1,6 +1,7 @@
 #include "authoring/objecttypes.h"
 
 #include "document/objtypes.h"
+#include "exercise/grading.h"
 
 namespace bw {
 
@@ -44,22 +45,12 @@ int LayerForTypeIndex(int typeIndex, int currentLayer) {
     }
 }
 
-namespace {
-const char* const kDokTypNames[] = {"Bildbeschriftung", "Lückentext", "Einzelfragen",
-                                    "Multiple-Choice-Fragen"};
-} // namespace
-
-QString DokTypName(int dokTyp) {
-    if (dokTyp < 0 || dokTyp > 3) return {};
-    return QString::fromUtf8(kDokTypNames[dokTyp]);
-}
-
 QString AppendDokTypToTitle(const QString& title, int dokTyp) {
     const QString name = DokTypName(dokTyp);
     if (name.isEmpty()) return title;
     QString t = title;
-    for (const char* n : kDokTypNames)
-        t.remove(QStringLiteral(" - ") + QString::fromUtf8(n));
+    for (int typ = 0; typ < 4; ++typ)
+        t.remove(QStringLiteral(" - ") + DokTypName(typ));
     return t + QStringLiteral(" - ") + name;
 }
 

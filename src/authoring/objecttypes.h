@@ -31,8 +31,6 @@ inline bool IsEditableTyp(int typ) {
 // "Texte und Bilder", info points and links on "Infopunkte"; fixed ones keep the author's.
 int LayerForTypeIndex(int typeIndex, int currentLayer);
 
-// Captions of the four document types, as in the properties dialog.
-QString DokTypName(int dokTyp);
 // Removes every " - " + type name from the title and appends the one of dokTyp.
 QString AppendDokTypToTitle(const QString& title, int dokTyp);
 

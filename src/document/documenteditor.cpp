@@ -189,9 +189,8 @@ void DocumentEditor::SetPage(const Picture& picture, const HeaderDataTyp& header
         doc_.CurrentHeader = s.header;
         doc_.CurrentHeader.Geaendert = modified;
         doc_.CurrentObjects = s.objects;
+        // One signal for the one redraw the new page needs.
         emit baseImageChanged();
-        emit headerChanged();
-        emit objectsReset();
     };
     stack_.push(new FunctionCommand(
         text, [apply, after] { apply(after); }, [apply, before] { apply(before); }));

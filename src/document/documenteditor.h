@@ -33,7 +33,8 @@ public:
     void ReplaceObjects(const std::vector<ObjDataTyp>& objects, const QString& text);
     void SetHeader(const HeaderDataTyp& header, const QString& text = {});
     void SetBaseImage(const Picture& picture, const QString& text = {});
-    // Base image, header and objects together, as a new page layout changes them.
+    // Base image, header and objects together, as a new page layout changes them; listeners
+    // hear baseImageChanged only, which stands for the whole page.
     void SetPage(const Picture& picture, const HeaderDataTyp& header,
                  const std::vector<ObjDataTyp>& objects, const QString& text);
     // Several edits as one step.

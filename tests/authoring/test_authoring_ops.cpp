@@ -52,9 +52,9 @@ struct AuthoringFixture : ::testing::Test {
     template <typename F> void ExpectUndoable(F&& step) {
         const std::vector<ObjDataTyp> before = doc.CurrentObjects;
         const HeaderDataTyp headerBefore = doc.CurrentHeader;
-        const int count = editor.undoStack().count();
+        const int at = editor.undoStack().index();
         step();
-        ASSERT_EQ(editor.undoStack().count(), count + 1) << "one step per command";
+        ASSERT_EQ(editor.undoStack().index(), at + 1) << "one step per command";
         const std::vector<ObjDataTyp> after = doc.CurrentObjects;
         const DoubleRect marginsAfter = doc.CurrentHeader.RandErw;
         editor.undoStack().undo();

@@ -1,6 +1,7 @@
 // Preview pictures: size, names, folder, and the picture drawn by the learning view.
 #include "authoring/newdocument.h"
 #include "authoring/preview.h"
+#include "authoring/properties.h"
 #include "document/docfile.h"
 #include "document/imagecodec.h"
 
@@ -68,4 +69,18 @@ TEST(Preview, DrawsTheOpenedDocumentAsTheViewShowsIt) {
         RenderOpenedDocument(dir.filePath(QStringLiteral("fehlt.bwk")), QSize(870, 609), missing)
             .isNull());
     EXPECT_FALSE(missing.ok);
+}
+
+TEST(Properties, FileLinesOrTheUnknownNote) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gross.bwk"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(1234567, 'x'));
+    f.close();
+    EXPECT_EQ(FileSizeText(path), QStringLiteral("1.234.567 Bytes"));
+    EXPECT_FALSE(FileDateText(path).contains(QStringLiteral("konnte")));
+    EXPECT_EQ(FileSizeText(dir.filePath(QStringLiteral("fehlt.bwk"))),
+              QStringLiteral("(konnte nicht ermittelt werden)"));
+    EXPECT_EQ(FileDateText(QString()), QStringLiteral("(konnte nicht ermittelt werden)"));
 }
