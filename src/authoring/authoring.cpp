@@ -95,7 +95,6 @@ int Authoring::DuplicateObject(int index) {
     copy.Ky = std::min(copy.Ky + 0.05, 1.0);
     if (!copy.Bild.isNull()) copy.Bild = Picture(copy.Bild.image().copy());
     copy.ResetRuntimeValues(true);
-    copy.KAusrAkt = doc.CurrentObjects[index].KAusrAkt;
     return ed_.AddObject(copy, index + 1);
 }
 

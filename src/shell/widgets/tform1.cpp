@@ -1,5 +1,6 @@
 #include "shell/widgets/tform1.h"
 
+#include "authoring/widgets/authoringwindows.h"
 #include "drawing/widgets/drawingcontrols.h"
 #include "exercise/widgets/exercisecontroller.h"
 #include "platform/prompter.h"
@@ -9,7 +10,6 @@
 #include "shell/navigation.h"
 #include "shell/widgets/actionbutton.h"
 #include "shell/widgets/dialogs.h"
-#include "exercise/widgets/resultwindows.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
 #include "shell/widgets/resultmenu.h"
@@ -182,6 +182,7 @@ void TForm1::ConnectCommands() {
     connect(menu_.Minimieren1, &QAction::triggered, this, [this] { Minimieren1Click(); });
     connect(menu_.Info1, &QAction::triggered, this, [this] { Info1Click(); });
     viewControls_->Connect(this);
+    ConnectAuthoring();
     BindButtonToAction(side_.ZeigerBtn, tools_.action(pointerTool_));
     BindButtonToAction(side_.HandBtn, tools_.action(handTool_));
     drawing_ = new DrawingControls(*view_, tools_, LernKartPicImg,
@@ -230,6 +231,28 @@ void TForm1::ConnectExercise() {
             &ExerciseController::Lernkarte1Click);
 }
 
+void TForm1::ConnectAuthoring() {
+    auto* authoring = new AuthoringWindows(
+        this, ws_.editor, [this] { return ws_.CurrentFolder; },
+        [this] {
+            const Settings& s = ws_.settings;
+            return NewDocumentRatio{{s.DokSeitRatioArt, s.DokSeitRatioBreite, s.DokSeitRatioHoehe},
+                                    s.DokSeitRatioNeuesBlattVollflaeche};
+        },
+        [this](const NewDocumentRatio& r) {
+            Settings& s = ws_.settings;
+            s.DokSeitRatioArt = r.ratio.seitFest;
+            s.DokSeitRatioBreite = r.ratio.breite;
+            s.DokSeitRatioHoehe = r.ratio.hoehe;
+            s.DokSeitRatioNeuesBlattVollflaeche = r.neuesBlattVollflaeche;
+        });
+    authoring->Bind(
+        {menu_.Autorenfunktion, menu_.BasisbildAusDatei1, menu_.BasisbildAusZwischenablage1,
+         menu_.BasisbildKopieren1, menu_.BasisbildLoeschen1, menu_.Seitenverhaeltnis1,
+         menu_.AutorDokumenteigenschaften1, menu_.Dokumenteigenschaften1, menu_.ObjekteLoeschen1});
+    connect(&ws_.editor, &DocumentEditor::headerChanged, this, [this] { UpdateWindowTitle(); });
+}
+
 void TForm1::ConnectNavigation() {
     topicMenu_ = new TopicMenu(menu_.Themenauswahl);
     topicMenu_->onOpenTopic = [this](int i) { OpenTopic(ws_, i); };
@@ -252,8 +275,7 @@ void TForm1::ConnectNavigation() {
         auto* f = command;
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, f] {
-            if (ws_.ViewMode == ViewModeKind::Learning)
-                f(ws_);
+            if (ws_.ViewMode == ViewModeKind::Learning) f(ws_);
         });
     }
     connect(info_.PrevDokPan, &QToolButton::clicked, this, [this] { OpenPreviousTopic(ws_); });
@@ -304,8 +326,7 @@ bool TForm1::FormCreate() {
         depth = screen ? screen->depth() : 0;
     }
     const QString warning = DisplayWarningText(w, h, depth);
-    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning))
-        return false;
+    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning)) return false;
 
     setWindowTitle(ApplicationTitle(ws_.edition));
     ws_.FirstActivation = true;
@@ -326,14 +347,12 @@ void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (ws_.FirstActivation)
         QTimer::singleShot(0, this, [this] {
-            if (ws_.FirstActivation)
-                FormActivate();
+            if (ws_.FirstActivation) FormActivate();
         });
 }
 
 void TForm1::FormActivate() {
-    if (!ws_.FirstActivation)
-        return;
+    if (!ws_.FirstActivation) return;
     ws_.settings = LoadSettingsInForce(ws_.ProgramFolder);
     sounds_.SetFolder(ws_.settings.SoundOrdner);
     ApplyOptionsToMenu();
@@ -381,8 +400,7 @@ void TForm1::ReadOptionsFromMenu() {
     s.OptAutoProtSpeichern = menu_.ProtokolleSpeichern1->isChecked();
     s.OptErgebBestListEintragen = menu_.BestenlisteEintragen1->isChecked();
     sounds_.SetEnabled(s.OptSound);
-    if (!s.OptSound)
-        sounds_.Stop();
+    if (!s.OptSound) sounds_.Stop();
 }
 
 void TForm1::ShowLearningView() {
@@ -408,8 +426,7 @@ void TForm1::LayoutViewArea() {
     view_->SetViewSize(w, r.height());
     StartInfoPan->setGeometry(r);
     UebungPan->setGeometry(9, 8, std::max(0, r.width() - 17), std::max(0, r.height() - 16));
-    if (StartInfoPan->isVisible())
-        StartInfoPan->raise();
+    if (StartInfoPan->isVisible()) StartInfoPan->raise();
 }
 
 void TForm1::UpdateModeControls() {
@@ -458,7 +475,9 @@ QString TForm1::PlaySoundFile(const QString& name, bool wait, bool loop) {
     return sounds_.PlaySoundFile(name, wait, loop);
 }
 
-void TForm1::Info1Click() { infoBox_->exec(); }
+void TForm1::Info1Click() {
+    infoBox_->exec();
+}
 
 void TForm1::Vollbild1Click() {
     resizeEnabled_ = false;
@@ -479,7 +498,9 @@ void TForm1::Fenster1Click() {
     ShowLearningView();
 }
 
-void TForm1::Minimieren1Click() { showMinimized(); }
+void TForm1::Minimieren1Click() {
+    showMinimized();
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == info_.DokTitelLab && e->type() == QEvent::MouseButtonPress) {
@@ -497,15 +518,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
 
 void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_)
-        return;
-    if (ws_.ViewMode == ViewModeKind::Learning)
-        ShowLearningView();
+    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_) return;
+    if (ws_.ViewMode == ViewModeKind::Learning) ShowLearningView();
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    if (HandleViewKey(e))
-        return;
+    if (HandleViewKey(e)) return;
     QMainWindow::keyPressEvent(e);
 }
 
@@ -527,8 +545,7 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
     }
     const int dokTyp = ws_.doc.CurrentHeader.DokTyp;
     const int questions = ws_.doc.CurrentHeader.AnzFrageNummern;
-    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 &&
-        !ws_.EditorOpen) {
+    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 && !ws_.EditorOpen) {
         const int q = view_->CurrentQuestion;
         switch (e->key()) {
         case Qt::Key_End:
@@ -551,10 +568,8 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
 }
 
 bool TForm1::FormCloseQuery() {
-    if (!ws_.ConfirmLeaveExercise())
-        return false;
-    if (!ws_.AskSaveChanges())
-        return false;
+    if (!ws_.ConfirmLeaveExercise()) return false;
+    if (!ws_.AskSaveChanges()) return false;
     const QString chronicle = ChronicleQuestionText(int(chronicleFiles_.size()), chronicleFolder_);
     if (!chronicle.isEmpty()) {
         switch (prompter().AskYesNoCancel(chronicle)) {
@@ -568,10 +583,9 @@ bool TForm1::FormCloseQuery() {
         }
     }
     if (ws_.edition == Edition::Basis) {
-        const bool quit = quitConfirmer_ ? quitConfirmer_()
-                                         : endeInfoForm_->exec() == QDialog::Accepted;
-        if (!quit)
-            return false;
+        const bool quit =
+            quitConfirmer_ ? quitConfirmer_() : endeInfoForm_->exec() == QDialog::Accepted;
+        if (!quit) return false;
     }
     ws_.Closing = true;
     ZeitTimer->stop();

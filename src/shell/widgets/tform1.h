@@ -102,6 +102,7 @@ private:
     void SetFrameGeometry(const QRect& frame);
     void PlaceOnScreen();
     void ConnectCommands();
+    void ConnectAuthoring();
     void ConnectNavigation();
     void ConnectExercise();
     void ApplyOptionsToMenu();

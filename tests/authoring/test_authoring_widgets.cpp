@@ -1,0 +1,136 @@
+// The authoring windows driven as a user would: the page ratio dialog, the properties
+// dialog, the menu entries and undo through the editor's stack.
+#include "authoring/newdocument.h"
+#include "authoring/widgets/authoringwindows.h"
+#include "authoring/widgets/tprojektinfoform.h"
+#include "support/scriptedprompter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace bw;
+
+namespace {
+
+struct WindowsFixture : ::testing::Test {
+    bw::test::ScriptedPrompter prompter;
+    QWidget window;
+    QMenu menu;
+    QAction* alleLoeschen = menu.addAction(QStringLiteral("Alle &löschen"));
+    QAction* eigenschaften = menu.addAction(QStringLiteral("Dokument&eigenschaften..."));
+    Document doc;
+    DocumentEditor editor{doc};
+    NewDocumentRatio stored;
+    AuthoringWindows windows{&window, editor, [] { return QString(); }, [this] { return stored; },
+                             [this](const NewDocumentRatio& r) { stored = r; }};
+
+    void SetUp() override {
+        QImage base(1000, 500, QImage::Format_RGB32);
+        base.fill(Qt::gray);
+        MakeNewDocument(doc, 1, {}, base, QStringLiteral("Verben"), {});
+        doc.CurrentObjects.push_back(Authoring::MakeNewObject(0, {}));
+        editor.DocumentReplaced();
+        AuthoringActions a;
+        a.menu = &menu;
+        a.alleLoeschen = alleLoeschen;
+        a.dokumenteigenschaften = eigenschaften;
+        windows.Bind(a);
+    }
+
+    // Runs f on the dialog once it is shown, then presses the button with the caption.
+    template <typename F> void OnDialog(QDialog* d, F f, const QString& button) {
+        QTimer::singleShot(0, d, [d, f, button] {
+            f();
+            for (QPushButton* b : d->findChildren<QPushButton*>())
+                if (b->text() == button) {
+                    b->click();
+                    return;
+                }
+            d->reject();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(WindowsFixture, UndoAndRedoEntriesFollowTheStack) {
+    ASSERT_NE(windows.undoAction(), nullptr);
+    EXPECT_EQ(menu.actions().value(0), windows.undoAction());
+    EXPECT_EQ(windows.undoAction()->shortcut(), QKeySequence(QStringLiteral("Alt+Backspace")));
+    EXPECT_EQ(windows.redoAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    EXPECT_FALSE(windows.undoAction()->isEnabled());
+
+    prompter.answers = {YesNoCancel::Yes};
+    alleLoeschen->trigger();
+    EXPECT_EQ(doc.ObjectCount(), 0);
+    EXPECT_TRUE(windows.undoAction()->isEnabled());
+    windows.undoAction()->trigger();
+    EXPECT_EQ(doc.ObjectCount(), 1);
+    EXPECT_FALSE(editor.IsModified());
+    windows.redoAction()->trigger();
+    EXPECT_EQ(doc.ObjectCount(), 0);
+}
+
+TEST_F(WindowsFixture, PageRatioDialogStoresBothTabsAndLaysOutThePage) {
+    stored = {{0, 4, 3}, false};
+    TSeitenverhaeltnisForm* form = windows.ratioForm();
+    OnDialog(
+        form,
+        [form] {
+            auto spins = form->findChildren<QSpinBox*>();
+            ASSERT_EQ(spins.size(), 4);
+            EXPECT_EQ(spins[0]->value(), 10); // the document's 10 : 7
+            EXPECT_EQ(spins[2]->value(), 4);  // the defaults' 4 : 3
+            // "optimiert für Arbeitsblatt" on the first tab.
+            for (QPushButton* b : form->findChildren<QPushButton*>())
+                if (b->text().startsWith(QStringLiteral("optimiert für Arbeitsblatt"))) {
+                    b->click();
+                    break;
+                }
+            spins[3]->setValue(5); // editing a field ticks "festlegen" of its tab
+        },
+        QStringLiteral("OK"));
+    ASSERT_TRUE(windows.Seitenverhaeltnis1Click());
+    EXPECT_EQ(doc.CurrentHeader.SeitBreite, 10);
+    EXPECT_EQ(doc.CurrentHeader.SeitHoehe, 12);
+    EXPECT_EQ(doc.PageSize(), QSize(1000, 1200));
+    EXPECT_EQ(stored.ratio.seitFest, 1);
+    EXPECT_EQ(stored.ratio.hoehe, 5);
+    EXPECT_TRUE(editor.IsModified());
+
+    OnDialog(
+        form, [] {}, QStringLiteral("Abbrechen"));
+    EXPECT_FALSE(windows.Seitenverhaeltnis1Click());
+    EXPECT_EQ(editor.undoStack().count(), 1);
+}
+
+TEST_F(WindowsFixture, PropertiesDialogAppendsTheTypeAndStoresChanges) {
+    TProjektInfoForm* form = windows.infoForm();
+    OnDialog(
+        form,
+        [form] {
+            for (QPushButton* b : form->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("Dok.typ an Titel anfügen")) {
+                    b->click();
+                    b->click();
+                }
+        },
+        QStringLiteral("OK"));
+    eigenschaften->trigger();
+    EXPECT_EQ(doc.CurrentHeader.titel, QStringLiteral("Verben - Lückentext"));
+    EXPECT_EQ(editor.undoStack().count(), 1);
+
+    // Read only: nothing is taken over.
+    OnDialog(
+        form, [form] { form->findChildren<QLineEdit*>()[0]->setText(QStringLiteral("x")); },
+        QStringLiteral("OK"));
+    windows.Dokumenteigenschaften1Click(false);
+    EXPECT_EQ(doc.CurrentHeader.titel, QStringLiteral("Verben - Lückentext"));
+}
