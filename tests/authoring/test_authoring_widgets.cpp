@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -84,17 +85,17 @@ TEST_F(WindowsFixture, PageRatioDialogStoresBothTabsAndLaysOutThePage) {
     OnDialog(
         form,
         [form] {
-            auto spins = form->findChildren<QSpinBox*>();
-            ASSERT_EQ(spins.size(), 4);
-            EXPECT_EQ(spins[0]->value(), 10); // the document's 10 : 7
-            EXPECT_EQ(spins[2]->value(), 4);  // the defaults' 4 : 3
-            // "optimiert für Arbeitsblatt" on the first tab.
-            for (QPushButton* b : form->findChildren<QPushButton*>())
-                if (b->text().startsWith(QStringLiteral("optimiert für Arbeitsblatt"))) {
-                    b->click();
-                    break;
-                }
-            spins[3]->setValue(5); // editing a field ticks "festlegen" of its tab
+            auto* tabs = form->findChild<QTabWidget*>();
+            ASSERT_NE(tabs, nullptr);
+            const auto docSpins = tabs->widget(0)->findChildren<QSpinBox*>();
+            const auto defSpins = tabs->widget(1)->findChildren<QSpinBox*>();
+            ASSERT_EQ(docSpins.size(), 2);
+            ASSERT_EQ(defSpins.size(), 2);
+            EXPECT_EQ(docSpins[0]->value(), 10); // the document's 10 : 7
+            EXPECT_EQ(defSpins[0]->value(), 4);  // the defaults' 4 : 3
+            for (QPushButton* b : tabs->widget(0)->findChildren<QPushButton*>())
+                if (b->text().startsWith(QStringLiteral("optimiert für Arbeitsblatt"))) b->click();
+            defSpins[1]->setValue(5); // editing a field ticks "festlegen" of its tab
         },
         QStringLiteral("OK"));
     ASSERT_TRUE(windows.Seitenverhaeltnis1Click());

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QRadioButton;
 class QSpinBox;
+class QTabWidget;
 
 namespace bw {
 
@@ -43,7 +44,7 @@ private:
     Tab doc_, defaults_;
     QCheckBox* transform_ = nullptr;
     QCheckBox* vollflaeche_ = nullptr;
-    class QTabWidget* tabs_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
 };
 
 } // namespace bw

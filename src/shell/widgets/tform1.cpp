@@ -10,6 +10,7 @@
 #include "shell/navigation.h"
 #include "shell/widgets/actionbutton.h"
 #include "shell/widgets/dialogs.h"
+#include "exercise/widgets/resultwindows.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
 #include "shell/widgets/resultmenu.h"
@@ -275,7 +276,8 @@ void TForm1::ConnectNavigation() {
         auto* f = command;
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, f] {
-            if (ws_.ViewMode == ViewModeKind::Learning) f(ws_);
+            if (ws_.ViewMode == ViewModeKind::Learning)
+                f(ws_);
         });
     }
     connect(info_.PrevDokPan, &QToolButton::clicked, this, [this] { OpenPreviousTopic(ws_); });
@@ -326,7 +328,8 @@ bool TForm1::FormCreate() {
         depth = screen ? screen->depth() : 0;
     }
     const QString warning = DisplayWarningText(w, h, depth);
-    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning)) return false;
+    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning))
+        return false;
 
     setWindowTitle(ApplicationTitle(ws_.edition));
     ws_.FirstActivation = true;
@@ -347,12 +350,14 @@ void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (ws_.FirstActivation)
         QTimer::singleShot(0, this, [this] {
-            if (ws_.FirstActivation) FormActivate();
+            if (ws_.FirstActivation)
+                FormActivate();
         });
 }
 
 void TForm1::FormActivate() {
-    if (!ws_.FirstActivation) return;
+    if (!ws_.FirstActivation)
+        return;
     ws_.settings = LoadSettingsInForce(ws_.ProgramFolder);
     sounds_.SetFolder(ws_.settings.SoundOrdner);
     ApplyOptionsToMenu();
@@ -400,7 +405,8 @@ void TForm1::ReadOptionsFromMenu() {
     s.OptAutoProtSpeichern = menu_.ProtokolleSpeichern1->isChecked();
     s.OptErgebBestListEintragen = menu_.BestenlisteEintragen1->isChecked();
     sounds_.SetEnabled(s.OptSound);
-    if (!s.OptSound) sounds_.Stop();
+    if (!s.OptSound)
+        sounds_.Stop();
 }
 
 void TForm1::ShowLearningView() {
@@ -426,7 +432,8 @@ void TForm1::LayoutViewArea() {
     view_->SetViewSize(w, r.height());
     StartInfoPan->setGeometry(r);
     UebungPan->setGeometry(9, 8, std::max(0, r.width() - 17), std::max(0, r.height() - 16));
-    if (StartInfoPan->isVisible()) StartInfoPan->raise();
+    if (StartInfoPan->isVisible())
+        StartInfoPan->raise();
 }
 
 void TForm1::UpdateModeControls() {
@@ -475,9 +482,7 @@ QString TForm1::PlaySoundFile(const QString& name, bool wait, bool loop) {
     return sounds_.PlaySoundFile(name, wait, loop);
 }
 
-void TForm1::Info1Click() {
-    infoBox_->exec();
-}
+void TForm1::Info1Click() { infoBox_->exec(); }
 
 void TForm1::Vollbild1Click() {
     resizeEnabled_ = false;
@@ -498,9 +503,7 @@ void TForm1::Fenster1Click() {
     ShowLearningView();
 }
 
-void TForm1::Minimieren1Click() {
-    showMinimized();
-}
+void TForm1::Minimieren1Click() { showMinimized(); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == info_.DokTitelLab && e->type() == QEvent::MouseButtonPress) {
@@ -518,12 +521,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
 
 void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_) return;
-    if (ws_.ViewMode == ViewModeKind::Learning) ShowLearningView();
+    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_)
+        return;
+    if (ws_.ViewMode == ViewModeKind::Learning)
+        ShowLearningView();
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    if (HandleViewKey(e)) return;
+    if (HandleViewKey(e))
+        return;
     QMainWindow::keyPressEvent(e);
 }
 
@@ -545,7 +551,8 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
     }
     const int dokTyp = ws_.doc.CurrentHeader.DokTyp;
     const int questions = ws_.doc.CurrentHeader.AnzFrageNummern;
-    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 && !ws_.EditorOpen) {
+    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 &&
+        !ws_.EditorOpen) {
         const int q = view_->CurrentQuestion;
         switch (e->key()) {
         case Qt::Key_End:
@@ -568,8 +575,10 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
 }
 
 bool TForm1::FormCloseQuery() {
-    if (!ws_.ConfirmLeaveExercise()) return false;
-    if (!ws_.AskSaveChanges()) return false;
+    if (!ws_.ConfirmLeaveExercise())
+        return false;
+    if (!ws_.AskSaveChanges())
+        return false;
     const QString chronicle = ChronicleQuestionText(int(chronicleFiles_.size()), chronicleFolder_);
     if (!chronicle.isEmpty()) {
         switch (prompter().AskYesNoCancel(chronicle)) {
@@ -583,9 +592,10 @@ bool TForm1::FormCloseQuery() {
         }
     }
     if (ws_.edition == Edition::Basis) {
-        const bool quit =
-            quitConfirmer_ ? quitConfirmer_() : endeInfoForm_->exec() == QDialog::Accepted;
-        if (!quit) return false;
+        const bool quit = quitConfirmer_ ? quitConfirmer_()
+                                         : endeInfoForm_->exec() == QDialog::Accepted;
+        if (!quit)
+            return false;
     }
     ws_.Closing = true;
     ZeitTimer->stop();
