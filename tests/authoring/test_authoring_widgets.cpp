@@ -64,7 +64,7 @@ struct WindowsFixture : ::testing::Test {
 TEST_F(WindowsFixture, UndoAndRedoEntriesFollowTheStack) {
     ASSERT_NE(windows.undoAction(), nullptr);
     EXPECT_EQ(menu.actions().value(0), windows.undoAction());
-    EXPECT_EQ(windows.undoAction()->shortcut(), QKeySequence(QStringLiteral("Alt+Backspace")));
+    EXPECT_EQ(windows.undoAction()->shortcut(), QKeySequence(QStringLiteral("Shift+Ctrl+Z")));
     EXPECT_EQ(windows.redoAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
     EXPECT_FALSE(windows.undoAction()->isEnabled());
 

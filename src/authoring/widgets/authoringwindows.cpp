@@ -33,10 +33,10 @@ void AuthoringWindows::Bind(const AuthoringActions& a) {
     on(a.dokumenteigenschaftenLesen, [this] { Dokumenteigenschaften1Click(false); });
     on(a.alleLoeschen, [this] { base_.AlleBeschriftungenLoeschen(); });
     if (a.menu) {
-        // Ctrl+Z copies the view to the clipboard in this program; undo takes the other
-        // key Windows has for it.
+        // Ctrl+Z copies the view and Alt+Backspace goes back a document in this program;
+        // undo is Ctrl+Z with Shift, redo the usual Ctrl+Y.
         undo_ = ed_.undoStack().createUndoAction(this, QStringLiteral("&Rückgängig"));
-        undo_->setShortcut(QKeySequence(QStringLiteral("Alt+Backspace")));
+        undo_->setShortcut(QKeySequence(QStringLiteral("Shift+Ctrl+Z")));
         redo_ = ed_.undoStack().createRedoAction(this, QStringLiteral("&Wiederherstellen"));
         redo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
         QAction* first = a.menu->actions().value(0);
