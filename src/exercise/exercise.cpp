@@ -263,6 +263,18 @@ void Exercise::LayoutCards(bool setArea) {
     host_.CardsChanged();
 }
 
+void Exercise::SetPanelSize(QSize s) {
+    if (s == panel_) return;
+    const int dx = s.width() - panel_.width();
+    panel_ = s;
+    if (!active_) return;
+    ueb.CardAreaLeft = std::max(0, ueb.CardAreaLeft + dx);
+    LayoutCards();
+    RenderPicture();
+    host_.TargetFrameChanged();
+    host_.CaptionChanged();
+}
+
 void Exercise::ShowNextText() {
     if (order.empty()) return;
     const int idx = ueb.CurrentIndex;
@@ -362,7 +374,7 @@ void Exercise::AddLogLine(int buffer, const QString& text, bool withTime) {
     QString& out = buffer == 1 ? ueb.LogText : ueb.HeaderText;
     if (withTime) {
         const qint64 elapsed = std::max<qint64>(0, clock_.NowMs() - ueb.StartTick);
-    clock_elapsed_ms_ = elapsed;
+        clock_elapsed_ms_ = elapsed;
         out += ClockText(elapsed / 1000) + QStringLiteral(" - ");
     }
     out += text + QStringLiteral("\r\n");

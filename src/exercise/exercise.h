@@ -81,8 +81,9 @@ public:
     ProtocolText protocol;
     RunEnd lastEnd;
 
-    // The exercise panel's client size; set before the start and on resize.
-    void SetPanelSize(QSize s) { panel_ = s; }
+    // The exercise panel's client size; set before the start and on resize. A running
+    // exercise moves its card column with the right edge and renders the picture anew.
+    void SetPanelSize(QSize s);
     QSize PanelSize() const { return panel_; }
 
     // Mode 3 (an exercise is shown, ended or not) and running (not ended).

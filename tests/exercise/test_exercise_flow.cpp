@@ -78,6 +78,23 @@ TEST(ExerciseFreeAssignment, CardsStackInOrderAndWrapIntoLayers) {
     EXPECT_EQ(rig.ex->ueb.CardAreaLeft, cards.front().rect.left() - 5);
 }
 
+TEST(ExerciseFreeAssignment, AResizedPanelMovesTheColumnAndTheTargetsWithIt) {
+    ExerciseRig rig;
+    AddThree(rig);
+    ASSERT_TRUE(rig.Start());
+    const int area = rig.ex->ueb.CardAreaLeft;
+    rig.ex->SetPanelSize(QSize(1000, 500));
+    EXPECT_EQ(rig.ex->ueb.CardAreaLeft, area + 100);
+    EXPECT_EQ(rig.ex->cards.back().rect.topLeft(), QPoint(1000 - kCardWidth, 500 - kCardHeight));
+    EXPECT_EQ(rig.view->ViewSize(), QSize(area + 100, 500));
+    // The fields were drawn anew: a card put on one's rectangle still finds it.
+    const DoubleRect k = rig.doc.CurrentObjects[1].KRect;
+    const QPoint tl = rig.ex->PageToPanel({k.left, (k.top + k.bottom) / 2});
+    EXPECT_EQ(
+        rig.ex->FindTarget(QRect(tl + QPoint(1, -kCardHeight / 2), QSize(kCardWidth, kCardHeight))),
+        1);
+}
+
 TEST(ExerciseFeedbackWithheld, EveryReleaseClosesWithXAndStatusShowsQuestionMarks) {
     ExerciseRig rig;
     AddThree(rig);
