@@ -223,7 +223,21 @@ TEST(TopicMenu, TheGridScrollsOnlyWhenItCannotFitBelowTheMenuBar) {
     ASSERT_NE(area, nullptr);
     ASSERT_GT(m.topics.grid()->sizeHint().height(), screenHeight);
     EXPECT_EQ(area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_LE(area->height(), screenHeight);
+    // The menu bar opens a menu below itself only when it ends above the last pixel row.
+    EXPECT_LT(m.menu.sizeHint().height(), screenHeight);
+    EXPECT_GE(m.menu.sizeHint().height(), area->height());
+    // A window lower on the screen leaves less room below its menu bar.
+    m.window.resize(600, 300);
+    m.window.move(m.menu.screen()->availableGeometry().topLeft() + QPoint(0, 300));
+    m.window.show();
+    QCoreApplication::processEvents();
+    const int barBottom =
+        m.window.menuBar()->mapToGlobal(QPoint(0, m.window.menuBar()->height())).y();
+    ASSERT_GT(barBottom, 300);
+    EXPECT_LT(barBottom + m.menu.sizeHint().height(),
+              m.menu.screen()->availableGeometry().bottom() + 1);
+    EXPECT_GT(barBottom + m.menu.sizeHint().height(),
+              m.menu.screen()->availableGeometry().bottom() - 10);
     // No gap beside the entries: the scroll bar takes exactly the rest.
     EXPECT_EQ(area->width(),
               m.topics.grid()->sizeHint().width() + area->verticalScrollBar()->sizeHint().width());

@@ -19,7 +19,9 @@ TopicMenu::TopicMenu(QMenu* menu)
     // Optional: no entry is checked while no topic document is open.
     group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     menu_->installEventFilter(this);
-    connect(menu_, &QMenu::aboutToShow, this, &TopicMenu::FitGridToScreen);
+    // The menu bar places the menu from its size before the menu is shown, so the grid is
+    // fitted whenever the window, and with it the menu bar, moves.
+    if (QWidget* bar = menu_->parentWidget()) bar->window()->installEventFilter(this);
 }
 
 TopicMenu::~TopicMenu() = default;
@@ -90,8 +92,8 @@ void TopicMenu::Fill(const std::vector<ThemenDataTyp>& list, int selected) {
     columnsAction_ = new QWidgetAction(menu_);
     columnsAction_->setObjectName(QStringLiteral("MenueThemaSpalten"));
     columnsAction_->setDefaultWidget(area_);
-    menu_->addAction(columnsAction_);
     FitGridToScreen();
+    menu_->addAction(columnsAction_);
 }
 
 void TopicMenu::FitGridToScreen() {
@@ -108,11 +110,19 @@ void TopicMenu::FitGridToScreen() {
     const int frame = 2 * (st->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu_) +
                            st->pixelMetric(QStyle::PM_MenuVMargin, nullptr, menu_) +
                            st->pixelMetric(QStyle::PM_MenuDesktopFrameWidth, nullptr, menu_));
-    const int room = std::max(work.bottom() + 1 - top - frame, 8 * menu_->fontMetrics().height());
+    // The menu bar counts a menu reaching the last pixel row as not fitting.
+    const int room = std::max(work.bottom() - top - frame, 8 * menu_->fontMetrics().height());
     const bool scroll = content.height() > room;
-    area_->setVerticalScrollBarPolicy(scroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int scrollBarWidth = scroll ? area_->verticalScrollBar()->sizeHint().width() : 0;
-    area_->setFixedSize(content.width() + scrollBarWidth, scroll ? room : content.height());
+    const QSize size(content.width() + scrollBarWidth, scroll ? room : content.height());
+    if (size == area_->size() && area_->minimumSize() == size) return;
+    area_->setVerticalScrollBarPolicy(scroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    area_->setFixedSize(size);
+    // QMenu keeps the size of its entries until they change.
+    if (!menu_->isVisible() && menu_->actions().contains(columnsAction_)) {
+        menu_->removeAction(columnsAction_);
+        menu_->addAction(columnsAction_);
+    }
 }
 
 void TopicMenu::Check(int selected) {
@@ -125,6 +135,11 @@ void TopicMenu::Check(int selected) {
 }
 
 bool TopicMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != menu_) {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::Move || t == QEvent::Resize || t == QEvent::Show) FitGridToScreen();
+        return false;
+    }
     // Keys the menu gets before the grid has the focus (the first arrow, a digit).
     if (watched == menu_ && grid_ && !grid_->hasFocus() && event->type() == QEvent::KeyPress)
         return grid_->HandleKey(static_cast<QKeyEvent*>(event));
