@@ -1,11 +1,15 @@
 #include "document/docfile.h"
+#include "platform/widgets/qtprompter.h"
 #include "shell/widgets/tform1.h"
 #include "support/scriptedprompter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -89,6 +93,25 @@ TEST(WindowFit, StartsCentredWithItsDesignedSizeWhereItFits) {
     // The frame's guessed share comes off the client area until the window is framed.
     EXPECT_EQ(form.pos(), QPoint(262, 110));
     EXPECT_EQ(form.size(), QSize(1076 - 16, 780 - 48));
+}
+
+TEST(WindowFit, TheDisplayWarningStandsCentredOverTheWindowBeforeItIsShown) {
+    TForm1 form(Edition::Autor);
+    QtPrompter prompter(&form);
+    InstallPrompter(&prompter);
+    form.SetDisplayOverride(800, 600, 24);
+    QRect box;
+    QTimer::singleShot(0, [&] {
+        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(modal, nullptr);
+        box = modal->frameGeometry();
+        modal->buttons().constLast()->click(); // "Nein"
+    });
+    EXPECT_FALSE(form.FormCreate());
+    InstallPrompter(nullptr);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(form.geometry()));
+    EXPECT_LE((box.center() - form.geometry().center()).manhattanLength(), 4);
 }
 
 TEST(WindowFit, ToolbarCaptionsFitAtTheDesktopsFontSizes) {
