@@ -37,12 +37,7 @@ struct ObjDataTyp {
     int AntwortAnz = 0;
     int FehlerPos = 0;
     int FehlerKarte = 0;
-    DoubleRect KRect{-1, -1, -1, -1};
     int KAusrAkt = 0; // 0 until a card has been placed
-    double KBreite = 0;
-    double KHoehe = 0;
-    int KPixelX = -1;
-    int KPixelY = -1;
     Picture Bild;
     std::array<Picture, kMaxAnswerPictures> BildAntw;
 
@@ -52,11 +47,6 @@ struct ObjDataTyp {
         Nummer = -1;
         FehlerPos = 0;
         FehlerKarte = 0;
-        KRect = {-1, -1, -1, -1};
-        KBreite = 0;
-        KHoehe = 0;
-        KPixelX = -1;
-        KPixelY = -1;
     }
 };
 

@@ -28,9 +28,23 @@ QSize FitInto(QSize page, int w, int h) {
     return {w, std::max(1, Round(double(w) * page.height() / page.width()))};
 }
 
-void EnsureImage(QImage& img, QSize size, QImage::Format format) {
-    if (img.size() != size || img.format() != format)
-        img = NewPageAlignedImage(size.width(), size.height(), format);
+void EnsureImage(ImageStore& store, QImage& img, QSize size, QImage::Format format,
+                 std::size_t reserveBytes = 0) {
+    if (img.size() != size || img.format() != format) store.Shape(img, size, format, reserveBytes);
+}
+
+// Fills the parts of img outside keep.
+void FillAround(QImage& img, const QRect& keep, QRgb value) {
+    const QRect k = keep.intersected(img.rect());
+    if (k.isEmpty()) {
+        img.fill(value);
+        return;
+    }
+    const int W = img.width();
+    FillImageRect(img, QRect(0, 0, W, k.top()), value);
+    FillImageRect(img, QRect(0, k.bottom() + 1, W, img.height() - k.bottom() - 1), value);
+    FillImageRect(img, QRect(0, k.top(), k.left(), k.height()), value);
+    FillImageRect(img, QRect(k.right() + 1, k.top(), W - k.right() - 1, k.height()), value);
 }
 
 // The page fitted into a w x h control and enlarged by zoom, and the part of it that the
@@ -47,6 +61,12 @@ ZoomedFit FitZoomed(QSize page, int w, int h, double zoom) {
     const QSize zoomed(std::max(1, Round(fitted.width() * zoom)),
                        std::max(1, Round(fitted.height() * zoom)));
     return {zoomed, QSize(std::min(zoomed.width(), w), std::min(zoomed.height(), h))};
+}
+
+// The page bitmap's size at zoom: the whole page fitted into the zoomed visible box.
+QSize ZoomedPageSize(QSize page, QSize control, double zoom) {
+    const QSize visible = FitZoomed(page, control.width(), control.height(), zoom).visible;
+    return FitInto(page, Round(visible.width() * zoom), Round(visible.height() * zoom));
 }
 
 // Moves the viewport by page fractions, keeping its size and keeping it on the page.
@@ -159,16 +179,17 @@ void LearnView::RedrawView() {
     Viewport.top = std::clamp(cy - fh / 2, 0.0, 1.0 - fh);
     Viewport.bottom = Viewport.top + fh;
 
-    EnsureImage(view_, visible, kPageFormat);
-    EnsureImage(drawLayer_, visible, QImage::Format_ARGB32);
+    // Room for the largest bitmaps this document and view need, so that zooming reuses it.
+    const std::size_t viewReserve = ImageStore::BytesFor(control_, QImage::Format_ARGB32);
+    const std::size_t pageReserve = ImageStore::BytesFor(
+        ZoomedPageSize(page, control_, kZoomTable[kZoomCount - 1]), kPageFormat);
+    EnsureImage(viewStore_, view_, visible, kPageFormat, viewReserve);
+    EnsureImage(drawLayerStore_, drawLayer_, visible, QImage::Format_ARGB32, viewReserve);
     drawLayer_.fill(0x00FFFFFF);
 
-    // The page at the zoomed size: the whole page fitted into the zoomed visible box.
-    const QSize pageSize =
-        FitInto(page, Round(visible.width() * ZoomFactor), Round(visible.height() * ZoomFactor));
-    EnsureImage(page_, pageSize, kPageFormat);
-    EnsureImage(clean_, pageSize, kPageFormat);
-    EnsureImage(objectPage_, pageSize, kPageFormat);
+    const QSize pageSize = ZoomedPageSize(page, control_, ZoomFactor);
+    EnsureImage(pageStore_, page_, pageSize, kPageFormat, pageReserve);
+    EnsureImage(cleanStore_, clean_, pageSize, kPageFormat, pageReserve);
     viewBackgroundValid_ = false;
     buildBase();
 
@@ -179,7 +200,7 @@ void LearnView::RedrawView() {
 
     CopyWholeImage(clean_, page_);
     drawAll(true, false, false, false);
-    CopyWholeImage(objectPage_, page_);
+    objectPageIsPage_ = true;
     ShowViewport();
 }
 
@@ -196,17 +217,19 @@ void LearnView::buildBase() {
     const QRect target(Round(origin.x() * sx), Round(origin.y() * sy),
                        std::max(1, Round(base.width() * sx)),
                        std::max(1, Round(base.height() * sy)));
-    const bool fillsPage = target.contains(page_.rect());
-    if (!fillsPage) page_.fill(kWhite);
-    if (base.isNull()) return;
+    if (base.isNull()) {
+        page_.fill(kWhite);
+        return;
+    }
     if (base.hasAlphaChannel()) {
         // Transparent parts of the base image show the white page.
-        if (fillsPage) page_.fill(kWhite);
+        page_.fill(kWhite);
         QPainter p(&page_);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         p.drawImage(target, base);
         return;
     }
+    FillAround(page_, target, kWhite);
     if (target.size() == base.size()) {
         const QImage same = base.depth() == 32 ? base : base.convertToFormat(kPageFormat);
         CopyImageRect(page_, target.topLeft(), same, same.rect());
@@ -265,7 +288,7 @@ void LearnView::RedrawObjects() {
     }
     CopyWholeImage(page_, clean_);
     drawAll(true, false, false, false);
-    CopyWholeImage(objectPage_, page_);
+    objectPageIsPage_ = true;
     ShowViewport();
 }
 
@@ -276,6 +299,8 @@ void LearnView::DrawAllObjects(bool lines, bool updateScreen, bool refresh) {
 
 void LearnView::drawAll(bool lines, bool erase, bool updateScreen, bool refresh) {
     if (page_.isNull()) return;
+    // Without erasing, the page is fresh: no card is anywhere until drawn again.
+    if (!erase) cards_.assign(doc_.ObjectCount(), CardPlacement{});
     emit selectionFrame({}, false);
     QPainter p(&page_);
     for (int i = 0; i < doc_.ObjectCount(); ++i)
@@ -290,10 +315,30 @@ void LearnView::DrawObject(QImage& target, int index, bool lines, bool updateScr
         drawObjectWith(p, index, lines, true, updateScreen, refresh);
         return;
     }
+    // Another target: the screen's layout stays as it is.
     const ObjectDrawContext ctx = drawContext(target.size(), targetKind);
     if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return;
     QPainter p(&target);
-    PaintObject(p, ctx, index, lines);
+    PaintObject(p, ctx, index, LayoutObject(ctx, index), lines);
+}
+
+void LearnView::fixCardSidesAtFit() {
+    // Cards placed automatically take the side they get at 100 %, where a document opens;
+    // only their side is worked out, nothing is drawn.
+    const QSize fit = FitZoomed(doc_.PageSize(), control_.width(), control_.height(), 1.0).visible;
+    const double aspect = ViewAspect;
+    ViewAspect = double(fit.width()) / fit.height();
+    const ObjectDrawContext ctx = drawContext(fit, TargetScreen);
+    ViewAspect = aspect;
+    for (int i = 0; i < doc_.ObjectCount(); ++i) {
+        if (ObjectTakesPart(ctx, i, IsObjectVisible(i)))
+            doc_.CurrentObjects[i].KAusrAkt = LayoutObject(ctx, i).side;
+    }
+}
+
+const CardPlacement& LearnView::Card(int index) const {
+    static const CardPlacement unset;
+    return index >= 0 && index < int(cards_.size()) ? cards_[index] : unset;
 }
 
 void LearnView::ObjectEdited(int index) {
@@ -305,20 +350,27 @@ void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, b
     const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
     if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return;
     ObjDataTyp& o = doc_.CurrentObjects[index];
+    if (int(cards_.size()) < doc_.ObjectCount()) cards_.resize(doc_.ObjectCount());
+    CardPlacement& placed = cards_[index];
     const bool questionLayout = HasTrait(o.Typ, TraitQuestionLayout);
     const bool questionDoc = IsQuestionDocument(doc_.CurrentHeader.DokTyp);
     QRect erased;
     if (erase && !(questionLayout && o.FrageNummer != CurrentQuestion) &&
         !(exerciseRunning() && questionDoc)) {
-        erased = KRectPixels(o, page_.size());
+        erased = KRectPixels(placed, page_.size());
         if (!erased.isEmpty()) {
             CopyImageRect(page_, erased.topLeft(), clean_, erased);
             if (exerciseRunning()) copyBoxToScreen(erased, refresh);
         }
     }
-    const QRect box = PaintObject(p, ctx, index, lines);
+    const CardLayout layout = LayoutObject(ctx, index);
+    // A card keeps the side it was first placed on; the document stores it.
+    o.KAusrAkt = layout.side;
+    placed = PlacementOf(layout, page_.size());
+    PaintObject(p, ctx, index, layout, lines);
+    const QRect box = layout.emptyLabel ? QRect() : layout.box;
     if (index == selectedObject && editorOpen)
-        emit selectionFrame(PageRectToView(o.KRect).adjusted(-4, -4, 4, 4), true);
+        emit selectionFrame(PageRectToView(placed.KRect).adjusted(-4, -4, 4, 4), true);
     if (updateScreen) {
         // The old box too, in case the new one is smaller; a little margin for antialiasing.
         QRect r = box.isEmpty() ? erased : box.united(erased);
@@ -330,7 +382,7 @@ void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, b
 void LearnView::copyBoxToScreen(const QRect& pageRect, bool refresh) {
     const QRect r = pageRect.intersected(page_.rect());
     if (r.isEmpty()) return;
-    CopyImageRect(objectPage_, r.topLeft(), page_, r);
+    if (!objectPageIsPage_) CopyImageRect(objectPage_, r.topLeft(), page_, r);
     const QPoint viewPos = r.topLeft() - ScrollOffset;
     CopyImageRect(view_, viewPos, page_, r);
     if (viewBackgroundValid_) CopyImageRect(viewBackground_, viewPos, page_, r);
@@ -356,13 +408,24 @@ void LearnView::ShowViewport() {
 
 const QImage& LearnView::ViewBackground() {
     if (!viewBackgroundValid_ && !view_.isNull()) {
-        EnsureImage(viewBackground_, view_.size(), kPageFormat);
+        EnsureImage(viewBackgroundStore_, viewBackground_, view_.size(), kPageFormat,
+                    ImageStore::BytesFor(control_, kPageFormat));
         const QRect src(ScrollOffset, view_.size());
-        if (!objectPage_.rect().contains(src)) viewBackground_.fill(kWhite);
-        CopyImageRect(viewBackground_, {0, 0}, objectPage_, src);
+        const QImage& objects = ObjectPage();
+        if (!objects.rect().contains(src)) viewBackground_.fill(kWhite);
+        CopyImageRect(viewBackground_, {0, 0}, objects, src);
         viewBackgroundValid_ = true;
     }
     return viewBackground_;
+}
+
+QImage& LearnView::PageBitmapForDrawings() {
+    if (objectPageIsPage_ && !page_.isNull()) {
+        EnsureImage(objectStore_, objectPage_, page_.size(), kPageFormat, clean_.sizeInBytes());
+        CopyWholeImage(objectPage_, page_);
+        objectPageIsPage_ = false;
+    }
+    return page_;
 }
 
 void LearnView::notifyShown() {

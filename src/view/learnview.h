@@ -1,6 +1,8 @@
 #pragma once
 
 #include "document/document.h"
+#include "view/objectpainter.h"
+#include "view/pagebuffer.h"
 #include "view/viewstate.h"
 
 #include <QImage>
@@ -16,8 +18,6 @@ class QPainter;
 class QRandomGenerator;
 
 namespace bw {
-
-struct ObjectDrawContext;
 
 // What a click on the view did (the widget turns activations into windows and links).
 struct ClickResult {
@@ -55,9 +55,12 @@ public:
 
     // ---- bitmaps ----
     const QImage& PageBitmap() const { return page_; }
-    QImage& PageBitmap() { return page_; }
+    // The page to commit the user's drawings into; ObjectPage keeps the page without them.
+    QImage& PageBitmapForDrawings();
     const QImage& CleanPage() const { return clean_; }
-    const QImage& ObjectPage() const { return objectPage_; }
+    // PageBitmap as it was after the objects were drawn. Until drawings are committed the two
+    // are the same, and no second copy of the page is kept.
+    const QImage& ObjectPage() const { return objectPageIsPage_ ? page_ : objectPage_; }
     // The visible part of ObjectPage; brought up to date on first use after a viewport move.
     const QImage& ViewBackground();
     QImage& DrawLayer() { return drawLayer_; }
@@ -103,6 +106,9 @@ public:
     QPointF PageToView(QPointF pageFraction) const;
     QRect PageRectToView(const DoubleRect& r) const;
 
+    // Where an object's card landed on the screen's page (unset until drawn there).
+    const CardPlacement& Card(int index) const;
+
     // ---- query fields, numbering, clicks ----
     int HitTestObject(QPoint viewPoint) const;
     void SetNumberMode(int mode, bool redraw, QRandomGenerator* rng = nullptr);
@@ -121,8 +127,10 @@ public:
     // Whether a document is present (file, changes, editor, title, texts or objects).
     bool DocumentPresent() const;
 
-    // After a document was read: zoom 100 %, numbering in NumberMode, full redraw.
-    void DocumentLoaded();
+    // After a document was read: zoom 100 %, numbering in NumberMode, full redraw. A script
+    // that wants the document at another zoom at once gives zoomIndex: the view then looks
+    // as after opening and zooming, without drawing the page at 100 % first.
+    void DocumentLoaded(int zoomIndex = 0);
 
     // Scale of the current page bitmap (width / 870).
     double Scale() const;
@@ -150,6 +158,7 @@ private:
     void drawAll(bool lines, bool erase, bool updateScreen, bool refresh);
     void copyBoxToScreen(const QRect& pageRect, bool refresh);
     void buildBase();
+    void fixCardSidesAtFit();
     void drawEditorGrid();
     void notifyShown();
 
@@ -160,10 +169,14 @@ private:
     QImage page_;
     QImage clean_;
     QImage objectPage_;
+    bool objectPageIsPage_ = true;
     QImage viewBackground_;
     bool viewBackgroundValid_ = false;
     QImage drawLayer_;
     QImage view_;
+    std::vector<CardPlacement> cards_;
+    ImageStore pageStore_, cleanStore_, objectStore_, viewStore_, drawLayerStore_,
+        viewBackgroundStore_;
 };
 
 } // namespace bw

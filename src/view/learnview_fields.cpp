@@ -22,7 +22,7 @@ int LearnView::HitTestObject(QPoint viewPoint) const {
     for (int i = 0; i < doc_.ObjectCount(); ++i) {
         const ObjDataTyp& o = doc_.CurrentObjects[i];
         if (!IsHitCandidate(o, editorOpen, CurrentQuestion) || !IsObjectVisible(i)) continue;
-        const DoubleRect& r = o.KRect;
+        const DoubleRect& r = Card(i).KRect;
         if (r.left <= f.x() && f.x() < r.right && r.top <= f.y() && f.y() < r.bottom) return i;
     }
     return -1;
@@ -123,12 +123,16 @@ ClickResult LearnView::ClickAt(QPoint viewPoint, QRandomGenerator* rng) {
     return {ClickResult::QuestionChanged, index};
 }
 
-void LearnView::DocumentLoaded() {
+void LearnView::DocumentLoaded(int zoomIndex) {
     SetZoom(0);
     Viewport = {0, 0, 1, 1};
     const int n = doc_.CurrentHeader.AnzFrageNummern;
     if (n >= 1 && (CurrentQuestion < 1 || CurrentQuestion > n)) CurrentQuestion = 1;
     SetNumberMode(NumberMode, false);
+    if (zoomIndex != 0) {
+        fixCardSidesAtFit();
+        SetZoom(zoomIndex);
+    }
     RedrawView();
 }
 

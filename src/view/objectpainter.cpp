@@ -5,6 +5,7 @@
 #include "view/numbering.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -70,22 +71,14 @@ Qt::Alignment HAlign(int tausr) {
 
 // Effective placement 1..4. A stored side wins: the editor keeps it equal to a set KAusr and
 // moves it when a card is dragged across its anchor. Without one, KAusr or the automatic side
-// is taken and kept from then on.
-int EffectivePlacement(ObjDataTyp& o, double cardX, double cardY, double viewAspect) {
+// is taken; the screen view stores it and keeps it from then on.
+int PlacementSide(const ObjDataTyp& o, double cardX, double cardY, double viewAspect) {
     if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4) return o.KAusrAkt;
-    if (o.KAusr >= 1 && o.KAusr <= 4) {
-        o.KAusrAkt = o.KAusr;
-        return o.KAusr;
-    }
+    if (o.KAusr >= 1 && o.KAusr <= 4) return o.KAusr;
     const double dx = cardX - SafeFraction(o.Sx);
     const double dy = (cardY - SafeFraction(o.Sy)) / (viewAspect > 0 ? viewAspect : 1.0);
-    int side;
-    if (std::fabs(dy) > std::fabs(dx))
-        side = dy < 0 ? 2 : 4;
-    else
-        side = dx >= 0 ? 1 : 3;
-    o.KAusrAkt = side;
-    return side;
+    if (std::fabs(dy) > std::fabs(dx)) return dy < 0 ? 2 : 4;
+    return dx >= 0 ? 1 : 3;
 }
 
 // Font pixel size that shrinks in steps of one point until the text height fits.
@@ -140,8 +133,10 @@ QColor Darker30(const QColor& c) {
     return QColor(Round(c.red() * 0.7), Round(c.green() * 0.7), Round(c.blue() * 0.7));
 }
 
-void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QColor& outline,
-                     const QString& label, const QFont& labelFont, const QColor& labelColour) {
+namespace {
+
+// The 36-segment polygon of an ellipse inside r.
+QPolygonF EllipsePolygon(const QRect& r) {
     const double left = r.left();
     const double top = r.top();
     const double right = r.left() + r.width();
@@ -157,23 +152,107 @@ void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QCol
         // Pixel centres sit at +0.5 in painter coordinates.
         poly << QPointF(cx + rx * std::cos(a) + 0.5, cy + ry * std::sin(a) + 0.5);
     }
+    return poly;
+}
+
+void PaintEllipse(QPainter& p, const QRect& r, const QColor& fill, const QColor& outline) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(outline, 1));
     p.setBrush(fill);
-    p.drawPolygon(poly);
-    if (!label.isEmpty()) DrawCentredText(p, r, labelFont, labelColour, label);
+    p.drawPolygon(EllipsePolygon(r));
     p.restore();
 }
 
-QRect KRectPixels(const ObjDataTyp& o, QSize page) {
-    if (o.KRect.left < 0 && o.KRect.top < 0 && o.KRect.right < 0 && o.KRect.bottom < 0) return {};
-    const int l = Round(o.KRect.left * page.width());
-    const int t = Round(o.KRect.top * page.height());
-    const int r = Round(o.KRect.right * page.width());
-    const int b = Round(o.KRect.bottom * page.height());
+// A page shows hundreds of equal ellipses (badges, info points); filling and outlining each
+// as an antialiased polygon cost more than the base image. Each size and colour pair is
+// drawn once into a sprite, shifted by whole pixels only, and copied after that.
+struct EllipseKey {
+    int w, h;
+    QRgb fill, outline;
+    bool operator==(const EllipseKey&) const = default;
+};
+
+size_t qHash(const EllipseKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.w, k.h, k.fill, k.outline);
+}
+
+constexpr qsizetype kMaxEllipseCacheBytes = 16 * 1024 * 1024;
+constexpr int kMaxSpriteSide = 1024;
+
+const QImage& EllipseSprite(QSize size, const QColor& fill, const QColor& outline) {
+    static QHash<EllipseKey, QImage> sprites;
+    static qsizetype bytes = 0;
+    const EllipseKey key{size.width(), size.height(), fill.rgba(), outline.rgba()};
+    auto it = sprites.constFind(key);
+    if (it != sprites.constEnd()) return *it;
+    // One pixel of room on every side for the outline's antialiasing.
+    QImage sprite(size + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter sp(&sprite);
+    PaintEllipse(sp, QRect(QPoint(1, 1), size), fill, outline);
+    sp.end();
+    if (bytes + sprite.sizeInBytes() > kMaxEllipseCacheBytes) {
+        sprites.clear();
+        bytes = 0;
+    }
+    bytes += sprite.sizeInBytes();
+    return *sprites.insert(key, std::move(sprite));
+}
+
+bool CanUseSprite(const QPainter& p, const QRect& r) {
+    const QTransform& t = p.transform();
+    return p.device() && p.device()->devType() == QInternal::Image &&
+           t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy()) && r.width() > 0 && r.height() > 0 &&
+           r.width() <= kMaxSpriteSide && r.height() <= kMaxSpriteSide &&
+           p.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+} // namespace
+
+void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QColor& outline,
+                     const QString& label, const QFont& labelFont, const QColor& labelColour) {
+    if (CanUseSprite(p, r))
+        p.drawImage(r.topLeft() - QPoint(1, 1), EllipseSprite(r.size(), fill, outline));
+    else
+        PaintEllipse(p, r, fill, outline);
+    if (!label.isEmpty()) DrawCentredText(p, r, labelFont, labelColour, label);
+}
+
+QRect KRectPixels(const CardPlacement& c, QSize page) {
+    const DoubleRect& k = c.KRect;
+    if (k.left < 0 && k.top < 0 && k.right < 0 && k.bottom < 0) return {};
+    const int l = Round(k.left * page.width());
+    const int t = Round(k.top * page.height());
+    const int r = Round(k.right * page.width());
+    const int b = Round(k.bottom * page.height());
     if (r <= l || b <= t) return {};
     return QRect(l, t, r - l, b - t);
+}
+
+CardPlacement PlacementOf(const CardLayout& layout, QSize page) {
+    const int W = std::max(1, page.width());
+    const int H = std::max(1, page.height());
+    const QRect& b = layout.box;
+    CardPlacement c;
+    c.KRect = {double(b.left()) / W, double(b.top()) / H, double(b.left() + b.width()) / W,
+               double(b.top() + b.height()) / H};
+    c.KPixelX = b.left();
+    c.KPixelY = b.top();
+    c.KBreite = layout.breite;
+    c.KHoehe = layout.hoehe;
+    return c;
+}
+
+ObjectDrawContext TargetContext(const Document& doc, QSize page, int targetKind) {
+    ObjectDrawContext ctx;
+    ctx.doc = &doc;
+    ctx.page = page;
+    ctx.scale = std::max(1, page.width()) / 870.0;
+    ctx.viewAspect = double(std::max(1, page.width())) / std::max(1, page.height());
+    ctx.targetKind = targetKind;
+    return ctx;
 }
 
 bool ObjectTakesPart(const ObjectDrawContext& ctx, int index, bool layerVisible) {
@@ -202,24 +281,19 @@ bool ObjectTakesPart(const ObjectDrawContext& ctx, int index, bool layerVisible)
     }
 }
 
-QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lines) {
-    Document& doc = *ctx.doc;
-    ObjDataTyp& o = doc.CurrentObjects[index];
+CardLayout LayoutObject(const ObjectDrawContext& ctx, int index) {
+    const Document& doc = *ctx.doc;
+    const ObjDataTyp& o = doc.CurrentObjects[index];
     const int W = std::max(1, ctx.page.width());
     const int H = std::max(1, ctx.page.height());
     const bool ex = ctx.exerciseRunning();
     const int kind = ctx.targetKind;
-    const bool selected = ctx.editorOpen && index == ctx.selectedObject && kind == TargetScreen;
     const bool cloze = doc.CurrentHeader.DokTyp == DokLueckentext;
     const int reduction = cloze ? ctx.clozeFontReduction : 0;
+    CardLayout L;
 
-    // Colour.
-    QColor textColour = ColorFromWin(o.Farbe);
-    if (o.Typ == TypLuecke)
-        textColour = (ctx.editorOpen && !selected) ? kSilver : QColor(0, 0, 255);
-
-    // Anchor and line.
-    const QPoint anchor(Round(SafeFraction(o.Sx) * W), Round(SafeFraction(o.Sy) * H));
+    // Anchor and card point.
+    L.anchor = QPoint(Round(SafeFraction(o.Sx) * W), Round(SafeFraction(o.Sy) * H));
     double cardX = SafeFraction(o.Kx), cardY = SafeFraction(o.Ky);
     if (ex && (o.Typ == TypMCAntwortText || o.Typ == TypMCAntwortBild) && ctx.exercise &&
         index < static_cast<int>(ctx.exercise->answerMap.size())) {
@@ -229,42 +303,34 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
             cardY = SafeFraction(doc.CurrentObjects[m].Ky);
         }
     }
-    const QPoint card(Round(cardX * W), Round(cardY * H));
-    if (o.Sline == 1 && lines && kind != TargetWorksheetSolution) {
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawLine(QPointF(anchor) + QPointF(0.5, 0.5), QPointF(card) + QPointF(0.5, 0.5));
-        p.restore();
-    }
-    if (selected) {
-        if (o.Sline == 1) DrawMarkerSquares(p, anchor);
-        DrawMarkerSquares(p, card);
-    }
-
-    const int side = EffectivePlacement(o, cardX, cardY, ctx.viewAspect);
+    L.card = QPoint(Round(cardX * W), Round(cardY * H));
+    const QPoint card = L.card;
+    const int side = PlacementSide(o, cardX, cardY, ctx.viewAspect);
+    L.side = side;
 
     // Font.
     // Sizes outside -8..100 only come from damaged files.
     const int fsize = std::clamp(o.Fsize, -8, 100);
     const int fontPixels = Round((2.0 * fsize + 22) * ctx.scale) + reduction;
-    QFont font = ArialPixels(fontPixels, o.Stil & 1, o.Stil & 2, o.Stil & 4);
-    const QFontMetrics fm(font);
+    L.font = ArialPixels(fontPixels, o.Stil & 1, o.Stil & 2, o.Stil & 4);
+    const QFontMetrics fm(L.font);
+    L.lineHeight = fm.height();
 
     // Card size.
     const bool picture = IsPictureType(o.Typ) && !o.Bild.isNull();
-    const QString text = CardText(o.Cap);
+    L.picture = picture;
+    L.text = CardText(o.Cap);
+    const QString& text = L.text;
     const int minWidth = ctx.units(30);
     QSize cardSize;
     QSize textSize; // the text itself; the box may be wider
     int textFlags = int(HAlign(o.TAusr)) | Qt::AlignTop;
-    bool emptyLabel = false;
     if (picture) {
         const int h = fm.height();
         const int w = o.Bild.height() > 0 ? Round(double(o.Bild.width()) * h / o.Bild.height()) : 0;
         cardSize = QSize(std::max(w, minWidth), h);
     } else if (text.isEmpty() && (o.Typ == TypAbfrage || o.Typ == TypFix)) {
-        emptyLabel = true;
+        L.emptyLabel = true;
         cardSize = QSize(0, 0);
     } else {
         QSize ts;
@@ -289,6 +355,7 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
         cardSize = QSize(std::max(ts.width(), minWidth), ts.height());
     }
     if (picture) textSize = cardSize;
+    L.textFlags = textFlags;
 
     // Fixed sizes.
     QSize box = cardSize;
@@ -319,13 +386,9 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
         break;
     }
     const QRect boxRect(topLeft, box);
-    o.KRect = {double(boxRect.left()) / W, double(boxRect.top()) / H,
-               double(boxRect.left() + box.width()) / W, double(boxRect.top() + box.height()) / H};
-    o.KPixelX = boxRect.left();
-    o.KPixelY = boxRect.top();
-    o.KBreite = (Round(box.width() / 2.0) + gx) / double(W);
-    o.KHoehe = (Round(box.height() / 2.0) + gy) / double(H);
-    if (emptyLabel) return {};
+    L.box = boxRect;
+    L.breite = (Round(box.width() / 2.0) + gx) / double(W);
+    L.hoehe = (Round(box.height() / 2.0) + gy) / double(H);
 
     // Where the text sits when the box is wider than it.
     QRect textRect(boxRect.topLeft(), textSize);
@@ -337,6 +400,49 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
     }
     if (o.Typ == TypLuecke) textRect.translate(0, 2);
 
+    L.textRect = textRect;
+    return L;
+}
+
+void PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, const CardLayout& L,
+                 bool lines) {
+    const Document& doc = *ctx.doc;
+    const ObjDataTyp& o = doc.CurrentObjects[index];
+    const bool ex = ctx.exerciseRunning();
+    const int kind = ctx.targetKind;
+    const bool selected = ctx.editorOpen && index == ctx.selectedObject && kind == TargetScreen;
+    const bool cloze = doc.CurrentHeader.DokTyp == DokLueckentext;
+    const int reduction = cloze ? ctx.clozeFontReduction : 0;
+    const int W = std::max(1, ctx.page.width());
+    const int H = std::max(1, ctx.page.height());
+
+    // Colour.
+    QColor textColour = ColorFromWin(o.Farbe);
+    if (o.Typ == TypLuecke)
+        textColour = (ctx.editorOpen && !selected) ? kSilver : QColor(0, 0, 255);
+
+    // Anchor and line.
+    if (o.Sline == 1 && lines && kind != TargetWorksheetSolution) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(QPointF(L.anchor) + QPointF(0.5, 0.5), QPointF(L.card) + QPointF(0.5, 0.5));
+        p.restore();
+    }
+    if (selected) {
+        if (o.Sline == 1) DrawMarkerSquares(p, L.anchor);
+        DrawMarkerSquares(p, L.card);
+    }
+    if (L.emptyLabel) return;
+
+    const QRect& boxRect = L.box;
+    const QRect& textRect = L.textRect;
+    const QFont& font = L.font;
+    const QString& text = L.text;
+    const int textFlags = L.textFlags;
+    const bool picture = L.picture;
+    const int side = L.side;
+
     auto drawText = [&](const QColor& colour) {
         p.setFont(font);
         p.setPen(colour);
@@ -346,8 +452,8 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
         }
         const QStringList lines = text.split(QLatin1Char('\n'));
         for (int k = 0; k < lines.size(); ++k) {
-            const QRect line(textRect.left(), textRect.top() + k * fm.height(), textRect.width(),
-                             fm.height());
+            const QRect line(textRect.left(), textRect.top() + k * L.lineHeight, textRect.width(),
+                             L.lineHeight);
             DrawTextLine(p, line, HAlign(o.TAusr), font, colour, lines[k]);
         }
     };
@@ -373,8 +479,8 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
                     r.setLeft(r.left() - 2 * e);
                 else if (side == 2 || side == 4)
                     r.adjust(-e, 0, e, 0);
-                const int bw = p.device() ? p.device()->width() : W;
-                const int bh = p.device() ? p.device()->height() : H;
+                const int bw = W;
+                const int bh = H;
                 r.adjust(-Round(0.01 * bw), -Round(0.1 * r.height()), Round(0.01 * bw),
                          Round(0.1 * r.height()));
                 const QRect limit(QPoint(Round(0.005 * bw), Round(0.005 * bh)),
@@ -395,15 +501,15 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
                 else
                     drawText(QColor(255, 0, 0));
             }
-            return boxRect;
+            return;
         }
-        if (!form) return boxRect;
+        if (!form) return;
         if (o.Typ == TypFix || o.Typ == TypFixBild) {
             if (picture)
                 drawPicture(boxRect);
             else
                 drawText(textColour);
-            return boxRect;
+            return;
         }
         // Everything else is drawn as on the screen.
     }
@@ -514,7 +620,15 @@ QRect PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, bool lin
             }
         }
     }
-    return boxRect;
+}
+
+void PaintObjects(QPainter& p, const ObjectDrawContext& ctx,
+                  const std::array<bool, kLayerCount>& layerVisible, bool lines) {
+    for (int i = 0; i < ctx.doc->ObjectCount(); ++i) {
+        const int layer = ctx.doc->CurrentObjects[i].Ebene;
+        const bool visible = layer < 0 || layer >= kLayerCount || layerVisible[layer];
+        if (ObjectTakesPart(ctx, i, visible)) PaintObject(p, ctx, i, LayoutObject(ctx, i), lines);
+    }
 }
 
 } // namespace bw

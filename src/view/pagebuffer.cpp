@@ -12,13 +12,58 @@ constexpr std::size_t kPage = 4096;
 void FreeAligned(void* p) {
     std::free(p);
 }
+
+qsizetype BytesPerLine(int width, QImage::Format format) {
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    return ((qsizetype(width) * depth + 31) / 32) * 4;
+}
+
+std::shared_ptr<uchar> AlignedBlock(std::size_t bytes) {
+    const std::size_t rounded = std::max<std::size_t>(kPage, (bytes + kPage - 1) / kPage * kPage);
+    auto* mem = static_cast<uchar*>(std::aligned_alloc(kPage, rounded));
+    if (!mem) return {};
+    return std::shared_ptr<uchar>(mem, FreeAligned);
+}
+
+void ReleaseBlockRef(void* ref) {
+    delete static_cast<std::shared_ptr<uchar>*>(ref);
+}
 } // namespace
+
+std::size_t ImageStore::BytesFor(QSize size, QImage::Format format) {
+    const int w = std::max(1, size.width());
+    const int h = std::max(1, size.height());
+    return std::size_t(BytesPerLine(w, format)) * std::size_t(h);
+}
+
+void ImageStore::Shape(QImage& img, QSize size, QImage::Format format, std::size_t reserveBytes) {
+    const int w = std::max(1, size.width());
+    const int h = std::max(1, size.height());
+    const std::size_t needed = BytesFor(size, format);
+    const std::size_t wanted = std::max(needed, reserveBytes);
+    img = QImage(); // lets go of our own reference to the block
+    // Reused only when nothing else still shows an image made in it, and not kept when the
+    // document and view now need much less.
+    const bool reuse =
+        block_ && block_.use_count() == 1 && capacity_ >= needed && capacity_ <= 2 * wanted;
+    if (!reuse) {
+        block_.reset();
+        capacity_ = 0;
+        block_ = AlignedBlock(wanted);
+        if (!block_) {
+            img = QImage(w, h, format); // let Qt try (and report a null image)
+            return;
+        }
+        capacity_ = wanted;
+    }
+    auto* ref = new std::shared_ptr<uchar>(block_);
+    img = QImage(block_.get(), w, h, BytesPerLine(w, format), format, ReleaseBlockRef, ref);
+}
 
 QImage NewPageAlignedImage(int width, int height, QImage::Format format) {
     width = std::max(1, width);
     height = std::max(1, height);
-    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
-    const qsizetype bpl = ((qsizetype(width) * depth + 31) / 32) * 4;
+    const qsizetype bpl = BytesPerLine(width, format);
     const std::size_t bytes = std::size_t(bpl) * std::size_t(height);
     const std::size_t rounded = (bytes + kPage - 1) / kPage * kPage;
     void* mem = std::aligned_alloc(kPage, rounded);

@@ -265,8 +265,6 @@ TEST(DocFileRead, SetsRuntimeValuesAndDerivedGeometry) {
         for (const ObjDataTyp& o : back.CurrentObjects) {
             EXPECT_EQ(o.Abgedeckt, editorOpen ? 0 : -1);
             EXPECT_EQ(o.Nummer, -1);
-            EXPECT_EQ(o.KRect, (DoubleRect{-1, -1, -1, -1}));
-            EXPECT_EQ(o.KPixelX, -1);
         }
         const HeaderDataTyp& h = back.CurrentHeader;
         // Base image 64 x 48, margins 0.1 / 0.05 / 0.2 / 0.15.

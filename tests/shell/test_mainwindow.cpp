@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace bw;
@@ -416,4 +417,49 @@ TEST(MainWindow, ToolButtonsAndActionsShareTheirState) {
 TEST(MainWindow, DocumentFilterForQtDialogs) {
     EXPECT_EQ(QtFilterFromPipeFilter(Workspace::kDocumentFilter),
               QStringLiteral("Brettwerk-Dokument (*.bwk);;QLX-Dokument (*.qlx);;Alle Dateien (*.*)"));
+}
+
+namespace {
+// Notes whether anything painted while the first activation had not yet run.
+struct PaintBeforeActivation : QObject {
+    explicit PaintBeforeActivation(const Workspace& w) : ws(w) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && ws.FirstActivation) painted = true;
+        return false;
+    }
+    const Workspace& ws;
+    bool painted = false;
+};
+} // namespace
+
+TEST(MainWindow, FirstActivationRunsAfterTheFirstFrameWithoutWaitingForFocus) {
+    ScriptedPrompter p;
+    QTemporaryDir dir;
+    const QString doc = WriteDoc(dir, QStringLiteral("karte.bwk"), QStringLiteral("Harz"));
+    TForm1 form(Edition::Autor);
+    form.SetDisplayOverride(1280, 1024, 32);
+    form.SetCommandLine({doc});
+    ASSERT_TRUE(form.FormCreate());
+    PaintBeforeActivation watch(form.workspace());
+    qApp->installEventFilter(&watch);
+    // No window manager and nothing gives the window focus; showing it is enough.
+    form.show();
+    for (int i = 0; i < 500 && form.workspace().FirstActivation; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    qApp->removeEventFilter(&watch);
+    EXPECT_FALSE(form.workspace().FirstActivation);
+    EXPECT_TRUE(watch.painted);
+    EXPECT_EQ(form.workspace().doc.CurrentHeader.Datei, doc);
+    ASSERT_EQ(form.workspace().TopicList.size(), 1u);
+    // Once only: another show does not run it again.
+    form.workspace().TopicList.clear();
+    form.hide();
+    form.show();
+    for (int i = 0; i < 60; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    EXPECT_TRUE(form.workspace().TopicList.empty());
 }

@@ -148,7 +148,7 @@ TEST(Numbering, QuestionButtonsStepThroughTheQuestions) {
     view.DocumentLoaded();
     EXPECT_EQ(view.CurrentQuestion, 1);
     auto click = [&](int index) {
-        return view.ClickAt(view.PageRectToView(doc.CurrentObjects[index].KRect).center());
+        return view.ClickAt(view.PageRectToView(view.Card(index).KRect).center());
     };
     EXPECT_EQ(click(prev).kind, ClickResult::QuestionChanged);
     EXPECT_EQ(view.CurrentQuestion, 1);
@@ -161,12 +161,12 @@ TEST(Numbering, QuestionButtonsStepThroughTheQuestions) {
     QRandomGenerator rng(3);
     for (int i = 0; i < 10; ++i) {
         const int before = view.CurrentQuestion;
-        view.ClickAt(view.PageRectToView(doc.CurrentObjects[random].KRect).center(), &rng);
+        view.ClickAt(view.PageRectToView(view.Card(random).KRect).center(), &rng);
         EXPECT_NE(view.CurrentQuestion, before);
     }
     // Only the current question's answer field is drawn and can be hit.
     const int q = view.CurrentQuestion;
     const int current = 4 + q - 1;
-    const QPoint centre = view.PageRectToView(doc.CurrentObjects[current].KRect).center();
+    const QPoint centre = view.PageRectToView(view.Card(current).KRect).center();
     EXPECT_EQ(view.HitTestObject(centre), current);
 }

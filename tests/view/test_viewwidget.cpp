@@ -42,8 +42,7 @@ struct WidgetFixture : ::testing::Test {
         widget->RedrawForSize();
     }
     QPoint widgetPoint(int index) const {
-        return view.PageRectToView(doc.CurrentObjects[index].KRect).center() +
-               widget->bitmapOffset();
+        return view.PageRectToView(view.Card(index).KRect).center() + widget->bitmapOffset();
     }
 };
 

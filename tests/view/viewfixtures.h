@@ -59,12 +59,12 @@ inline QRect InkBox(const QImage& img, QColor background = Qt::white, QRect with
 
 // The object's box in page-bitmap pixels.
 inline QRect BoxOf(const LearnView& v, int index) {
-    const ObjDataTyp& o = v.doc().CurrentObjects[index];
+    const DoubleRect& k = v.Card(index).KRect;
     const QSize page = v.PageBitmap().size();
-    const int l = int(std::lround(o.KRect.left * page.width()));
-    const int t = int(std::lround(o.KRect.top * page.height()));
-    const int r = int(std::lround(o.KRect.right * page.width()));
-    const int b = int(std::lround(o.KRect.bottom * page.height()));
+    const int l = int(std::lround(k.left * page.width()));
+    const int t = int(std::lround(k.top * page.height()));
+    const int r = int(std::lround(k.right * page.width()));
+    const int b = int(std::lround(k.bottom * page.height()));
     return QRect(l, t, r - l, b - t);
 }
 

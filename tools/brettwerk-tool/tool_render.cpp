@@ -70,8 +70,7 @@ int RunRender(const QStringList& args) {
     view.NumberMode = 1;
     for (int layer = 0; layer < kLayerCount; ++layer)
         view.SetLayerVisible(layer, true);
-    view.DocumentLoaded();
-    if (zoom != 0) view.ChangeZoom(zoom);
+    view.DocumentLoaded(zoom);
     if (uncover) view.UncoverAll();
 
     const QByteArray png = EncodePng(view.ViewImage());

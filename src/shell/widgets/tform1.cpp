@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace bw {
 
@@ -40,6 +41,7 @@ namespace {
 
 const QColor kWindowColour(236, 236, 232);
 const QColor kStartTextColour(111, 111, 106);
+constexpr int kActivationFallbackMs = 500;
 
 // The view area stays white; the rest of the window takes the toolbar's grey.
 void SetBackground(QWidget* w, const QColor& c) {
@@ -79,7 +81,9 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ZeitTimer->setInterval(100);
 
     connect(&ws_, &Workspace::titleChanged, this, [this] { UpdateWindowTitle(); });
-    connect(&ws_, &Workspace::showLearningView, this, [this] { ShowLearningView(); });
+    // Reading a document switches to the learning view; the full redraw follows at once with
+    // the document replacement, so it is not drawn twice.
+    connect(&ws_, &Workspace::showLearningView, this, [this] { ShowLearningView(false); });
     connect(&ws_, &Workspace::documentReplaced, this, [this] {
         StartInfoPan->setVisible(ws_.StartScreenVisible);
         // A replaced document starts at its first question, if it has any.
@@ -348,11 +352,15 @@ bool TForm1::FormCreate() {
 
 void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    if (ws_.FirstActivation)
-        QTimer::singleShot(0, this, [this] {
-            if (ws_.FirstActivation)
-                FormActivate();
-        });
+    if (!ws_.FirstActivation || activationArmed_)
+        return;
+    activationArmed_ = true;
+    // The first activation runs right after the first frame is on the screen, so the window
+    // shows at once and the document follows; it does not wait for focus, which a window
+    // manager may never give. A window that is never exposed gets it a moment later.
+    if (QWindow* w = windowHandle())
+        w->installEventFilter(this);
+    QTimer::singleShot(kActivationFallbackMs, this, [this] { FormActivate(); });
 }
 
 void TForm1::FormActivate() {
@@ -368,6 +376,9 @@ void TForm1::FormActivate() {
     StartInfoPan->setVisible(ws_.StartScreenVisible);
     EvaluateCommandLine(ws_, commandLine_);
     StartInfoPan->setVisible(ws_.StartScreenVisible);
+    // A document from the command line is on the screen before its folder is listed.
+    if (!ws_.StartScreenVisible)
+        repaint();
     ws_.ReadTopicList();
     ws_.FirstActivation = false;
 }
@@ -409,7 +420,7 @@ void TForm1::ReadOptionsFromMenu() {
         sounds_.Stop();
 }
 
-void TForm1::ShowLearningView() {
+void TForm1::ShowLearningView(bool redraw) {
     ws_.ViewMode = ViewModeKind::Learning;
     UpdateModeControls();
     UebungPan->hide();
@@ -421,7 +432,8 @@ void TForm1::ShowLearningView() {
     menu_.Werkzeugleiste1->setText(expanded ? QStringLiteral("Werkzeugleiste zu&klappen")
                                             : QStringLiteral("Werkzeugleiste auf&klappen"));
     LayoutViewArea();
-    view_->RedrawView();
+    if (redraw)
+        view_->RedrawView();
 }
 
 void TForm1::LayoutViewArea() {
@@ -506,6 +518,11 @@ void TForm1::Fenster1Click() {
 void TForm1::Minimieren1Click() { showMinimized(); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        // Queued: the expose paints and flushes the first frame before this runs.
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
     if (watched == info_.DokTitelLab && e->type() == QEvent::MouseButtonPress) {
         ToggleTitleShown();
         return true;

@@ -64,7 +64,7 @@ public:
     // Screen figures for the display check (tests give their own).
     void SetDisplayOverride(int width, int height, int depth);
 
-    void ShowLearningView();
+    void ShowLearningView(bool redraw = true);
     void UpdateModeControls();
     void UpdateWindowTitle();
     void ToggleToolbar();
@@ -149,6 +149,7 @@ private:
     bool resizeEnabled_ = true;
     bool titleShown_ = true;
     bool closeAccepted_ = false;
+    bool activationArmed_ = false;
     int displayW_ = -1, displayH_ = -1, displayDepth_ = -1;
 };
 

@@ -1,0 +1,168 @@
+// Start-up of the authoring edition against a bare Qt program (QApplication and an empty
+// QMainWindow) built beside it, each started as a fresh process, three runs of each in turn:
+//   first frame, without a document        within 3 x of the bare program's first frame
+//   first frame, with a document           within 3 x of the bare program's first frame
+//   document on screen                     within 1.2 x of that first frame plus reading the
+//                                          document (timed in this process, same run)
+// The document: a 4000 x 3000 base image and 300 objects. Settings and data folders of the
+// started programs point into a temporary folder.
+
+#include "benchgoals.h"
+#include "document/docfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace bw;
+
+namespace {
+
+QImage MapPicture() {
+    QImage img(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            line[x] = qRgb((x / 16) & 0xFF, (y / 12) & 0xFF, ((x ^ y) >> 3) & 0xFF);
+    }
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::darkBlue, 8));
+    for (int i = 0; i < 40; ++i)
+        p.drawLine(i * 100, 0, 4000 - i * 90, 3000);
+    return img;
+}
+
+void WriteBenchDocument(const QString& path) {
+    Document doc;
+    doc.BaseImage = Picture(MapPicture());
+    doc.CurrentHeader.titel = QStringLiteral("Karte");
+    doc.CurrentHeader.RandErw = {0.08, 0.05, 0.08, 0.05};
+    QRandomGenerator rng(7);
+    for (int i = 0; i < 300; ++i) {
+        ObjDataTyp o;
+        o.Typ = i % 10 < 6 ? TypAbfrage : (i % 10 < 8 ? TypFix : TypInfopunkt);
+        o.Ebene = o.Typ == TypInfopunkt ? 2 : 1;
+        o.Cap = QStringLiteral("Ort Nummer %1").arg(i);
+        o.Sx = rng.bounded(0.9) + 0.05;
+        o.Sy = rng.bounded(0.9) + 0.05;
+        o.Kx = std::clamp(o.Sx + rng.bounded(0.1) - 0.05, 0.02, 0.98);
+        o.Ky = std::clamp(o.Sy + rng.bounded(0.1) - 0.05, 0.02, 0.98);
+        o.KAusr = i % 5;
+        doc.CurrentObjects.push_back(o);
+    }
+    if (!WriteDocumentFile(path, doc).ok) qFatal("cannot write the benchmark document");
+}
+
+struct Started {
+    bool ok = false;
+    bench::Sample frame;
+    bench::Sample document;
+};
+
+// Starts program (with arg, if any) and reads the probe's lines; times are from the start.
+Started Start(const QString& program, const QStringList& args, bool untilDocument,
+              const QProcessEnvironment& env) {
+    QProcess proc;
+    QProcessEnvironment e = env;
+    e.insert(QStringLiteral("BW_PROBE_UNTIL"),
+             untilDocument ? QStringLiteral("document") : QStringLiteral("frame"));
+    proc.setProcessEnvironment(e);
+    proc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const bench::Sample t0 = bench::Now();
+    proc.start(program, args);
+    Started s;
+    if (!proc.waitForFinished(60000)) {
+        proc.kill();
+        proc.waitForFinished();
+        return s;
+    }
+    bool frame = false, document = false;
+    for (const QByteArray& line : proc.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        if (f.size() != 3) continue;
+        const bench::Sample at{f[1].toDouble() - t0.wall, f[2].toDouble()};
+        if (f[0] == "frame") {
+            s.frame = at;
+            frame = true;
+        } else if (f[0] == "document") {
+            s.document = at;
+            document = true;
+        }
+    }
+    s.ok = frame && (document || !untilDocument);
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString bare = dir + QStringLiteral("/startup/startup_bare");
+    const QString autor = dir + QStringLiteral("/startup/startup_autor");
+
+    QTemporaryDir tmp;
+    const QString docPath = tmp.filePath(QStringLiteral("karte.bwk"));
+    WriteBenchDocument(docPath);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), tmp.filePath(QStringLiteral("data")));
+    // Without a screen of 1920 x 1080 the display check would ask before the window shows.
+    if (env.value(QStringLiteral("QT_QPA_PLATFORM")).startsWith(QLatin1String("offscreen"))) {
+        const QString screen = tmp.filePath(QStringLiteral("screen.json"));
+        QFile f(screen);
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920,
+                "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+            qFatal("cannot write the screen description");
+        f.close();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + screen);
+    }
+
+    bench::Goals goals;
+    for (int run = 0; run < 3; ++run) {
+        const Started b = Start(bare, {}, false, env);
+        const Started empty = Start(autor, {}, false, env);
+        const Started withDoc = Start(autor, {docPath}, true, env);
+        if (!b.ok || !empty.ok || !withDoc.ok) {
+            std::printf("a started program did not report its frames (bare %d, empty %d, "
+                        "document %d)\nMISSED\n",
+                        b.ok, empty.ok, withDoc.ok);
+            return 1;
+        }
+        goals.Add("bare: first frame", b.frame);
+        goals.Add("autor: first frame", empty.frame);
+        goals.Add("autor + document: first frame", withDoc.frame);
+        goals.Add("autor + document: document", withDoc.document);
+
+        const bench::Sample r0 = bench::Now();
+        Document doc;
+        if (!ReadDocumentFile(docPath, doc, false).ok) qFatal("cannot read the document");
+        const bench::Sample r1 = bench::Now();
+        goals.Add("reading the document", {r1.wall - r0.wall, r1.cpu - r0.cpu});
+    }
+    goals.PrintSpreads();
+    goals.Ratio("first frame without a document / bare Qt window (goal <= 3)", "autor: first frame",
+                "bare: first frame", 3);
+    goals.Ratio("first frame with a document / bare Qt window (goal <= 3)",
+                "autor + document: first frame", "bare: first frame", 3);
+    auto ratio = [&](auto spread) {
+        return spread("autor + document: document").median /
+               (spread("autor + document: first frame").median +
+                spread("reading the document").median);
+    };
+    goals.Ratio("document shown / (first frame + reading it) (goal <= 1.2)",
+                ratio([&](const char* n) { return goals.Cpu(n); }),
+                ratio([&](const char* n) { return goals.Wall(n); }), 1.2);
+    return goals.Missed() == 0 ? 0 : 1;
+}
