@@ -84,6 +84,29 @@ const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colou
     return *cache.glyphs.insert(key, std::move(g));
 }
 
+// The glyphs of one line of text as shaped for a font: a page draws the same "?", labels and
+// captions at every redraw, and shaping them again cost as much as drawing them.
+struct ShapedLine {
+    QList<QGlyphRun> runs;
+    qreal ascent = 0;
+};
+
+constexpr qsizetype kMaxShapedLines = 4096;
+
+const ShapedLine& Shaped(const QFont& font, const QString& text) {
+    static QHash<QString, ShapedLine> lines;
+    const QString key = font.key() + QChar(0) + text;
+    auto it = lines.constFind(key);
+    if (it != lines.constEnd()) return *it;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(int(text.size()));
+    layout.endLayout();
+    if (lines.size() >= kMaxShapedLines) lines.clear();
+    return *lines.insert(key, ShapedLine{layout.glyphRuns(), line.ascent()});
+}
+
 bool NeedsGlyphCache(const QPainter& p, const QFont& font) {
     const int px =
         font.pixelSize() > 0 ? font.pixelSize() : int(std::lround(font.pointSizeF() * 96.0 / 72.0));
@@ -104,14 +127,10 @@ void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colo
         p.drawText(QPoint(x, y + fm.ascent()), text);
         return;
     }
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setNumColumns(int(text.size()));
-    layout.endLayout();
+    const ShapedLine& shaped = Shaped(font, text);
     const QPointF baseline(x, y + fm.ascent());
-    const QPointF layoutOrigin = baseline - QPointF(0, line.ascent());
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QPointF layoutOrigin = baseline - QPointF(0, shaped.ascent);
+    for (const QGlyphRun& run : shaped.runs) {
         const QRawFont raw = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();

@@ -28,9 +28,12 @@ QSize FitInto(QSize page, int w, int h) {
     return {w, std::max(1, Round(double(w) * page.height() / page.width()))};
 }
 
-void EnsureImage(ImageStore& store, QImage& img, QSize size, QImage::Format format,
+// True when img was reshaped (its pixels are then undefined).
+bool EnsureImage(ImageStore& store, QImage& img, QSize size, QImage::Format format,
                  std::size_t reserveBytes = 0) {
-    if (img.size() != size || img.format() != format) store.Shape(img, size, format, reserveBytes);
+    if (img.size() == size && img.format() == format) return false;
+    store.Shape(img, size, format, reserveBytes);
+    return true;
 }
 
 // Fills the parts of img outside keep.
@@ -184,8 +187,11 @@ void LearnView::RedrawView() {
     const std::size_t pageReserve = ImageStore::BytesFor(
         ZoomedPageSize(page, control_, kZoomTable[kZoomCount - 1]), kPageFormat);
     EnsureImage(viewStore_, view_, visible, kPageFormat, viewReserve);
-    EnsureImage(drawLayerStore_, drawLayer_, visible, QImage::Format_ARGB32, viewReserve);
-    drawLayer_.fill(0x00FFFFFF);
+    // Cleared to transparent white; untouched since the last clearing, it still is.
+    if (EnsureImage(drawLayerStore_, drawLayer_, visible, QImage::Format_ARGB32, viewReserve) ||
+        drawLayerTouched_)
+        drawLayer_.fill(0x00FFFFFF);
+    drawLayerTouched_ = false;
 
     const QSize pageSize = ZoomedPageSize(page, control_, ZoomFactor);
     EnsureImage(pageStore_, page_, pageSize, kPageFormat, pageReserve);

@@ -63,7 +63,10 @@ public:
     const QImage& ObjectPage() const { return objectPageIsPage_ ? page_ : objectPage_; }
     // The visible part of ObjectPage; brought up to date on first use after a viewport move.
     const QImage& ViewBackground();
-    QImage& DrawLayer() { return drawLayer_; }
+    QImage& DrawLayer() {
+        drawLayerTouched_ = true;
+        return drawLayer_;
+    }
     // The view bitmap (as large as the visible part of the page).
     const QImage& ViewImage() const { return view_; }
     QImage& ViewImage() { return view_; }
@@ -173,6 +176,7 @@ private:
     QImage viewBackground_;
     bool viewBackgroundValid_ = false;
     QImage drawLayer_;
+    bool drawLayerTouched_ = false;
     QImage view_;
     std::vector<CardPlacement> cards_;
     ImageStore pageStore_, cleanStore_, objectStore_, viewStore_, drawLayerStore_,

@@ -197,3 +197,11 @@ TEST(EllipseCache, CachedEllipsesMatchEllipsesDrawnDirectly) {
         EXPECT_EQ(Pixel(cached, r.center()), Pixel(a, r.center()));
     }
 }
+
+TEST_F(LayoutFixture, ARedrawClearsTheDrawingLayer) {
+    view.DrawLayer().setPixel(3, 3, qRgba(10, 20, 30, 255)); // a stroke
+    view.RedrawView();
+    EXPECT_EQ(view.DrawLayer().pixel(3, 3), 0x00FFFFFFu);
+    view.RedrawView();
+    EXPECT_EQ(view.DrawLayer().pixel(3, 3), 0x00FFFFFFu);
+}
