@@ -52,6 +52,9 @@ DocResult WriteDocumentTo(QIODevice& out, Document& doc);
 // succeeds; false when the file is missing, unreadable or its magic is not accepted. No
 // messages, no version check; reads only as far as the title.
 bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header);
+// The same for a name that a folder listing has just shown as a plain file (the topic list):
+// the file is opened without looking at the name first.
+bool ReadListedDocumentHeader(const QString& path, HeaderDataTyp& header);
 
 // Changes types 6, 7 and 21 without picture to 0, 1 and 20, as writing does.
 void NormalisePictureTypes(Document& doc);

@@ -53,20 +53,19 @@ int Exercise::FindTarget(const QRect& cardRect) const {
         PanelToPage(QPointF(cardRect.x() + cardRect.width(), cardRect.y() + cardRect.height()));
     const DoubleRect card{tl.x(), tl.y(), br.x(), br.y()};
     const double midY = (card.top + card.bottom) / 2;
-    const auto& objs = doc_.CurrentObjects;
     if (ueb.AbfrageModusItemIndex == ModusEinzelPositionen) {
         if (order.empty()) return -1;
         const int only = order[ueb.CurrentIndex].Position;
         if (!IsCandidate(only)) return -1;
-        const DoubleRect& k = objs[only].KRect;
+        const DoubleRect& k = view_.Card(only).KRect;
         return Inside(k, card.left, midY) || CornerInside(card, k) || CornerInside(k, card) ? only
                                                                                             : -1;
     }
     for (int i = 0; i < doc_.ObjectCount(); ++i)
-        if (IsCandidate(i) && Inside(objs[i].KRect, card.left, midY)) return i;
+        if (IsCandidate(i) && Inside(view_.Card(i).KRect, card.left, midY)) return i;
     for (int i = 0; i < doc_.ObjectCount(); ++i) {
         if (!IsCandidate(i)) continue;
-        const DoubleRect& k = objs[i].KRect;
+        const DoubleRect& k = view_.Card(i).KRect;
         if (CornerInside(card, k) || CornerInside(k, card)) return i;
     }
     return -1;
@@ -74,7 +73,7 @@ int Exercise::FindTarget(const QRect& cardRect) const {
 
 QRect Exercise::TargetFrameRect() const {
     if (!doc_.ValidIndex(target_)) return {};
-    const DoubleRect& k = doc_.CurrentObjects[target_].KRect;
+    const DoubleRect& k = view_.Card(target_).KRect;
     const QPoint tl = PageToPanel({k.left, k.top});
     const QPoint br = PageToPanel({k.right, k.bottom});
     return QRect(tl, br).adjusted(-4, -4, 4, 4);

@@ -4,27 +4,64 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <sys/stat.h>
+#endif
+
 namespace bw {
+
+namespace {
+
+// The names of the plain files (or links to plain files) ending in ".bwk", in any case, in
+// name order, so that equal sort keys ("A.bwk", "a.bwk") come out the same way on every run
+// whatever order the file system lists them in. FIFOs and devices are left out: opening them
+// to read a header would block or have effects of their own.
+QStringList ListDocumentFiles(const QString& folder) {
+    QStringList names;
+#ifdef Q_OS_UNIX
+    // The directory entries say what most names are; only links and file systems that do not
+    // tell need a look of their own.
+    const QByteArray dirName = QFile::encodeName(folder);
+    DIR* dir = ::opendir(dirName.constData());
+    if (!dir) return names;
+    while (const dirent* e = ::readdir(dir)) {
+        const QString name = QFile::decodeName(e->d_name);
+        if (!name.endsWith(QLatin1String(".bwk"), Qt::CaseInsensitive)) continue;
+        bool plain = e->d_type == DT_REG;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            const QByteArray path = dirName + '/' + QByteArray(e->d_name);
+            plain = ::stat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        if (plain) names << name;
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+#else
+    names =
+        QDir(folder).entryList({QStringLiteral("*.bwk")}, QDir::Files | QDir::Hidden, QDir::Name);
+#endif
+    return names;
+}
+
+} // namespace
 
 std::vector<ThemenDataTyp> ReadTopicList(const QString& folder, const QLocale& locale) {
     std::vector<ThemenDataTyp> list;
     if (folder.isEmpty()) return list;
-    // Name order first, so that equal sort keys ("A.bwk", "a.bwk") come out the same way
-    // on every run whatever order the file system lists them in. No QDir::System: opening
-    // a FIFO named "x.bwk" to read its header would block.
-    QDir dir(folder);
-    const QFileInfoList files =
-        dir.entryInfoList({QStringLiteral("*.bwk")}, QDir::Files | QDir::Hidden, QDir::Name);
-    list.reserve(files.size());
-    for (const QFileInfo& fi : files) {
-        if (fi.suffix().compare(QLatin1String("bwk"), Qt::CaseInsensitive) != 0) continue;
+    const QString base = QFileInfo(folder).absoluteFilePath() + QLatin1Char('/');
+    const QStringList names = ListDocumentFiles(folder);
+    list.reserve(names.size());
+    for (const QString& name : names) {
         HeaderDataTyp header;
-        const QString path = fi.absoluteFilePath();
-        if (!ReadDocumentHeader(path, header)) continue;
-        list.push_back({header.titel, path, fi.fileName().toLower()});
+        const QString path = QDir::cleanPath(base + name);
+        if (!ReadListedDocumentHeader(path, header)) continue;
+        list.push_back({header.titel, path, name.toLower()});
     }
 
     QCollator collator(locale);

@@ -332,14 +332,18 @@ void LearnView::fixCardSidesAtFit() {
     // Cards placed automatically take the side they get at 100 %, where a document opens;
     // only their side is worked out, nothing is drawn.
     const QSize fit = FitZoomed(doc_.PageSize(), control_.width(), control_.height(), 1.0).visible;
-    const double aspect = ViewAspect;
-    ViewAspect = double(fit.width()) / fit.height();
-    const ObjectDrawContext ctx = drawContext(fit, TargetScreen);
-    ViewAspect = aspect;
+    ObjectDrawContext ctx = drawContext(fit, TargetScreen);
+    ctx.viewAspect = double(fit.width()) / fit.height();
     for (int i = 0; i < doc_.ObjectCount(); ++i) {
         if (ObjectTakesPart(ctx, i, IsObjectVisible(i)))
             doc_.CurrentObjects[i].KAusrAkt = LayoutObject(ctx, i).side;
     }
+}
+
+void LearnView::PlaceCard(int index, const CardPlacement& placement) {
+    if (!doc_.ValidIndex(index)) return;
+    if (int(cards_.size()) < doc_.ObjectCount()) cards_.resize(doc_.ObjectCount());
+    cards_[index] = placement;
 }
 
 const CardPlacement& LearnView::Card(int index) const {

@@ -111,6 +111,8 @@ public:
 
     // Where an object's card landed on the screen's page (unset until drawn there).
     const CardPlacement& Card(int index) const;
+    // Sets where a card landed, as drawing it would (tests place fields by hand).
+    void PlaceCard(int index, const CardPlacement& placement);
 
     // ---- query fields, numbering, clicks ----
     int HitTestObject(QPoint viewPoint) const;

@@ -79,7 +79,9 @@ TEST(ExerciseJudging, ImageCardsNeverMatchEachOther) {
 
 // Field rectangles set by hand so the geometry of the test is plain.
 void PlaceField(ExerciseRig& rig, int i, DoubleRect r) {
-    rig.doc.CurrentObjects[i].KRect = r;
+    CardPlacement c;
+    c.KRect = r;
+    rig.view->PlaceCard(i, c);
 }
 
 QRect CardAt(ExerciseRig& rig, double x, double y) {
@@ -121,7 +123,7 @@ TEST(ExerciseFindTarget, OnlyOpenNumberedFieldsAndInSinglePositionsOnlyTheAskedO
     EXPECT_FALSE(rig.ex->IsCandidate(notAsked));
     EXPECT_EQ(rig.view->exercise.askedObject, asked);
     // dropat puts the card's corner on the field: FindTarget decides.
-    const DoubleRect k = rig.doc.CurrentObjects[asked].KRect;
+    const DoubleRect k = rig.view->Card(asked).KRect;
     rig.Move(QStringLiteral("dropat %1 %2 %3").arg(notAsked).arg(k.left).arg(k.top));
     EXPECT_EQ(rig.ex->ueb.WrongCount, 1);
     EXPECT_EQ(rig.State(asked), StateOffen);
@@ -132,7 +134,7 @@ TEST(ExerciseJudging, DropAtOnTheRightFieldIsJudgedRight) {
     const int a = rig.Add(TypAbfrage, QStringLiteral("Hamburg"), 0.3, 0.3);
     rig.Add(TypAbfrage, QStringLiteral("Bremen"), 0.7, 0.8);
     ASSERT_TRUE(rig.Start());
-    const DoubleRect k = rig.doc.CurrentObjects[a].KRect;
+    const DoubleRect k = rig.view->Card(a).KRect;
     const double midY = (k.top + k.bottom) / 2;
     // The card's top-left so that the middle of its left edge lies in the field.
     const double cardHalf = double(kCardHeight) / 2 / rig.view->ViewImage().height();

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace bw;
 using test::ScriptedPrompter;
@@ -127,6 +128,8 @@ TEST(TopicList, OnlyReadableBwkDocumentsAreListed) {
     QDir(d).mkdir(QStringLiteral("ordner.bwk"));
     // A pipe must neither be listed nor block the listing.
     ASSERT_EQ(mkfifo(QFile::encodeName(d + QStringLiteral("/rohr.bwk")).constData(), 0600), 0);
+    ASSERT_EQ(symlink("rohr.bwk", QFile::encodeName(d + QStringLiteral("/verweis.bwk")).constData()),
+              0);
 
     const auto list = ReadTopicList(d);
     QStringList names = FileNames(list);
