@@ -13,11 +13,6 @@ ObjDataTyp WithRuntimeOf(ObjDataTyp stored, const ObjDataTyp& current) {
     stored.Nummer = current.Nummer;
     stored.FehlerPos = current.FehlerPos;
     stored.FehlerKarte = current.FehlerKarte;
-    stored.KRect = current.KRect;
-    stored.KBreite = current.KBreite;
-    stored.KHoehe = current.KHoehe;
-    stored.KPixelX = current.KPixelX;
-    stored.KPixelY = current.KPixelY;
     return stored;
 }
 

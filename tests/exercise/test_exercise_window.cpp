@@ -59,7 +59,7 @@ void Release(TKarte* card) {
 }
 
 QPoint FieldCentre(Exercise& ex, int object) {
-    const DoubleRect& k = ex.doc().CurrentObjects[object].KRect;
+    const DoubleRect& k = ex.view().Card(object).KRect;
     return ex.PageToPanel({(k.left + k.right) / 2, (k.top + k.bottom) / 2});
 }
 
