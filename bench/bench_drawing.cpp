@@ -3,6 +3,7 @@
 // the floor of a plain antialiased QPainter::drawLine of the same segment into an ARGB32
 // premultiplied image. Goal: within 3x of the floor and under 1 ms median.
 
+#include "benchgoals.h"
 #include "document/document.h"
 #include "drawing/drawingboard.h"
 #include "view/learnview.h"
@@ -70,16 +71,21 @@ void BM_Floor_PlainAntialiasedDrawLine(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_TranslucentPenSegment)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(false);
-BENCHMARK(BM_Floor_PlainAntialiasedDrawLine)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_TranslucentPenSegment)->Apply(bench::ThreeRuns)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Floor_PlainAntialiasedDrawLine)
+    ->Apply(bench::ThreeRuns)
+    ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    bench::Goals goals;
+    bench::RunInterleaved(argc, argv, goals);
+    goals.PrintSpreads();
+    goals.Ratio("translucent pen segment / plain antialiased drawLine (goal <= 3)",
+                "BM_TranslucentPenSegment", "BM_Floor_PlainAntialiasedDrawLine", 3);
+    if (goals.Has("BM_TranslucentPenSegment"))
+        goals.Ratio("translucent pen segment in ms (goal < 1)",
+                    goals.Cpu("BM_TranslucentPenSegment").median * 1e3,
+                    goals.Wall("BM_TranslucentPenSegment").median * 1e3, 1);
+    return goals.Missed() == 0 ? 0 : 1;
 }

@@ -141,8 +141,8 @@ void DrawingBoard::Undo() {
 
 void DrawingBoard::RemoveAllDrawings() {
     TakeUndoSnapshot();
+    QImage& page = view_.PageBitmapForDrawings();
     const QImage& objects = view_.ObjectPage();
-    QImage& page = view_.PageBitmap();
     if (page.size() == objects.size() && page.format() == objects.format())
         CopyWholeImage(page, objects);
     view_.ShowViewport();
@@ -151,7 +151,7 @@ void DrawingBoard::RemoveAllDrawings() {
 void DrawingBoard::CommitDrawings() {
     const QImage& picture = view_.ViewImage();
     if (picture.isNull()) return;
-    CopyImageRect(view_.PageBitmap(), view_.ScrollOffset, picture, picture.rect());
+    CopyImageRect(view_.PageBitmapForDrawings(), view_.ScrollOffset, picture, picture.rect());
 }
 
 void DrawingBoard::SetStrokeWidth(int step) {
