@@ -87,7 +87,6 @@ void TransformObjects(std::vector<ObjDataTyp>& objects, double factorX, double o
         ob.Kx = clamp01(factorX * ob.Kx + offsetX / 10000);
         ob.Sy = clamp01(factorY * ob.Sy + offsetY / 10000);
         ob.Ky = clamp01(factorY * ob.Ky + offsetY / 10000);
-        ob.KRect.left = -1;
     }
 }
 

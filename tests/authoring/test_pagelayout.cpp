@@ -124,11 +124,9 @@ TEST(PageLayout, TransformKeepsObjectsOnTheirImageSpot) {
 TEST(PageLayout, TransformationDialogScalesShiftsAndClamps) {
     std::vector<ObjDataTyp> objs{At(TypAbfrage, 0.3, 0.6), At(TypFixBild, 0.7, 0.2),
                                  At(TypLuecke, 0.7, 0.7), At(TypFrageText, 0.7, 0.7)};
-    objs[0].KRect = {1, 2, 3, 4};
     TransformObjects(objs, 2, 0, 1, 1000);
     EXPECT_DOUBLE_EQ(objs[0].Sx, 0.6);
     EXPECT_DOUBLE_EQ(objs[0].Sy, 0.7);
-    EXPECT_EQ(objs[0].KRect.left, -1);
     EXPECT_DOUBLE_EQ(objs[1].Kx, 1.0); // beyond the middle: clamped to the edge
     EXPECT_DOUBLE_EQ(objs[2].Sx, 0.7);
     EXPECT_DOUBLE_EQ(objs[3].Sx, 0.7);
