@@ -88,7 +88,7 @@ TEST(ExerciseFreeAssignment, AResizedPanelMovesTheColumnAndTheTargetsWithIt) {
     EXPECT_EQ(rig.ex->cards.back().rect.topLeft(), QPoint(1000 - kCardWidth, 500 - kCardHeight));
     EXPECT_EQ(rig.view->ViewSize(), QSize(area + 100, 500));
     // The fields were drawn anew: a card put on one's rectangle still finds it.
-    const DoubleRect k = rig.doc.CurrentObjects[1].KRect;
+    const DoubleRect k = rig.view->Card(1).KRect;
     const QPoint tl = rig.ex->PageToPanel({k.left, (k.top + k.bottom) / 2});
     EXPECT_EQ(
         rig.ex->FindTarget(QRect(tl + QPoint(1, -kCardHeight / 2), QSize(kCardWidth, kCardHeight))),
