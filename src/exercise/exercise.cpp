@@ -342,6 +342,7 @@ bool Exercise::AbortExercise() {
     if (Running()) {
         if (!prompter().AskYesNo(ExerciseText::ConfirmAbort())) return false;
         ueb.EndReason = EndAborted;
+        if (reporter && ueb.NetRole == 1) reporter->RunEnded();
     }
     ReturnToLearningView();
     return true;

@@ -64,6 +64,17 @@ public:
     virtual void LearningViewRestored() {}
 };
 
+// Hears of every judged release and of the end of a run; a participant of a network exercise
+// reports both to the teacher.
+class ExerciseReporter {
+public:
+    virtual ~ExerciseReporter() = default;
+    // After the counts and the status of a release were updated; target is the field.
+    virtual void Judged(int target) = 0;
+    // The run ended (EndReason 1 or 3, after the mark) or was aborted (2).
+    virtual void RunEnded() = 0;
+};
+
 // The individual exercise on label and cloze documents: order list, cards, judging, clock.
 class Exercise {
 public:
@@ -80,6 +91,8 @@ public:
     RunEndSettings endSettings;
     ProtocolText protocol;
     RunEnd lastEnd;
+    // Told of the releases and the end of participant runs (NetRole 1) only.
+    ExerciseReporter* reporter = nullptr;
 
     // The exercise panel's client size; set before the start and on resize. A running
     // exercise moves its card column with the right edge and renders the picture anew.

@@ -217,6 +217,7 @@ void Exercise::Release(int card, int target) {
 
     ueb.OpenCount = doc_.CountOpenObjects();
     UpdateStatusDisplay();
+    if (reporter && ueb.NetRole == 1) reporter->Judged(target);
     SetTarget(-1);
     if (ueb.OpenCount > 0) {
         Advance();

@@ -31,6 +31,7 @@ void FinishExercise(Exercise& exercise, int endReason) {
     ueb.Performance = all > 0 ? double(ueb.RightCount) / all : 0.0;
     exercise.lastEnd = ConcludeRun(ueb, exercise.doc(), exercise.ClockElapsedMs(),
                                    exercise.protocol, exercise.endSettings);
+    if (exercise.reporter && ueb.NetRole == 1) exercise.reporter->RunEnded();
     exercise.Host().Finished();
 }
 

@@ -18,6 +18,9 @@ int RunBestList(const QStringList& args); // tool_bestlist.cpp
 int RunSheet(const QStringList& args);    // tool_sheet.cpp
 int RunNew(const QStringList& args);      // tool_authoring.cpp
 int RunPreviews(const QStringList& args); // tool_authoring.cpp
+int RunNetSend(const QStringList& args);    // cmd_net.cpp
+int RunNetListen(const QStringList& args);  // cmd_net.cpp
+int RunNetTeacher(const QStringList& args); // cmd_net.cpp
 } // namespace bw::tool
 
 namespace {
@@ -33,6 +36,14 @@ const Command kCommands[] = {
     {"render", "render FILE OUT.png --view WxH [--zoom 0|2|4] [--uncover]", bw::tool::RunRender},
     {"exercise", "exercise FILE [--set NAME=VALUE]... [--seed N] [--name TEXT] [--repeat 0|1]",
      bw::tool::RunExercise},
+    {"exercise", "exercise --join DIR --channel NAME --name TEXT [--set NAME=VALUE]... "
+                 "[--wait SECONDS]",
+     bw::tool::RunExercise},
+    {"net-send", "net-send TARGET CHANNEL [LINE]...", bw::tool::RunNetSend},
+    {"net-listen", "net-listen CHANNEL [--for SECONDS]", bw::tool::RunNetListen},
+    {"net-teacher",
+     "net-teacher FILE --folder DIR --channel NAME [--set NAME=VALUE]... [--for SECONDS]",
+     bw::tool::RunNetTeacher},
     {"bestlist", "bestlist FILE.hsc", bw::tool::RunBestList},
     {"sheet", "sheet KIND [N | ROWS COLS [LEFT TOP RIGHT BOTTOM]] --size WxH OUT.png",
      bw::tool::RunSheet},
