@@ -11,7 +11,7 @@ namespace bw {
 
 QString RealText(double v) {
     if (!std::isfinite(v)) v = 0;
-    return QString::number(v, 'g', 15);
+    return QString::number(v, 'g', QLocale::FloatingPointShortest);
 }
 
 double ParseRealText(const QString& text) {

@@ -15,7 +15,8 @@ inline constexpr char kFinish[] = "TN-FERTIG";
 inline constexpr char kBestList[] = "TN-BESTLIST";
 } // namespace netmsg
 
-// A real as text: 15 significant digits, no group separators. Sent with a point; read with
+// A real as text: the shortest digits that read back as the same value, no group
+// separators. Sent with a point; read with
 // a point or a decimal comma, as teachers on other locales send it.
 QString RealText(double v);
 // Nothing that is not a finite number counts; returns 0 then.
