@@ -33,6 +33,14 @@ QString Bounded(const QString& s) {
     return s.left(TeacherGrid::kMaxCellChars);
 }
 
+// Participants make their ids of 30 capital letters; anything else is not one of theirs.
+bool IsParticipantId(const QString& id) {
+    if (id.size() != 30) return false;
+    for (QChar c : id)
+        if (c < u'A' || c > u'Z') return false;
+    return true;
+}
+
 } // namespace
 
 std::vector<int> TeacherNumbers(const Document& doc) {
@@ -91,9 +99,9 @@ TeacherGrid::Outcome TeacherGrid::HandleMessage(const QString& computer, const Q
 }
 
 TeacherGrid::Outcome TeacherGrid::Init(const QString& computer, const QStringList& l) {
-    const QString id = Bounded(At(l, 1));
+    const QString id = At(l, 1);
     // A second report under a known id would take over that participant's row.
-    if (ids_.size() >= kMaxParticipants || id.isEmpty() || rowOfId_.contains(id)) return {};
+    if (ids_.size() >= kMaxParticipants || !IsParticipantId(id) || rowOfId_.contains(id)) return {};
     ids_ << id;
     computers_ << Bounded(computer);
     const int row = static_cast<int>(ids_.size()) - 1;
@@ -148,16 +156,19 @@ TeacherGrid::Outcome TeacherGrid::Finish(const QStringList& l) {
 TeacherGrid::Outcome TeacherGrid::BestList(const QString&, const QStringList& l) {
     // Entered for any id (the teacher may have re-initiated), but each id once and only so
     // many per initiation: the shared file must not grow with what a flood sends.
-    const QString id = Bounded(At(l, 1));
-    if (bestListEntries_ >= kMaxBestListEntries || bestListed_.contains(id)) return {};
-    bestListed_.insert(id, true);
-    ++bestListEntries_;
+    const QString id = At(l, 1);
+    if (bestListEntries_ >= kMaxBestListEntries || !IsParticipantId(id) || bestListed_.contains(id))
+        return {};
     BestListDataTyp e;
     e.Name = Bounded(At(l, 2));
     e.Rechner = Bounded(At(l, 3));
     e.Beginn = ParseRealText(At(l, 4));
     e.Dauer = ParseIntField(At(l, 5));
     e.Leistung = ParseRealText(At(l, 6));
+    // A result no run can have is not entered.
+    if (e.Dauer < 0 || e.Leistung < 0 || e.Leistung > 1) return {};
+    bestListed_.insert(id, true);
+    ++bestListEntries_;
     Outcome o;
     o.bestList = e;
     const auto it = rowOfId_.constFind(id);

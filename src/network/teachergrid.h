@@ -19,8 +19,8 @@ struct Document;
 std::vector<int> TeacherNumbers(const Document& doc);
 
 // The participant grid of the control display and the participant lists behind it. Filled
-// only from received reports, which are untrusted: rows, texts and the best-list entries
-// that one initiation accepts are bounded.
+// only from received reports, which are untrusted: ids must have the participants' shape,
+// and rows, texts and the best-list entries that one initiation accepts are bounded.
 class TeacherGrid {
 public:
     static constexpr int kFixedColumns = 13;

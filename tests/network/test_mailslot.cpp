@@ -1,5 +1,5 @@
-#include "network/mailslot.h"
 #include "nettesting.h"
+#include "network/mailslot.h"
 #include "platform/system.h"
 #include "support/scriptedprompter.h"
 
@@ -29,8 +29,7 @@ TEST(SlotPort, FixedRuleIndependentOfCase) {
 }
 
 TEST(MailslotWire, HeaderLinesAndCrLfInWindows1252) {
-    const QByteArray wire =
-        EncodeMailslotMessage("lehrer", "PC-Ü", {"TN-INIT", "ABC", "Jürgen"});
+    const QByteArray wire = EncodeMailslotMessage("lehrer", "PC-Ü", {"TN-INIT", "ABC", "Jürgen"});
     EXPECT_EQ(wire, QByteArray("Message\r\nlehrer\r\nPC-\xDC\r\nTN-INIT\r\nABC\r\nJ\xFCrgen\r\n"));
     const auto m = DecodeMailslotMessage(wire);
     ASSERT_TRUE(m);

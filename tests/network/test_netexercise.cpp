@@ -3,10 +3,10 @@
 #include "document/docfile.h"
 #include "exercise/bestlistfile.h"
 #include "exercise/exerciserig.h"
+#include "nettesting.h"
 #include "network/netfiles.h"
 #include "network/netparticipant.h"
 #include "network/netteacher.h"
-#include "nettesting.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -174,7 +174,8 @@ TEST_F(NetExerciseTest, TimeLimitEndsWithTimeoutAndABestListEntry) {
     EXPECT_EQ(p.ex.ueb.EndReason, EndTimeLimit);
     ASSERT_TRUE(WaitForCell(0, 3, "timeout"));
     EXPECT_EQ(Cell(0, 5), "00:00");
-    ASSERT_TRUE(SpinUntil([&] { return LoadBestList(teacher.BestListPath(), true).entries.size() == 1; }));
+    ASSERT_TRUE(
+        SpinUntil([&] { return LoadBestList(teacher.BestListPath(), true).entries.size() == 1; }));
     EXPECT_NEAR(LoadBestList(teacher.BestListPath(), true).entries[0].Leistung, 0.25, 1e-12);
 }
 

@@ -14,6 +14,11 @@ QString Text(const QStringList& lines) {
     return t;
 }
 
+// A participant id: the letters given, filled up to the 30 capitals participants use.
+QString Id(const QString& letters) {
+    return letters.leftJustified(30, u'Q');
+}
+
 // A participant's run as the reports see it.
 UebDataTyp ParticipantRun(const QString& id, const QString& name) {
     UebDataTyp u;
@@ -51,7 +56,7 @@ TEST_F(GridTest, HeaderHasThirteenFixedColumnsAndOnePerNumber) {
 }
 
 TEST_F(GridTest, ThreeWrongThenRightGivesFffOkInThatColumn) {
-    UebDataTyp u = ParticipantRun("AAA", "Anna");
+    UebDataTyp u = ParticipantRun(Id("AAA"), "Anna");
     EXPECT_TRUE(Send("PC-07", InitMessage(u)).added);
     for (int f = 1; f <= 3; ++f) {
         u.WrongCount = f;
@@ -82,7 +87,7 @@ TEST_F(GridTest, ThreeWrongThenRightGivesFffOkInThatColumn) {
 }
 
 TEST_F(GridTest, TickAndCrossStates) {
-    UebDataTyp u = ParticipantRun("B", "Ben");
+    UebDataTyp u = ParticipantRun(Id("B"), "Ben");
     Send("x", InitMessage(u));
     Send("x", ActionMessage(u, 2, -2, 0, "00:01")); // green tick: solved
     Send("x", ActionMessage(u, 3, -3, 1, "00:02")); // red cross: not solved
@@ -91,7 +96,7 @@ TEST_F(GridTest, TickAndCrossStates) {
 }
 
 TEST_F(GridTest, EndStatusTexts) {
-    UebDataTyp u = ParticipantRun("C", "Cem");
+    UebDataTyp u = ParticipantRun(Id("C"), "Cem");
     Send("x", InitMessage(u));
     for (int reason : {1, 2, 3}) {
         u.EndReason = reason;
@@ -104,19 +109,19 @@ TEST_F(GridTest, EndStatusTexts) {
 }
 
 TEST_F(GridTest, UnknownIdsAndOtherKeywordsChangeNothing) {
-    UebDataTyp u = ParticipantRun("D", "Dora");
+    UebDataTyp u = ParticipantRun(Id("D"), "Dora");
     Send("x", InitMessage(u));
     const QString before = grid.GridText();
-    EXPECT_EQ(Send("x", ActionMessage(ParticipantRun("ZZZ", ""), 0, 0, 0, "00:01")).row, -1);
-    EXPECT_EQ(Send("x", {"TN-FERTIG", "ZZZ", "1", "00:01"}).row, -1);
+    EXPECT_EQ(Send("x", ActionMessage(ParticipantRun(Id("ZZZ"), ""), 0, 0, 0, "00:01")).row, -1);
+    EXPECT_EQ(Send("x", {"TN-FERTIG", Id("ZZZ"), "1", "00:01"}).row, -1);
     EXPECT_EQ(Send("x", {"TN-UNBEKANNT", "D"}).row, -1);
     EXPECT_EQ(Send("x", {}).row, -1);
     EXPECT_EQ(grid.GridText(), before);
 }
 
 TEST_F(GridTest, FieldsThatAreNotNumbersCountAsZero) {
-    Send("x", InitMessage(ParticipantRun("E", "Emil")));
-    Send("x", {"TN-AKTION", "E", "abc", "0", "zwei", "x", "t", "n", "7", "?", "", "00:01",
+    Send("x", InitMessage(ParticipantRun(Id("E"), "Emil")));
+    Send("x", {"TN-AKTION", Id("E"), "abc", "0", "zwei", "x", "t", "n", "7", "?", "", "00:01",
                "50.0", "50.0", "eins"});
     const QStringList& row = grid.Rows()[0];
     EXPECT_EQ(row[3], "aktiv"); // EndReason "x" is 0
@@ -129,12 +134,12 @@ TEST_F(GridTest, FieldsThatAreNotNumbersCountAsZero) {
 }
 
 TEST_F(GridTest, HostileValuesStayBounded) {
-    Send(QString(5000, u'C'), {"TN-INIT", "F", QString(5000, u'N'), "t"});
+    Send(QString(5000, u'C'), {"TN-INIT", Id("F"), QString(5000, u'N'), "t"});
     // Object indexes out of range, a number beyond the columns, a huge count of attempts.
-    Send("x", {"TN-AKTION", "F", "99", "0", "1"});
-    Send("x", {"TN-AKTION", "F", "-1", "0", "1"});
-    Send("x", {"TN-AKTION", "F", "2", "-5", "2147483647"});
-    Send("x", {"TN-AKTION", "F"}); // short
+    Send("x", {"TN-AKTION", Id("F"), "99", "0", "1"});
+    Send("x", {"TN-AKTION", Id("F"), "-1", "0", "1"});
+    Send("x", {"TN-AKTION", Id("F"), "2", "-5", "2147483647"});
+    Send("x", {"TN-AKTION", Id("F")}); // short
     const QStringList& row = grid.Rows()[0];
     EXPECT_EQ(row[1].size(), TeacherGrid::kMaxCellChars);
     EXPECT_EQ(row[2].size(), TeacherGrid::kMaxCellChars);
@@ -145,10 +150,10 @@ TEST_F(GridTest, HostileValuesStayBounded) {
 }
 
 TEST_F(GridTest, SameComputerJoiningTwiceGetsTwoRows) {
-    Send("PC-01", InitMessage(ParticipantRun("G1", "Gina")));
-    Send("PC-01", InitMessage(ParticipantRun("G2", "Gina")));
+    Send("PC-01", InitMessage(ParticipantRun(Id("GA"), "Gina")));
+    Send("PC-01", InitMessage(ParticipantRun(Id("GB"), "Gina")));
     // A repeated report under a known id does not take over the row.
-    EXPECT_FALSE(Send("PC-99", InitMessage(ParticipantRun("G1", "Mallory"))).added);
+    EXPECT_FALSE(Send("PC-99", InitMessage(ParticipantRun(Id("GA"), "Mallory"))).added);
     ASSERT_EQ(grid.Rows().size(), 2);
     EXPECT_EQ(grid.Rows()[0][1], "PC-01");
     EXPECT_EQ(grid.Rows()[1][0], "2");
@@ -157,14 +162,17 @@ TEST_F(GridTest, SameComputerJoiningTwiceGetsTwoRows) {
 }
 
 TEST_F(GridTest, RegistrationsAreBounded) {
-    for (int i = 0; i < TeacherGrid::kMaxParticipants + 50; ++i)
-        Send("x", InitMessage(ParticipantRun("id" + QString::number(i), "n")));
+    for (int i = 0; i < TeacherGrid::kMaxParticipants + 50; ++i) {
+        const QString letters =
+            QString(QChar(u'A' + i / 676)) + QChar(u'A' + i / 26 % 26) + QChar(u'A' + i % 26);
+        Send("x", InitMessage(ParticipantRun(Id(letters), "n")));
+    }
     EXPECT_EQ(grid.ParticipantCount(), TeacherGrid::kMaxParticipants);
     EXPECT_EQ(grid.Rows().size(), TeacherGrid::kMaxParticipants);
 }
 
 TEST_F(GridTest, BestListReportsAreEnteredForAnyIdButOnceEach) {
-    UebDataTyp u = ParticipantRun("H", "");
+    UebDataTyp u = ParticipantRun(Id("H"), "");
     u.StartTime = 46000.25;
     u.Performance = 0.875;
     // Not registered (the teacher re-initiated): entered all the same, name kept empty.
@@ -177,18 +185,29 @@ TEST_F(GridTest, BestListReportsAreEnteredForAnyIdButOnceEach) {
     EXPECT_DOUBLE_EQ(o.bestList->Leistung, 0.875);
     EXPECT_FALSE(Send("PC-3", BestListMessage(u, "PC-3", 95000)).bestList);
     // A decimal comma, as a teacher on a German locale reads it.
-    const auto c = Send("x", {"TN-BESTLIST", "I", "Ida", "PC", "46000,5", "1", "0,5"});
+    const auto c = Send("x", {"TN-BESTLIST", Id("I"), "Ida", "PC", "46000,5", "1", "0,5"});
     ASSERT_TRUE(c.bestList);
     EXPECT_DOUBLE_EQ(c.bestList->Beginn, 46000.5);
     EXPECT_DOUBLE_EQ(c.bestList->Leistung, 0.5);
-    const auto bad = Send("x", {"TN-BESTLIST", "J", "Jo", "PC", "nan", "x", "inf"});
+    const auto bad = Send("x", {"TN-BESTLIST", Id("J"), "Jo", "PC", "nan", "x", "inf"});
     ASSERT_TRUE(bad.bestList);
     EXPECT_EQ(bad.bestList->Beginn, 0);
     EXPECT_EQ(bad.bestList->Leistung, 0);
+    // Ids not of the participants' shape and results no run can have are not entered.
+    EXPECT_FALSE(Send("x", {"TN-BESTLIST", "kurz", "Jo", "PC", "1", "1", "0.5"}).bestList);
+    EXPECT_FALSE(Send("x", {"TN-BESTLIST", Id("L"), "Jo", "PC", "1", "1", "1.5"}).bestList);
+    EXPECT_FALSE(Send("x", {"TN-BESTLIST", Id("M"), "Jo", "PC", "1", "-1", "0.5"}).bestList);
+}
+
+TEST_F(GridTest, RegistrationNeedsAParticipantId) {
+    for (const QString& id :
+         {QString(), QString("ABC"), QString(30, u'a'), Id("A1"), QString(31, u'A')})
+        EXPECT_FALSE(Send("x", {"TN-INIT", id, "n", "t"}).added) << id.toStdString();
+    EXPECT_EQ(grid.ParticipantCount(), 0);
 }
 
 TEST_F(GridTest, GridTextIsTabSeparatedWithHeader) {
-    Send("PC", InitMessage(ParticipantRun("K", "Kai")));
+    Send("PC", InitMessage(ParticipantRun(Id("K"), "Kai")));
     const QStringList lines = grid.GridText().split("\r\n");
     ASSERT_EQ(lines.size(), 3); // header, one row, nothing after the last break
     EXPECT_TRUE(lines[0].startsWith("Nr.\tRechner\tTeilnehmer\tStatus"));
