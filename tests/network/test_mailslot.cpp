@@ -26,6 +26,7 @@ TEST(SlotPort, FixedRuleIndependentOfCase) {
     }
     EXPECT_EQ(SlotPort("BRETTW-1"), 20000 + h % 10000);
     EXPECT_NE(SlotPort("K1"), SlotPort("K2"));
+    EXPECT_EQ(SlotPort("BRETTW-1"), 20627); // the port the README names
 }
 
 TEST(MailslotWire, HeaderLinesAndCrLfInWindows1252) {
