@@ -4,7 +4,51 @@
 #include "view/learnview.h"
 #include "view/pagebuffer.h"
 
+#include <cstring>
+
 namespace bw {
+
+namespace {
+
+// The smallest rectangle holding every pixel in which two images of one size and format differ.
+QRect DifferingRect(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.format() != b.format() || a.depth() != 32) return {};
+    const int w = a.width();
+    int left = w, right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const quint32*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const quint32*>(b.constScanLine(y));
+        if (std::memcmp(ra, rb, std::size_t(w) * 4) == 0) continue;
+        if (top < 0) top = y;
+        bottom = y;
+        int x = 0;
+        while (x < left && ra[x] == rb[x])
+            ++x;
+        left = std::min(left, x);
+        x = w - 1;
+        while (x > right && ra[x] == rb[x])
+            --x;
+        right = std::max(right, x);
+    }
+    if (top < 0) return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Puts the pixels in which drawn differs from under into target at the rectangle's place.
+void CopyDrawnPixels(QImage& target, const QRect& at, const QImage& drawn, const QImage& under) {
+    const QRect r = at.intersected(target.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* t = reinterpret_cast<quint32*>(target.scanLine(y));
+        const auto* d = reinterpret_cast<const quint32*>(drawn.constScanLine(y - at.top()));
+        const auto* u = reinterpret_cast<const quint32*>(under.constScanLine(y - at.top()));
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const int i = x - at.left();
+            if (d[i] != u[i]) t[x] = d[i];
+        }
+    }
+}
+
+} // namespace
 
 DrawingBoard::DrawingBoard(LearnView& view, QObject* parent) : QObject(parent), view_(view) {
     // After the viewport moved, the snapshot would restore the old section at the new place.
@@ -13,15 +57,21 @@ DrawingBoard::DrawingBoard(LearnView& view, QObject* parent) : QObject(parent), 
         invalidateUndo();
     });
     connect(&view_, &LearnView::drawingUndoInvalidated, this, &DrawingBoard::invalidateUndo);
+    connect(&view_, &LearnView::viewShown, this, [this] { uncommitted_ = false; });
 }
 
 void DrawingBoard::changed(const QRect& viewRect) {
+    uncommitted_ = true;
     const QRect r = viewRect.intersected(view_.ViewImage().rect());
     if (!r.isEmpty()) emit view_.viewRectChanged(r);
 }
 
+bool DrawingBoard::EditorOpen() const {
+    return editorOpen ? editorOpen() : view_.editorOpen;
+}
+
 void DrawingBoard::PressAt(QPoint p) {
-    if (view_.editorOpen || view_.exerciseRunning()) return;
+    if (EditorOpen() || view_.exerciseRunning()) return;
     TakeUndoSnapshot();
     ApplyToolAt(true, p);
 }
@@ -33,7 +83,7 @@ void DrawingBoard::Release(QPoint p) {
 }
 
 void DrawingBoard::ApplyToolAt(bool down, QPoint p) {
-    if (!down || view_.ViewImage().isNull() || view_.editorOpen || view_.exerciseRunning()) return;
+    if (!down || view_.ViewImage().isNull() || EditorOpen() || view_.exerciseRunning()) return;
     switch (state_.CurrentTool) {
     case DrawTool::Pen:
         PenSegment(p);
@@ -137,6 +187,8 @@ void DrawingBoard::Undo() {
         return;
     CopyWholeImage(picture, undoSnapshot_);
     emit view_.viewShown();
+    // The snapshot may hold drawings the page does not.
+    uncommitted_ = true;
 }
 
 void DrawingBoard::RemoveAllDrawings() {
@@ -152,6 +204,28 @@ void DrawingBoard::CommitDrawings() {
     const QImage& picture = view_.ViewImage();
     if (picture.isNull()) return;
     CopyImageRect(view_.PageBitmapForDrawings(), view_.ScrollOffset, picture, picture.rect());
+}
+
+void DrawingBoard::RedrawKeepingDrawings() {
+    if (view_.exerciseRunning()) {
+        view_.RedrawView();
+        return;
+    }
+    if (uncommitted_) CommitDrawings();
+    // Drawings are where the page differs from the page as rendered with its objects.
+    const QImage& page = view_.PageBitmap();
+    const QImage& objects = view_.ObjectPage();
+    const QRect box = &page == &objects ? QRect() : DifferingRect(page, objects);
+    QImage drawn, under;
+    if (!box.isEmpty()) {
+        drawn = page.copy(box);
+        under = objects.copy(box);
+    }
+    const QSize before = page.size();
+    view_.RedrawView();
+    if (box.isEmpty() || view_.PageBitmap().size() != before) return;
+    CopyDrawnPixels(view_.PageBitmapForDrawings(), box, drawn, under);
+    view_.ShowViewport();
 }
 
 void DrawingBoard::SetStrokeWidth(int step) {

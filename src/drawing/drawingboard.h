@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <functional>
 
 namespace bw {
 
@@ -19,6 +20,10 @@ public:
     explicit DrawingBoard(LearnView& view, QObject* parent = nullptr);
 
     LearnView& view() { return view_; }
+
+    // Whether the object editor is open; the view's flag unless the window tells otherwise.
+    std::function<bool()> editorOpen;
+    bool EditorOpen() const;
     DrawToolState& state() { return state_; }
     const DrawToolState& state() const { return state_; }
 
@@ -43,6 +48,10 @@ public:
     void RemoveAllDrawings();
     // Copies the view bitmap into PageBitmap at the scroll offset, so drawings travel.
     void CommitDrawings();
+    // The full redraw after the picture control changed size. Where the zoomed page keeps
+    // its size (the page's fit does not follow the new size at this zoom), the drawings stay
+    // on it; otherwise they go, as at every full redraw.
+    void RedrawKeepingDrawings();
 
     // Tool state changes; a width or colour chosen under pointer or hand switches to the pen.
     void SetStrokeWidth(int step);
@@ -66,6 +75,7 @@ private:
     QImage undoSnapshot_;
     int undoZoom_ = 0;
     bool undoAvailable_ = false;
+    bool uncommitted_ = false; // painted into the view bitmap since it was last shown whole
 };
 
 } // namespace bw

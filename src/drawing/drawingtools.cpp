@@ -1,5 +1,6 @@
 #include "drawing/drawingtools.h"
 
+#include "platform/prompter.h"
 #include "view/learnview.h"
 #include "view/pointertools.h"
 
@@ -8,6 +9,12 @@ namespace bw {
 DrawingTool::DrawingTool(QString name, DrawTool kind, DrawingBoard& board, Qt::CursorShape cursor,
                          QObject* parent)
     : Tool(std::move(name), parent), kind_(kind), board_(board), cursor_(cursor) {}
+
+bool DrawingTool::mayBecomeCurrent() {
+    if (!board_.EditorOpen()) return true;
+    prompter().ShowInfo(QStringLiteral("Bitte zuerst den Beschriftungseditor schließen."));
+    return false;
+}
 
 void DrawingTool::mousePressed(ToolContext&, const ToolEvent& e) {
     if (e.button == Qt::LeftButton) board_.PressAt(e.pos);

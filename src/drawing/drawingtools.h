@@ -16,6 +16,8 @@ public:
     void mousePressed(ToolContext& ctx, const ToolEvent& e) override;
     void mouseMoved(ToolContext& ctx, const ToolEvent& e) override;
     void mouseReleased(ToolContext& ctx, const ToolEvent& e) override;
+    // Refused with a message while the object editor is open.
+    bool mayBecomeCurrent() override;
     QCursor cursor(ToolContext&, QPoint) const override { return cursor_; }
 
 private:

@@ -104,6 +104,50 @@ QImage NewSheetImage(QSize size) {
     return img;
 }
 
+QImage MakeSheet(QSize size, SheetKind kind, int n, const TableRuling& table) {
+    QImage sheet = NewSheetImage(size);
+    RuleSheet(sheet, kind, n, table);
+    return sheet;
+}
+
+int InitialSheetCount(SheetKind kind) {
+    return SheetCounts().count(kind);
+}
+
+QString FreeSheetCaption(SheetKind kind) {
+    switch (kind) {
+    case SheetKind::Lines:
+        return QStringLiteral("Blatt mit Linien");
+    case SheetKind::Squares:
+        return QStringLiteral("Kariertes Blatt");
+    case SheetKind::Staves:
+        return QStringLiteral("Blatt mit Notenlinien");
+    case SheetKind::Class1:
+        return QStringLiteral("Lineatur 1. Klasse");
+    case SheetKind::Class2:
+        return QStringLiteral("Lineatur 2. Klasse");
+    case SheetKind::Class3:
+        return QStringLiteral("Lineatur 3. Klasse");
+    case SheetKind::Class4:
+        return QStringLiteral("Lineatur 4. Klasse");
+    case SheetKind::Table:
+        return QStringLiteral("Blatt mit Tabelle");
+    case SheetKind::Blank:
+        break;
+    }
+    return {};
+}
+
+int SheetCounts::count(SheetKind kind) const {
+    return counts_[int(kind)];
+}
+
+int SheetCounts::remember(SheetKind kind, int n) {
+    const int c = ClampSheetCount(kind, n);
+    counts_[int(kind)] = c;
+    return c;
+}
+
 void RuleLines(QImage& sheet, int n) {
     if (!Usable(sheet) || n < 1) return;
     const int W = sheet.width(), H = sheet.height();

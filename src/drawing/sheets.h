@@ -45,6 +45,25 @@ QSize SheetSize(QSize control, const SheetRatioPreset& preset, bool baseEdition)
 
 // A white opaque sheet bitmap.
 QImage NewSheetImage(QSize size);
+// A new sheet of the given size with the ruling of a kind (count clamped to its range): what
+// the window's new sheets and the command line both start from.
+QImage MakeSheet(QSize size, SheetKind kind, int n, const TableRuling& table = {});
+
+// The count a kind's free variant offers first, before any was entered.
+int InitialSheetCount(SheetKind kind);
+// The caption of a kind's free count dialog; empty for kinds without one.
+QString FreeSheetCaption(SheetKind kind);
+
+// The counts last entered in the free variants, one per kind, kept until the program ends.
+class SheetCounts {
+public:
+    int count(SheetKind kind) const;
+    // Clamps to the kind's range, remembers and returns the count.
+    int remember(SheetKind kind, int n);
+
+private:
+    int counts_[9] = {0, 25, 50, 8, 8, 8, 8, 8, 0};
+};
 
 // Rulings: one-pixel grey lines, not antialiased, clipped to the sheet, each drawn from its
 // start up to but excluding its end.

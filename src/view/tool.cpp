@@ -33,6 +33,10 @@ QAction* ToolManager::action(const Tool* tool) const {
 void ToolManager::selectTool(Tool* tool) {
     QAction* a = action(tool);
     if (!a) return;
+    if (tool != current_ && !tool->mayBecomeCurrent()) {
+        if (QAction* c = action(current_)) c->setChecked(true);
+        return;
+    }
     a->setChecked(true);
     if (tool == current_) return;
     if (current_ && context_) current_->deactivate(*context_);

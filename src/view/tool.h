@@ -45,6 +45,8 @@ public:
         : QObject(parent), name_(std::move(name)) {}
     const QString& name() const { return name_; }
 
+    // Asked before the tool becomes current; a tool that refuses tells the user why.
+    virtual bool mayBecomeCurrent() { return true; }
     virtual void activate(ToolContext&) {}
     virtual void deactivate(ToolContext&) {}
     virtual void mousePressed(ToolContext&, const ToolEvent&) {}
@@ -69,6 +71,7 @@ public:
     QAction* addTool(Tool* tool);
     QAction* action(const Tool* tool) const;
     Tool* currentTool() const { return current_; }
+    // Makes the tool current unless it refuses; a refused tool leaves the current one checked.
     void selectTool(Tool* tool);
     // The context tools are activated in; set by the view that shows them.
     void setContext(ToolContext* context);

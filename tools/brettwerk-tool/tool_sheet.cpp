@@ -88,9 +88,7 @@ int RunSheet(const QStringList& args) {
         n = ClampSheetCount(kind, numbers[0]);
     }
 
-    QImage sheet = NewSheetImage(size);
-    RuleSheet(sheet, kind, n, table);
-    const QByteArray png = EncodePng(sheet);
+    const QByteArray png = EncodePng(MakeSheet(size, kind, n, table));
     if (png.isEmpty() || !WriteFileSafely(out, png)) {
         PrintErr(FileWriteErrorText(out));
         return 1;

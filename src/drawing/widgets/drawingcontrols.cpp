@@ -76,12 +76,14 @@ DrawingControls::DrawingControls(LearnView& view, ToolManager& tools, TLernViewW
     // The tool buttons themselves are bound to the tools' actions by the window.
     if (b.TexteingabeBtn)
         connect(b.TexteingabeBtn, &QToolButton::clicked, this, [this] {
+            if (board_.EditorOpen()) return;
             updateTextBoxFont();
             if (textBox_->isHidden()) textBox_->clear();
         });
     if (b.SymbolBtn) {
         QMenu* m = symbolMenu(b.SymbolBtn);
         connect(b.SymbolBtn, &QToolButton::clicked, this, [this, m, btn = b.SymbolBtn] {
+            if (board_.EditorOpen()) return;
             board_.state().StampDone = false;
             m->popup(btn->mapToGlobal(QPoint(0, btn->height())));
         });

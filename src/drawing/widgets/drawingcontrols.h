@@ -38,6 +38,7 @@ public:
     // "Alle &Zeichnungen entfernen" (Ctrl+Del), shared by the menu and MarkEntfBtn.
     QAction* removeAllAction() const { return removeAll_; }
     QLineEdit* textBox() const { return textBox_; }
+    bool EditorOpen() const { return board_.EditorOpen(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

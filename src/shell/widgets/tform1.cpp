@@ -14,6 +14,7 @@
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
 #include "shell/widgets/resultmenu.h"
+#include "shell/widgets/sheetcommands.h"
 #include "shell/widgets/topicmenu.h"
 #include "shell/widgets/viewcontrols.h"
 #include "shell/windowplacement.h"
@@ -152,6 +153,8 @@ void TForm1::BuildWindow() {
     QFont sf(QStringLiteral("Arial"));
     sf.setPointSize(13);
     StartInfoPan->setFont(sf);
+    // A press on the start screen reaches the picture below, which opens a blank sheet.
+    StartInfoPan->setAttribute(Qt::WA_TransparentForMouseEvents);
     UebungPan = new QWidget(LernKartPan);
     UebungPan->setObjectName(QStringLiteral("UebungPan"));
     UebungPan->hide();
@@ -200,6 +203,9 @@ void TForm1::ConnectCommands() {
     BindButtonToAction(side_.SymbolBtn, drawing_->tools().action(DrawTool::Stamp));
     BindButtonToAction(side_.TexteingabeBtn, drawing_->tools().action(DrawTool::Text));
     addAction(drawing_->removeAllAction());
+    drawing_->board().editorOpen = [this] { return ws_.EditorOpen || view_->editorOpen; };
+    sheets_ = new SheetCommands(ws_, *view_, *drawing_, *viewHost_, side_.BlattBtn,
+                                side_.BlattVerlassenPan, this);
     for (QAction* a : {menu_.Tonausgabe1, menu_.Namenseingabe1, menu_.Statusinformation1,
                        menu_.ProtokolleSpeichern1, menu_.BestenlisteEintragen1}) {
         connect(a, &QAction::toggled, this, [this] { ReadOptionsFromMenu(); });
@@ -433,7 +439,7 @@ void TForm1::ShowLearningView(bool redraw) {
                                             : QStringLiteral("Werkzeugleiste auf&klappen"));
     LayoutViewArea();
     if (redraw)
-        view_->RedrawView();
+        drawing_->board().RedrawKeepingDrawings();
 }
 
 void TForm1::LayoutViewArea() {
@@ -531,7 +537,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
         const QSize before = view_->ViewSize();
         LayoutViewArea();
         if (view_->ViewSize() != before && !ws_.Closing && !ws_.FirstActivation)
-            view_->RedrawView();
+            drawing_->board().RedrawKeepingDrawings();
     }
     return QMainWindow::eventFilter(watched, e);
 }

@@ -30,6 +30,7 @@ class TopicMenu;
 class TEditorSchriftartForm;
 class ResultWindows;
 class ExerciseController;
+class SheetCommands;
 
 // The main window: it owns the shared state and hands each command to the part that does it.
 class TForm1 : public QMainWindow {
@@ -55,6 +56,8 @@ public:
     ExerciseController* exerciseController() const { return exercise_.get(); }
     TMeldForm* meldForm() const { return meldForm_; }
     ResultWindows* results() const { return results_; }
+    SheetCommands* sheets() const { return sheets_; }
+    DrawingControls* drawing() const { return drawing_; }
     QLabel* startInfoPan() const { return StartInfoPan; }
     QToolButton* klappPan() const { return KlappPan; }
     int ToolbarExpanded() const { return toolbarExpanded_; }
@@ -120,6 +123,7 @@ private:
     std::unique_ptr<WorkspaceViewHost> viewHost_;
     std::unique_ptr<ViewControls> viewControls_;
     DrawingControls* drawing_ = nullptr;
+    SheetCommands* sheets_ = nullptr;
     Sounds sounds_;
     MainMenu menu_;
     LernInfoPanel side_;

@@ -61,9 +61,7 @@ bool WorkspaceViewHost::StartScreenVisible() const {
 }
 
 void WorkspaceViewHost::StartNewSheet() {
-    // The click leaves the start screen for the empty page.
-    ws_.StartScreenVisible = false;
-    emit ws_.documentReplaced();
+    if (newSheet) newSheet();
 }
 
 ViewControls::ViewControls(LearnView& view, LernInfoPanel& side, MainMenu& menu)

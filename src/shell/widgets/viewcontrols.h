@@ -3,6 +3,7 @@
 #include "view/viewhost.h"
 
 #include <QObject>
+#include <functional>
 
 class QActionGroup;
 
@@ -26,6 +27,9 @@ public:
     QString ProgramFolder() const override;
     bool StartScreenVisible() const override;
     void StartNewSheet() override;
+
+    // Opens the blank sheet that a press on the start screen asks for.
+    std::function<void()> newSheet;
 
 private:
     Workspace& ws_;

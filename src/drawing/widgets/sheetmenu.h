@@ -1,0 +1,45 @@
+#pragma once
+
+#include "drawing/sheetmenu.h"
+#include "drawing/sheets.h"
+
+#include <QObject>
+
+class QMenu;
+class QWidget;
+
+namespace bw {
+
+class TBlattAnzahlForm;
+class TBlattTabelleForm;
+
+// The new-sheet popup menu (BlattMenu) with its free-count and table dialogs and the counts
+// remembered for each kind. A chosen entry asks for a sheet through sheetRequested.
+class SheetMenu : public QObject {
+    Q_OBJECT
+public:
+    // The dialogs are children of dialogParent.
+    explicit SheetMenu(QWidget* dialogParent, QObject* parent = nullptr);
+    ~SheetMenu() override;
+
+    QMenu* menu() const { return menu_; }
+    TBlattAnzahlForm* countForm() const { return countForm_; }
+    TBlattTabelleForm* tableForm() const { return tableForm_; }
+    const SheetCounts& counts() const { return counts_; }
+
+    // What the entry's handler does: a fixed variant asks at once, a free one after its dialog.
+    void Choose(const SheetMenuEntry& entry);
+    // BlattBtnMouseDown: the menu just below the button.
+    void PopupBelow(QWidget* button);
+
+signals:
+    void sheetRequested(bw::SheetKind kind, int n, const bw::TableRuling& table);
+
+private:
+    QMenu* menu_;
+    TBlattAnzahlForm* countForm_;
+    TBlattTabelleForm* tableForm_;
+    SheetCounts counts_;
+};
+
+} // namespace bw
