@@ -1,14 +1,15 @@
 #include "drawing/drawingtools.h"
 
+#include "common/cursors.h"
 #include "platform/prompter.h"
 #include "view/learnview.h"
 #include "view/pointertools.h"
 
 namespace bw {
 
-DrawingTool::DrawingTool(QString name, DrawTool kind, DrawingBoard& board, Qt::CursorShape cursor,
+DrawingTool::DrawingTool(QString name, DrawTool kind, DrawingBoard& board, const QString& cursor,
                          QObject* parent)
-    : Tool(std::move(name), parent), kind_(kind), board_(board), cursor_(cursor) {}
+    : Tool(std::move(name), parent), kind_(kind), board_(board), cursor_(ProgramCursor(cursor)) {}
 
 bool DrawingTool::mayBecomeCurrent() {
     if (!board_.EditorOpen()) return true;
@@ -31,12 +32,14 @@ void DrawingTool::mouseReleased(ToolContext&, const ToolEvent& e) {
 
 DrawingTools::DrawingTools(DrawingBoard& board, ToolManager& tools, QObject* parent)
     : QObject(parent), board_(board), tools_(tools),
-      pen_(new DrawingTool(QStringLiteral("Zeichenstift"), DrawTool::Pen, board, Qt::CrossCursor)),
-      eraser_(
-          new DrawingTool(QStringLiteral("Radierer"), DrawTool::Eraser, board, Qt::CrossCursor)),
+      pen_(new DrawingTool(QStringLiteral("Zeichenstift"), DrawTool::Pen, board,
+                           QStringLiteral("STIFT5"))),
+      eraser_(new DrawingTool(QStringLiteral("Radierer"), DrawTool::Eraser, board,
+                              QStringLiteral("RADIER32"))),
       stamp_(new DrawingTool(QStringLiteral("Symbolstempel"), DrawTool::Stamp, board,
-                             Qt::CrossCursor)),
-      text_(new DrawingTool(QStringLiteral("Text"), DrawTool::Text, board, Qt::IBeamCursor)) {
+                             QStringLiteral("STEMPEL"))),
+      text_(new DrawingTool(QStringLiteral("Text"), DrawTool::Text, board,
+                            QStringLiteral("TEXTEINGABE"))) {
     for (DrawingTool* t : {pen_, eraser_, stamp_, text_})
         tools_.addTool(t);
     connect(&tools_, &ToolManager::currentToolChanged, this, [this](Tool* t) {

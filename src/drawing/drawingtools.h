@@ -9,7 +9,8 @@ namespace bw {
 class DrawingTool : public Tool {
     Q_OBJECT
 public:
-    DrawingTool(QString name, DrawTool kind, DrawingBoard& board, Qt::CursorShape cursor,
+    // cursor: the name of the program cursor the tool shows over the picture.
+    DrawingTool(QString name, DrawTool kind, DrawingBoard& board, const QString& cursor,
                 QObject* parent = nullptr);
     DrawTool kind() const { return kind_; }
 

@@ -1,5 +1,6 @@
 #include "view/pointertools.h"
 
+#include "common/cursors.h"
 #include "view/learnview.h"
 
 namespace bw {
@@ -8,7 +9,7 @@ void PanGesture::begin(ToolContext& ctx, QPoint pos) {
     ctx.view().BeginPan();
     active_ = true;
     last_ = pos;
-    ctx.setToolCursor(Qt::ClosedHandCursor);
+    ctx.setToolCursor(ProgramCursor(QStringLiteral("HAND")));
 }
 
 void PanGesture::move(ToolContext& ctx, QPoint pos) {
@@ -38,11 +39,11 @@ void HandTool::mouseMoved(ToolContext& ctx, const ToolEvent& e) {
 
 void HandTool::mouseReleased(ToolContext& ctx, const ToolEvent&) {
     pan_.end();
-    ctx.setToolCursor(Qt::OpenHandCursor);
+    ctx.setToolCursor(ProgramCursor(QStringLiteral("HAND")));
 }
 
 QCursor HandTool::cursor(ToolContext&, QPoint) const {
-    return Qt::OpenHandCursor;
+    return ProgramCursor(QStringLiteral("HAND"));
 }
 
 } // namespace bw

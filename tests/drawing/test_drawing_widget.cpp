@@ -1,4 +1,5 @@
 #include "../view/fakehost.h"
+#include "common/cursors.h"
 #include "drawing/drawingtools.h"
 #include "drawing/widgets/drawingcontrols.h"
 #include "drawingfixture.h"
@@ -48,8 +49,13 @@ TEST(DrawingWidget, ThePenDrawsThroughTheViewWidgetAndTheRightButtonStillPans) {
         Send(&widget, QEvent::MouseMove, offset + QPoint(x, 100), Qt::NoButton, Qt::LeftButton);
     Send(&widget, QEvent::MouseButtonRelease, offset + QPoint(300, 100), Qt::LeftButton,
          Qt::NoButton);
-    // Moving without the button paints nothing.
+    // Moving without the button paints nothing; the pen's own cursor shows.
     Send(&widget, QEvent::MouseMove, offset + QPoint(300, 300), Qt::NoButton, Qt::NoButton);
+    QPoint hot;
+    const QImage pen = ProgramCursorImage(QStringLiteral("STIFT5"), &hot);
+    EXPECT_EQ(widget.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(widget.cursor().hotSpot(), hot);
+    EXPECT_EQ(widget.cursor().pixmap().toImage().convertToFormat(pen.format()), pen);
 
     const QImage& v = view.ViewImage();
     for (int x = 100; x <= 300; x += 25)

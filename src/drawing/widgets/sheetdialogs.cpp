@@ -24,6 +24,8 @@ QSpinBox* NumberEdit(QWidget* parent, const char* name, int min, int max, int va
     e->setObjectName(QLatin1String(name));
     e->setRange(min, max);
     e->setValue(value);
+    // A typed number outside the range becomes the nearest one (0 becomes 1).
+    e->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     e->setMinimumWidth(60);
     return e;
 }
