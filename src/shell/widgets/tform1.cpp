@@ -351,7 +351,7 @@ bool TForm1::FormCreate() {
     UpdateWindowTitle();
 
     // The stamp symbols are drawn from this font.
-    if (!FontInstalled(QStringLiteral("DejaVu Sans")))
+    if (!FontInstalled(StampFontFamily()))
         prompter().ShowWarning(SymbolFontWarningText());
     return true;
 }
