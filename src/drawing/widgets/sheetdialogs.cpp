@@ -10,12 +10,13 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace bw {
 
 namespace {
 
-constexpr int kTableWidth = 330;
+constexpr int kTableMinWidth = 360;
 constexpr int kTableHeightPlain = 145;
 constexpr int kTableHeightMargins = 275;
 
@@ -143,6 +144,8 @@ TBlattTabelleForm::TBlattTabelleForm(QWidget* parent) : QDialog(parent) {
     lay->addStretch(1);
     lay->addWidget(OkCancel(this));
 
+    // Wide enough for every caption in the desktop's font, margins shown or not.
+    width_ = std::max(kTableMinWidth, sizeHint().width());
     connect(FreiraumCheck, &QCheckBox::clicked, this, [this] { FreiraumCheckClick(); });
     FreiraumCheckClick();
 }
@@ -150,7 +153,7 @@ TBlattTabelleForm::TBlattTabelleForm(QWidget* parent) : QDialog(parent) {
 void TBlattTabelleForm::FreiraumCheckClick() {
     const bool shown = FreiraumCheck->isChecked();
     FreiraumGroup->setVisible(shown);
-    setFixedSize(kTableWidth, shown ? kTableHeightMargins : kTableHeightPlain);
+    setFixedSize(width_, shown ? kTableHeightMargins : kTableHeightPlain);
 }
 
 TableRuling TBlattTabelleForm::Table() const {

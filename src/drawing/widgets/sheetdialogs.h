@@ -51,6 +51,7 @@ protected:
 private:
     // Client height 145 with the margins hidden, 275 with them shown.
     void FreiraumCheckClick();
+    int width_ = 0;
 };
 
 } // namespace bw

@@ -142,8 +142,7 @@ void LernInfoPanel::Build(QWidget* parent) {
     lay->addWidget(Row(p, {BlattBtn}));
     BlattVerlassenPan = btn("BlattVerlassenPan", QStringLiteral("Zeichenblatt verlassen"),
                             QStringLiteral("Zeichenblatt verlassen"));
-    BlattVerlassenPan->setVisible(false);
-    lay->addWidget(BlattVerlassenPan);
+    lay->addWidget(Row(p, {BlattVerlassenPan}));
     BildOeffnenBtn =
         btn("BildOeffnenBtn", QStringLiteral("Bild"), QStringLiteral("Bilddatei öffnen"));
     AbdeckerBtn = btn("AbdeckerBtn", QStringLiteral("Abdecker"),
