@@ -1,11 +1,13 @@
 #include "network/netfiles.h"
 
 #include "document/binaryio.h"
+#include "document/docfile.h"
 #include "document/safefile.h"
 #include "exercise/uebdata.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 
@@ -129,6 +131,35 @@ std::optional<NetExerciseSettings> ReadNetSettingsFile(const QString& path) {
     const ReadResult r = ReadRegularFile(path, kMaxSettingsBytes);
     if (r.status != ReadStatus::Ok) return std::nullopt;
     return ParseNetSettings(r.bytes);
+}
+
+ExerciseAvailability CheckForExercise(const QString& folder, const QString& channel) {
+    ExerciseAvailability a;
+    const QFileInfo dir(folder);
+    a.folderListable = dir.isDir() && dir.isReadable();
+    if (!a.folderListable || !NetworkFilesPresent(folder, channel)) return a;
+    HeaderDataTyp header;
+    a.available = ReadDocumentHeader(NetworkFilePath(folder, channel, netfile::kDocument), header);
+    a.title = header.titel.trimmed();
+    return a;
+}
+
+QString AvailabilityText(const ExerciseAvailability& a) {
+    if (!a.available) return QStringLiteral("Netzwerk-Übung nicht initiiert. Bitte warten...");
+    return QStringLiteral("Netzwerk-Übung verfügbar: ") +
+           (a.title.isEmpty() ? QStringLiteral("(kein Titel)") : a.title);
+}
+
+QString FolderUnavailableText() {
+    return QStringLiteral("Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie "
+                          "zur Korrektur den Menüpunkt \"Optionen/Kommunikationsordner...\"");
+}
+
+void DeleteExerciseFiles(const QString& folder, const QString& channel) {
+    for (const char* name : {netfile::kDocument, netfile::kSettings, netfile::kMarker}) {
+        const QString path = NetworkFilePath(folder, channel, name);
+        if (!path.isEmpty()) QFile::remove(path);
+    }
 }
 
 QByteArray MarkerBytes() {

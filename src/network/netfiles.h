@@ -59,6 +59,21 @@ std::optional<NetExerciseSettings> ParseNetSettings(const QByteArray& bytes);
 // Reads at most a small file; nothing on any failure.
 std::optional<NetExerciseSettings> ReadNetSettingsFile(const QString& path);
 
+// What the participant start dialog sees in the folder at one check.
+struct ExerciseAvailability {
+    bool folderListable = false;
+    bool available = false; // all three files there and the copy's header readable
+    QString title;
+};
+ExerciseAvailability CheckForExercise(const QString& folder, const QString& channel);
+// "Netzwerk-Übung verfügbar: " + title, or the waiting text.
+QString AvailabilityText(const ExerciseAvailability& a);
+QString FolderUnavailableText();
+
+// Removes the document copy, settings and marker of that folder and channel (stale files of
+// an ended exercise); the best list stays.
+void DeleteExerciseFiles(const QString& folder, const QString& channel);
+
 // The marker file: one length-prefixed string.
 QByteArray MarkerBytes();
 

@@ -149,9 +149,7 @@ QString NetTeacher::WriteMarker() {
 void NetTeacher::End() {
     ueb_.NetRole = 0;
     MasterMailslot.SetActive(false);
-    if (folder_.isEmpty() && channel_.isEmpty()) return;
-    for (const char* name : {netfile::kDocument, netfile::kSettings, netfile::kMarker})
-        QFile::remove(Path(name));
+    if (!folder_.isEmpty()) DeleteExerciseFiles(folder_, channel_);
     filesWritten_ = false;
 }
 

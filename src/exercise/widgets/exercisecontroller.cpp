@@ -80,14 +80,14 @@ void ExerciseController::Lernkarte1Click() {
     ex_->AbortExercise();
 }
 
-bool ExerciseController::Start(bool showOptions, int repeat) {
+bool ExerciseController::Start(bool showOptions, int repeat, int role) {
     if (!Offered()) return false;
     ex_->options = settings_.UebOpt;
     ex_->grading = settings_.GradingBoundaries();
     ex_->nameEntry = settings_.OptUebNameEingabe;
     ex_->endSettings = EndSettingsOf(settings_);
     ex_->SetPanelSize(UebungPan_->size());
-    if (!ex_->StartExercise(showOptions, repeat, 0)) return false;
+    if (!ex_->StartExercise(showOptions, repeat, role)) return false;
     emit modeChanged(true);
     emit runningChanged(true);
     UebungPan_->show();
@@ -194,6 +194,10 @@ void ExerciseController::Finished() {
 void ExerciseController::ShowResult() {
     if (!results_) {
         ex_->ReturnToLearningView();
+        return;
+    }
+    if (ex_->ueb.NetRole == 1 && participantHooks.repeat) {
+        results_->RunFinishWindow(*ex_, participantHooks);
         return;
     }
     FinishWindowHooks hooks;

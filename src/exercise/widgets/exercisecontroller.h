@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/exercise.h"
+#include "exercise/widgets/resultwindows.h"
 
 #include <QObject>
 #include <functional>
@@ -45,6 +46,10 @@ public:
     void UebOpt1Click();
     // Menu "Übung &abbrechen" and LernKartBtn.
     void Lernkarte1Click();
+    // The run of a participant of a network exercise: options already in the run's state.
+    bool StartNetworkRun() { return Start(false, 0, 1); }
+    // The finish window's choices for such a run (repeat and leave go through the network).
+    FinishWindowHooks participantHooks;
 
     // What the window supplies.
     std::function<bool()> editorOpen;
@@ -76,7 +81,7 @@ signals:
     void runningChanged(bool running);
 
 private:
-    bool Start(bool showOptions, int repeat = 0);
+    bool Start(bool showOptions, int repeat = 0, int role = 0);
     void ZeitTimerTimer();
     void ShowResult();
 

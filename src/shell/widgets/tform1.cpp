@@ -13,6 +13,7 @@
 #include "exercise/widgets/resultwindows.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
+#include "shell/widgets/networkmenu.h"
 #include "shell/widgets/resultmenu.h"
 #include "shell/widgets/sheetcommands.h"
 #include "shell/widgets/topicmenu.h"
@@ -78,6 +79,9 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     results_ = new ResultWindows(this);
     ConnectResultMenu(menu_, *results_, ws_);
     exercise_->SetResultWindows(results_);
+    network_ = std::make_unique<NetworkCommands>(ws_, *view_, *exercise_, *results_,
+                                                 info_.NetzUebTeilnehmenBtn, this);
+    network_->Connect(menu_);
     ZeitTimer = new QTimer(this);
     ZeitTimer->setInterval(100);
 
@@ -621,6 +625,7 @@ bool TForm1::FormCloseQuery() {
             return false;
     }
     ws_.Closing = true;
+    network_->Shutdown();
     ZeitTimer->stop();
     sounds_.Stop();
     ReadOptionsFromMenu();

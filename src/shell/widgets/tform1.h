@@ -31,6 +31,7 @@ class TEditorSchriftartForm;
 class ResultWindows;
 class ExerciseController;
 class SheetCommands;
+class NetworkCommands;
 
 // The main window: it owns the shared state and hands each command to the part that does it.
 class TForm1 : public QMainWindow {
@@ -54,6 +55,7 @@ public:
     const InfoPanel& infoPanel() const { return info_; }
     Sounds& sounds() { return sounds_; }
     ExerciseController* exerciseController() const { return exercise_.get(); }
+    NetworkCommands* network() const { return network_.get(); }
     TMeldForm* meldForm() const { return meldForm_; }
     ResultWindows* results() const { return results_; }
     SheetCommands* sheets() const { return sheets_; }
@@ -144,6 +146,7 @@ private:
     TopicMenu* topicMenu_ = nullptr;
     ResultWindows* results_ = nullptr;
     std::unique_ptr<ExerciseController> exercise_;
+    std::unique_ptr<NetworkCommands> network_; // reports on exercise_, so it goes first
 
     std::function<bool()> quitConfirmer_;
     QStringList commandLine_;
