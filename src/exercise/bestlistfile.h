@@ -10,7 +10,10 @@ namespace bw {
 struct BestListRetry {
     int attempts = 5;
     int pauseMs = 100;    // between attempts
-    int lockWaitMs = 100; // how long one attempt waits for another computer's lock
+    // How long one attempt waits for another computer's lock. A class finishing at once on a
+    // busy school server queues up behind each other's appends; an entry lost costs more
+    // than a second's wait.
+    int lockWaitMs = 1000;
 };
 
 // The individual list of a document: folder + the document's file name with ".hsc".
