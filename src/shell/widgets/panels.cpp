@@ -13,7 +13,11 @@ namespace {
 
 QLabel* GroupLabel(QWidget* parent, const QString& text) {
     auto* l = new QLabel(text, parent);
-    l->setStyleSheet(QStringLiteral("color: rgb(81,81,78); font-size: 8pt; margin-top: 4px;"));
+    SetTextColour(l, QColor(81, 81, 78));
+    QFont f = l->font();
+    f.setPointSize(8);
+    l->setFont(f);
+    l->setContentsMargins(0, 4, 0, 0);
     return l;
 }
 
@@ -116,7 +120,7 @@ void LernInfoPanel::Build(QWidget* parent) {
     for (QCheckBox* c : {Ebene0Check, Ebene1Check, Ebene2Check}) {
         c->setChecked(true);
         c->setFocusPolicy(Qt::NoFocus);
-        c->setStyleSheet(QStringLiteral("color: rgb(81,81,78);"));
+        SetTextColour(c, QColor(81, 81, 78));
         ebLay->addWidget(c);
     }
     lay->addWidget(EbenenPan);
@@ -245,7 +249,7 @@ void InfoPanel::Build(QWidget* parent) {
     tf.setPointSize(tf.pointSize() + 3);
     tf.setBold(true);
     DokTitelLab->setFont(tf);
-    DokTitelLab->setStyleSheet(QStringLiteral("color: rgb(81,81,78);"));
+    SetTextColour(DokTitelLab, QColor(81, 81, 78));
     HoverPanel1 = MakeHoverButton(TitelPan, QStringLiteral("HoverPanel1"), QStringLiteral(">"),
                                   QStringLiteral("nächstes Dokument öffnen"));
     tl->addWidget(PrevDokPan);

@@ -130,6 +130,7 @@ void TForm1::BuildWindow() {
 
     auto* central = new QWidget(this);
     SetBackground(central, kWindowColour);
+    InstallHoverButtonStyle(central);
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
@@ -153,7 +154,8 @@ void TForm1::BuildWindow() {
     StartInfoPan = new QLabel(LernKartPan);
     StartInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
     StartInfoPan->setAlignment(Qt::AlignCenter);
-    StartInfoPan->setStyleSheet(QStringLiteral("color: rgb(111,111,106); background: white;"));
+    SetTextColour(StartInfoPan, QColor(111, 111, 106));
+    SetBackground(StartInfoPan, Qt::white);
     QFont sf(QStringLiteral("Arial"));
     sf.setPointSize(13);
     StartInfoPan->setFont(sf);
