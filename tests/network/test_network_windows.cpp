@@ -183,6 +183,20 @@ TEST(NetworkInWindow, F9InitiatesAndTheDisplayFollowsTheReports) {
     EXPECT_EQ(prompter.texts("info").last(), "Es ist keine Netzwerk-Übung aktiv.");
 }
 
+TEST(NetworkInWindow, UnwritableFolderIsReportedAndNoMarkerAppears) {
+    ScriptedPrompter prompter;
+    Window w;
+    w.form.workspace().settings.NetzKomOrdner = w.dir.path() + "/fehlt/";
+    TUebOptForm* opt = w.form.exerciseController()->optForm();
+    QTimer::singleShot(0, opt, [opt] { opt->accept(); });
+    w.form.menu().NetzInitiieren1->trigger();
+    const QStringList errors = prompter.texts("error");
+    ASSERT_EQ(errors.size(), 3); // the copy, the settings file, the marker
+    EXPECT_TRUE(errors[0].contains("-qlxnetzuebung.qlx\" kann nicht geschrieben werden."));
+    EXPECT_TRUE(errors[2].contains("-qlxnetzuebung.okx\" kann nicht geschrieben werden."));
+    w.form.network()->EndNetworkExercise(false);
+}
+
 TEST(NetworkInWindow, ParticipantJoinsRunsAndLeavesToTheStartScreen) {
     ScriptedPrompter prompter;
     Window w;
@@ -207,6 +221,7 @@ TEST(NetworkInWindow, ParticipantJoinsRunsAndLeavesToTheStartScreen) {
     ASSERT_TRUE(ex.Running());
     EXPECT_EQ(ex.ueb.NetRole, 1);
     EXPECT_TRUE(w.form.infoPanel().NetzUebTeilnehmenBtn->isChecked());
+    EXPECT_FALSE(w.form.infoPanel().UebungenBtn->isChecked());
     ASSERT_TRUE(SpinUntil([&] { return teacher.grid.ParticipantCount() == 1; }));
     EXPECT_EQ(teacher.grid.Rows()[0][2], "Mia");
 

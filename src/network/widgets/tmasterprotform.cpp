@@ -58,6 +58,14 @@ TMasterProtForm::TMasterProtForm(NetTeacher& teacher, QWidget* parent)
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The columns are as narrow as the dialog font of the classroom PCs; cells are cut, not
+    // shortened with dots, so that "ff ok" stays readable as far as it goes.
+    QFont small = grid_->font();
+    small.setPixelSize(11);
+    grid_->setFont(small);
+    grid_->horizontalHeader()->setFont(small);
+    grid_->setTextElideMode(Qt::ElideNone);
+    grid_->setWordWrap(false);
     info_->setObjectName(QStringLiteral("RichEdit1"));
     info_->setReadOnly(true);
     pages_->addWidget(grid_);

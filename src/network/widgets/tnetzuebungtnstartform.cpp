@@ -27,7 +27,7 @@ TNetzUebungTnStartForm::TNetzUebungTnStartForm(QWidget* parent)
     auto* statusBox = new QGroupBox(QStringLiteral(" Status der Netzwerk-Übung "), this);
     auto* explain = new QLabel(
         QStringLiteral("Die Netzwerk-Übung wird am Lehrer-PC über das Menü \"Lehrersteuerung\" / "
-                       "\"&Netzwerk-Übung initiieren...\" gestartet."),
+                       "\"Netzwerk-Übung initiieren...\" gestartet."),
         statusBox);
     explain->setTextFormat(Qt::PlainText);
     explain->setWordWrap(true);

@@ -193,13 +193,11 @@ bool NetworkCommands::LoadDocument(const QString& path) {
 
 bool NetworkCommands::StartRun() {
     participantRun_ = exercise_.StartNetworkRun();
-    joinBtn_->setChecked(participantRun_);
     return participantRun_;
 }
 
 void NetworkCommands::LeaveParticipantRun() {
     participantRun_ = false;
-    joinBtn_->setChecked(false);
     participant_->TNMailSlot.SetActive(false);
     ws_.CloseDocument();
 }

@@ -482,7 +482,9 @@ void TForm1::UpdateModeControls() {
     menu_.Uebungseinstellungen1->setEnabled(offered);
     menu_.UebungAbbrechen1->setEnabled(exercise);
     info_.UebungenBtn->setEnabled(offered);
-    info_.UebungenBtn->setChecked(exercise);
+    const bool participant = exercise_ && exercise_->exercise().ueb.NetRole == 1;
+    info_.UebungenBtn->setChecked(exercise && !participant);
+    info_.NetzUebTeilnehmenBtn->setChecked(exercise && participant);
 }
 
 void TForm1::UpdateWindowTitle() {
