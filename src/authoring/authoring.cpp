@@ -1,5 +1,6 @@
 #include "authoring/authoring.h"
 
+#include "authoring/objectfields.h"
 #include "authoring/objecttypes.h"
 #include "document/objtypes.h"
 
@@ -61,8 +62,11 @@ ObjDataTyp Authoring::MakeNewObject(int typeIndex, const NewObjectDefaults& d) {
     o.KAusr = std::clamp(d.kausr, 0, 4);
     o.KAusrAkt = o.KAusr;
     o.FrageNummer = -1;
-    // A link's text is its file, and the file field of a new object is empty.
-    if (o.Typ == TypLinkExtern || o.Typ == TypLinkIntern) o.Cap.clear();
+    // A link's text is its file, and a picture shows no text: the fields of a new object are
+    // empty there.
+    if (o.Typ == TypLinkExtern || o.Typ == TypLinkIntern || o.Typ == TypAbfrageBild ||
+        o.Typ == TypFixBild)
+        o.Cap.clear();
     return o;
 }
 
@@ -82,6 +86,7 @@ int Authoring::StoreObject(int index, const ObjDataTyp& edited) {
         o.KAusrAkt = o.KAusr;
     else if (o.KAusr == 0 && doc.CurrentObjects[index].KAusr != 0)
         o.KAusrAkt = 0; // "automatisch" chosen: the renderer picks the side anew
+    if (SameStoredFields(o, doc.CurrentObjects[index])) return index;
     ed_.SetObject(index, o, QStringLiteral("Objekt ändern"));
     return index;
 }

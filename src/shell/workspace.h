@@ -35,7 +35,13 @@ public:
     QString ProgramFolder; // with a trailing separator
     int SelectedTopic = -1;
     std::vector<ThemenDataTyp> TopicList; // sorted; SelectedTopic indexes it
+    // The object editor is open (drawing, exercises and some commands refuse then).
     bool EditorOpen = false;
+    void SetEditorOpen(bool open) {
+        if (EditorOpen == open) return;
+        EditorOpen = open;
+        emit editorOpenChanged(open);
+    }
     bool StartScreenVisible = true;
 
     // Whether an exercise runs and has not ended. The exercise engine sets it.
@@ -76,6 +82,7 @@ signals:
     void showLearningView();
     void topicListChanged();     // TopicList rebuilt: refill the topic menu
     void selectedTopicChanged(); // check the entry of SelectedTopic
+    void editorOpenChanged(bool open);
 
 private:
     bool exerciseRunning_ = false;

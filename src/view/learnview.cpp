@@ -352,6 +352,7 @@ const CardPlacement& LearnView::Card(int index) const {
 }
 
 void LearnView::ObjectEdited(int index) {
+    if (holdEditRedraws) return;
     DrawObject(index, true, true, true);
 }
 

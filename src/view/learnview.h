@@ -50,6 +50,9 @@ public:
 
     bool editorOpen = false; // the object editor is open
     int selectedObject = -1; // the editor's object
+    // Edits of single objects are not drawn while set: the object editor draws them itself
+    // (all objects, or none until "Vorschau" when its automatic preview is off).
+    bool holdEditRedraws = false;
     ExerciseDrawState exercise;
     bool exerciseRunning() const { return exercise.running; }
 

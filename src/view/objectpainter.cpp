@@ -75,10 +75,7 @@ Qt::Alignment HAlign(int tausr) {
 int PlacementSide(const ObjDataTyp& o, double cardX, double cardY, double viewAspect) {
     if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4) return o.KAusrAkt;
     if (o.KAusr >= 1 && o.KAusr <= 4) return o.KAusr;
-    const double dx = cardX - SafeFraction(o.Sx);
-    const double dy = (cardY - SafeFraction(o.Sy)) / (viewAspect > 0 ? viewAspect : 1.0);
-    if (std::fabs(dy) > std::fabs(dx)) return dy < 0 ? 2 : 4;
-    return dx >= 0 ? 1 : 3;
+    return AutomaticCardSide(cardX - SafeFraction(o.Sx), cardY - SafeFraction(o.Sy), viewAspect);
 }
 
 // Font pixel size that shrinks in steps of one point until the text height fits.
@@ -279,6 +276,12 @@ bool ObjectTakesPart(const ObjectDrawContext& ctx, int index, bool layerVisible)
         if (IsButtonType(o.Typ)) return !ex;
         return true;
     }
+}
+
+int AutomaticCardSide(double dx, double dy, double viewAspect) {
+    dy /= viewAspect > 0 ? viewAspect : 1.0;
+    if (std::fabs(dy) > std::fabs(dx)) return dy < 0 ? 2 : 4;
+    return dx >= 0 ? 1 : 3;
 }
 
 CardLayout LayoutObject(const ObjectDrawContext& ctx, int index) {

@@ -62,6 +62,10 @@ struct CardLayout {
 };
 CardLayout LayoutObject(const ObjectDrawContext& ctx, int index);
 
+// The side a card with automatic placement takes for the card point at (dx, dy) page fractions
+// from the anchor: 1 right, 2 above, 3 left, 4 below.
+int AutomaticCardSide(double dx, double dy, double viewAspect);
+
 // Draws the object as laid out: the connecting line (when lines is set) and the content.
 // Does not erase and copies nothing.
 void PaintObject(QPainter& p, const ObjectDrawContext& ctx, int index, const CardLayout& layout,

@@ -18,12 +18,23 @@ private:
 };
 
 // Covers and uncovers query fields and opens info points, links and question buttons.
+// While another tool is set over it (the object editor's, while that is open), the pointer
+// hands every event to that tool instead.
 class PointerTool : public Tool {
     Q_OBJECT
 public:
     explicit PointerTool(QObject* parent = nullptr) : Tool(QStringLiteral("Zeiger"), parent) {}
+    void setOverride(Tool* tool, ToolContext* ctx);
+    Tool* override() const { return override_; }
+
+    void deactivate(ToolContext& ctx) override;
     void mousePressed(ToolContext& ctx, const ToolEvent& e) override;
+    void mouseMoved(ToolContext& ctx, const ToolEvent& e) override;
+    void mouseReleased(ToolContext& ctx, const ToolEvent& e) override;
     QCursor cursor(ToolContext& ctx, QPoint pos) const override;
+
+private:
+    Tool* override_ = nullptr;
 };
 
 // Moves the visible part of the page.

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
     virtual void setToolCursor(const QCursor& cursor) = 0;
     // Opens what a click activated (info window, link, question step).
     virtual void activate(const ClickResult& result) = 0;
+    // Shows the editing handle (MoveAnker) at a rectangle of view pixels; empty hides it.
+    virtual void showHandle(const QRect& viewRect) { (void)viewRect; }
 };
 
 // One way of working with the mouse in the view (pointer, hand, pen, eraser, stamp, text,

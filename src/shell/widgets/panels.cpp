@@ -81,6 +81,10 @@ void LernInfoPanel::Build(QWidget* parent) {
     HandBtn = btn("HandBtn", QStringLiteral("Hand"), QStringLiteral("Bildausschnitt verschieben"),
                   true);
     lay->addWidget(Row(p, {ZeigerBtn, HandBtn}));
+    BeschrEditBtn = btn("BeschrEditBtn", QStringLiteral("Beschriftung bearbeiten"),
+                        QStringLiteral("Beschriftung bearbeiten"));
+    BeschrEditBtn->setEnabled(false);
+    lay->addWidget(Row(p, {BeschrEditBtn}));
 
     lay->addWidget(GroupLabel(p, QStringLiteral("Zoom")));
     ZoomPan0 = btn("ZoomPan0", QStringLiteral("100%"), QStringLiteral("100%"), true);

@@ -14,6 +14,7 @@ struct LernInfoPanel {
     QWidget* LernInfoPan = nullptr;
     QToolButton* ZeigerBtn = nullptr;
     QToolButton* HandBtn = nullptr;
+    QToolButton* BeschrEditBtn = nullptr; // the object editor (authoring edition)
     QToolButton* ZoomPan0 = nullptr;
     QToolButton* ZoomPan2 = nullptr;
     QToolButton* ZoomPan4 = nullptr;

@@ -1,6 +1,6 @@
 #include "shell/widgets/tform1.h"
 
-#include "authoring/widgets/authoringwindows.h"
+#include "shell/widgets/authoringconnector.h"
 #include "drawing/widgets/drawingcontrols.h"
 #include "exercise/widgets/exercisecontroller.h"
 #include "platform/prompter.h"
@@ -249,24 +249,8 @@ void TForm1::ConnectExercise() {
 }
 
 void TForm1::ConnectAuthoring() {
-    auto* authoring = new AuthoringWindows(
-        this, ws_.editor, [this] { return ws_.CurrentFolder; },
-        [this] {
-            const Settings& s = ws_.settings;
-            return NewDocumentRatio{{s.DokSeitRatioArt, s.DokSeitRatioBreite, s.DokSeitRatioHoehe},
-                                    s.DokSeitRatioNeuesBlattVollflaeche};
-        },
-        [this](const NewDocumentRatio& r) {
-            Settings& s = ws_.settings;
-            s.DokSeitRatioArt = r.ratio.seitFest;
-            s.DokSeitRatioBreite = r.ratio.breite;
-            s.DokSeitRatioHoehe = r.ratio.hoehe;
-            s.DokSeitRatioNeuesBlattVollflaeche = r.neuesBlattVollflaeche;
-        });
-    authoring->Bind(
-        {menu_.Autorenfunktion, menu_.BasisbildAusDatei1, menu_.BasisbildAusZwischenablage1,
-         menu_.BasisbildKopieren1, menu_.BasisbildLoeschen1, menu_.Seitenverhaeltnis1,
-         menu_.AutorDokumenteigenschaften1, menu_.Dokumenteigenschaften1, menu_.ObjekteLoeschen1});
+    authoring_ = new AuthoringConnector({this, ws_, *view_, tools_, pointerTool_, LernKartPicImg,
+                                         menu_, side_, [this] { UpdateModeControls(); }});
     connect(&ws_.editor, &DocumentEditor::headerChanged, this, [this] { UpdateWindowTitle(); });
 }
 

@@ -18,6 +18,8 @@ class QToolButton;
 
 namespace bw {
 
+class AuthoringConnector;
+class PointerTool;
 class TInfoBox;
 class TMeldForm;
 class TEndeInfoForm;
@@ -56,6 +58,7 @@ public:
     Sounds& sounds() { return sounds_; }
     ExerciseController* exerciseController() const { return exercise_.get(); }
     NetworkCommands* network() const { return network_.get(); }
+    AuthoringConnector* authoring() const { return authoring_; }
     TMeldForm* meldForm() const { return meldForm_; }
     ResultWindows* results() const { return results_; }
     SheetCommands* sheets() const { return sheets_; }
@@ -119,7 +122,7 @@ private:
 
     Workspace ws_;
     ToolManager tools_;
-    Tool* pointerTool_ = nullptr;
+    PointerTool* pointerTool_ = nullptr;
     Tool* handTool_ = nullptr;
     std::unique_ptr<LearnView> view_;
     std::unique_ptr<WorkspaceViewHost> viewHost_;
@@ -145,6 +148,7 @@ private:
     TEditorSchriftartForm* editorFont_ = nullptr;
     TopicMenu* topicMenu_ = nullptr;
     ResultWindows* results_ = nullptr;
+    AuthoringConnector* authoring_ = nullptr;
     std::unique_ptr<ExerciseController> exercise_;
     std::unique_ptr<NetworkCommands> network_; // reports on exercise_, so it goes first
 

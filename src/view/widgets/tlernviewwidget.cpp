@@ -3,6 +3,7 @@
 #include "view/links.h"
 #include "view/widgets/tinfoboxform.h"
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,11 +41,9 @@ TLernViewWidget::TLernViewWidget(LearnView& view, ViewHost* host, QWidget* paren
     setMouseTracking(true);
     setAutoFillBackground(false);
     selectFrame_ = new FrameWidget(this, QColor(255, 128, 0), true);
-    marker_ = new FrameWidget(this, QColor(255, 0, 0), false);
+    // The tool under it gets the mouse; the marker only shows where a drag would grab.
+    marker_ = new FrameWidget(this, QColor(255, 0, 0), true);
     marker_->setObjectName(QStringLiteral("MoveAnker"));
-    marker_->setFixedSize(13, 13);
-    marker_->setCursor(Qt::PointingHandCursor);
-    marker_->installEventFilter(this);
     infobox_ = new TInfoboxForm(this);
 
     connect(&view_, &LearnView::viewShown, this, [this] { update(); });
@@ -123,6 +122,7 @@ void TLernViewWidget::mousePressEvent(QMouseEvent* e) {
     const ToolEvent te = toolEvent(e);
     switch (e->button()) {
     case Qt::RightButton:
+        rightPress_ = te.pos;
         rightPan_.begin(*this, te.pos);
         break;
     case Qt::MiddleButton:
@@ -158,6 +158,8 @@ void TLernViewWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (rightPan_.active() && e->button() == Qt::RightButton) {
         rightPan_.end();
         updateCursor(te.pos);
+        if (contextMenu_ && (te.pos - rightPress_).manhattanLength() <= 3)
+            contextMenu_->popup(e->globalPosition().toPoint());
         return;
     }
     if (toolPress_ && e->button() == Qt::LeftButton) {
@@ -196,42 +198,14 @@ void TLernViewWidget::ShowInfoText(const QString& cap) {
     infobox_->ShowText(cap, window()->frameGeometry());
 }
 
-void TLernViewWidget::SetMarker(QPoint viewCentre, bool visible) {
-    if (!visible) {
+void TLernViewWidget::showHandle(const QRect& viewRect) {
+    if (viewRect.isEmpty()) {
         marker_->hide();
         return;
     }
-    marker_->move(viewCentre + bitmapOffset() - QPoint(6, 6));
+    marker_->setGeometry(viewRect.translated(bitmapOffset()));
     marker_->show();
     marker_->raise();
-}
-
-bool TLernViewWidget::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == marker_) {
-        auto toView = [this](QMouseEvent* me) {
-            return toBitmap(marker_->mapTo(this, me->position().toPoint()));
-        };
-        switch (e->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* me = static_cast<QMouseEvent*>(e);
-            emit markerPressed(toView(me), me->modifiers());
-            return true;
-        }
-        case QEvent::MouseMove: {
-            auto* me = static_cast<QMouseEvent*>(e);
-            if (me->buttons() & Qt::LeftButton) emit markerDragged(toView(me), me->modifiers());
-            return true;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto* me = static_cast<QMouseEvent*>(e);
-            emit markerReleased(toView(me), me->modifiers());
-            return true;
-        }
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, e);
 }
 
 } // namespace bw

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class QMenu;
+
 namespace bw {
 
 class TInfoboxForm;
@@ -42,15 +44,13 @@ public:
     void ShowInfoText(const QString& cap);
     TInfoboxForm* infobox() const { return infobox_; }
 
-    // The position marker (MoveAnker) for the object editor: centred on a view point.
-    void SetMarker(QPoint viewCentre, bool visible);
+    // The position marker (MoveAnker): the object editor's handle under the pointer.
+    void showHandle(const QRect& viewRect) override;
     QWidget* marker() const { return marker_; }
+    // The menu a right click without a pan opens (the object editor's, while it is open).
+    void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
 
 signals:
-    // The position marker was pressed, dragged or released (view-bitmap pixels).
-    void markerPressed(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
-    void markerDragged(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
-    void markerReleased(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
     // A question button changed the current question.
     void questionChanged(int question);
 
@@ -60,7 +60,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     QPoint toBitmap(QPoint widgetPoint) const;
@@ -76,6 +75,8 @@ private:
     bool toolPress_ = false;         // the left button went to the tool
     QWidget* selectFrame_ = nullptr; // SelectElemRahmen
     QWidget* marker_ = nullptr;      // MoveAnker
+    QMenu* contextMenu_ = nullptr;
+    QPoint rightPress_;
     TInfoboxForm* infobox_ = nullptr;
 };
 

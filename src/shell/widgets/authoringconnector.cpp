@@ -1,0 +1,184 @@
+#include "shell/widgets/authoringconnector.h"
+
+#include "authoring/newdocument.h"
+#include "authoring/objectedittool.h"
+#include "authoring/widgets/authoringwindows.h"
+#include "authoring/widgets/tobjeditneuform.h"
+#include "document/objtypes.h"
+#include "platform/prompter.h"
+#include "shell/widgets/mainmenu.h"
+#include "shell/widgets/panels.h"
+#include "shell/workspace.h"
+#include "view/learnview.h"
+#include "view/pointertools.h"
+#include "view/widgets/tlernviewwidget.h"
+
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+
+namespace bw {
+
+AuthoringConnector::AuthoringConnector(const Parts& parts)
+    : QObject(parts.window), p_(parts), tool_(new ObjectEditTool(this)) {
+    Workspace& ws = p_.ws;
+    windows_ = new AuthoringWindows(
+        p_.window, ws.editor, [&ws] { return ws.CurrentFolder; },
+        [&ws] {
+            const Settings& s = ws.settings;
+            return NewDocumentRatio{{s.DokSeitRatioArt, s.DokSeitRatioBreite, s.DokSeitRatioHoehe},
+                                    s.DokSeitRatioNeuesBlattVollflaeche};
+        },
+        [&ws](const NewDocumentRatio& r) {
+            Settings& s = ws.settings;
+            s.DokSeitRatioArt = r.ratio.seitFest;
+            s.DokSeitRatioBreite = r.ratio.breite;
+            s.DokSeitRatioHoehe = r.ratio.hoehe;
+            s.DokSeitRatioNeuesBlattVollflaeche = r.neuesBlattVollflaeche;
+        });
+    MainMenu& m = p_.menu;
+    windows_->Bind({m.Autorenfunktion, m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1,
+                    m.BasisbildKopieren1, m.BasisbildLoeschen1, m.Seitenverhaeltnis1,
+                    m.AutorDokumenteigenschaften1, m.Dokumenteigenschaften1, m.ObjekteLoeschen1});
+
+    form_ = new TObjEditneuForm(windows_->authoring(), ws.editor, p_.view, p_.window);
+    form_->activateObject = [this](int index) {
+        const int typ = p_.ws.doc.CurrentObjects[index].Typ;
+        ClickResult r;
+        r.index = index;
+        r.kind = typ == TypInfopunkt    ? ClickResult::InfoPoint
+                 : typ == TypLinkExtern ? ClickResult::ExternalLink
+                                        : ClickResult::InternalLink;
+        p_.viewWidget->activate(r);
+    };
+    connect(form_, &TObjEditneuForm::opened, this, [this] { editorOpened(); });
+    connect(form_, &TObjEditneuForm::closed, this, [this] { editorClosed(); });
+    connect(tool_, &ObjectEditTool::objectClicked, this, [this](int index) {
+        form_->ShowObject(index);
+        if (form_->BezMemo->isEnabled() && form_->BezMemo->isVisible()) form_->BezMemo->setFocus();
+    });
+    connect(tool_, &ObjectEditTool::dragged, form_, &TObjEditneuForm::ShowDragged);
+    connect(tool_, &ObjectEditTool::dropped, form_, &TObjEditneuForm::ShowDropped);
+
+    const bool autor = ws.edition == Edition::Autor;
+    connect(m.NeuBildbeschriftung1, &QAction::triggered, this, [this] {
+        if (NewDocument(DokBildbeschriftung)) OpenObjectEditor();
+    });
+    connect(m.DokumentBearbeiten1, &QAction::triggered, this, [this] { InhalteBearbeiten1Click(); });
+    connect(m.ObjekteBearbeiten1, &QAction::triggered, this, [this] { OpenObjectEditor(); });
+    connect(p_.side.BeschrEditBtn, &QToolButton::clicked, this, [this] { OpenObjectEditor(); });
+    p_.side.BeschrEditBtn->setVisible(autor);
+    for (QAction* a : {m.NeuBildbeschriftung1, m.DokumentBearbeiten1, m.ObjekteBearbeiten1})
+        a->setEnabled(autor);
+    p_.side.BeschrEditBtn->setEnabled(autor);
+    for (auto signal : {&DocumentEditor::documentReplaced, &DocumentEditor::headerChanged})
+        connect(&ws.editor, signal, this, [this] { updateEntries(); });
+    connect(&ws, &Workspace::documentReplaced, this, [this] { updateEntries(); });
+    updateEntries();
+    p_.window->installEventFilter(this);
+}
+
+AuthoringConnector::~AuthoringConnector() = default;
+
+void AuthoringConnector::updateEntries() {
+    // "&Dokument bearbeiten..." opens the editor of the document's type; only labelling
+    // documents have theirs here.
+    const int t = p_.ws.doc.CurrentHeader.DokTyp;
+    const bool labels = t != DokLueckentext && t != DokEinzelfragen && t != DokMultipleChoice;
+    p_.menu.DokumentBearbeiten1->setEnabled(p_.ws.edition == Edition::Autor && labels);
+}
+
+bool AuthoringConnector::NewDocument(int dokTyp) {
+    Workspace& ws = p_.ws;
+    if (!ws.ConfirmLeaveExercise() || !ws.AskSaveChanges()) return false;
+    if (ws.EditorOpen) CloseObjectEditor();
+    ws.CloseDocument();
+    const Settings& s = ws.settings;
+    MakeNewDocument(ws.doc, dokTyp, {s.DokSeitRatioArt, s.DokSeitRatioBreite, s.DokSeitRatioHoehe},
+                    QImage(), QString(), QString());
+    ws.editor.DocumentReplaced();
+    ws.StartScreenVisible = false;
+    emit ws.documentReplaced();
+    emit ws.titleChanged();
+    p_.tools.selectTool(p_.pointer);
+    return true;
+}
+
+void AuthoringConnector::OpenObjectEditor() {
+    Workspace& ws = p_.ws;
+    if (ws.edition != Edition::Autor) return;
+    if (ws.ViewMode != ViewModeKind::Learning) {
+        prompter().ShowInfo(
+            QStringLiteral("Beschriftungen können nur in der Lernansicht bearbeitet werden."));
+        return;
+    }
+    if (ws.EditorOpen) return;
+    p_.tools.selectTool(p_.pointer);
+    for (ObjDataTyp& o : ws.doc.CurrentObjects)
+        o.Abgedeckt = 0;
+    for (QCheckBox* c : {p_.side.Ebene0Check, p_.side.Ebene1Check, p_.side.Ebene2Check})
+        if (!c->isChecked()) c->setChecked(true);
+    const QRect main = p_.window->frameGeometry();
+    form_->move(main.left() + main.width() - form_->frameGeometry().width() - 4, main.top() + 4);
+    form_->show();
+    p_.view.RedrawView();
+}
+
+void AuthoringConnector::CloseObjectEditor() {
+    if (form_->isVisible()) form_->close();
+}
+
+void AuthoringConnector::InhalteBearbeiten1Click() {
+    OpenObjectEditor();
+}
+
+void AuthoringConnector::editorOpened() {
+    p_.view.editorOpen = true;
+    p_.ws.SetEditorOpen(true);
+    p_.pointer->setOverride(tool_, p_.tools.context());
+    p_.viewWidget->setContextMenu(form_->EditorPopupMenu1);
+    // The editor's commands work from the view too; Ctrl+N and Ctrl+Del stay the main menu's.
+    for (QAction* a : form_->actions())
+        if (a != form_->Neu1 && a != form_->Entfernen1) p_.window->addAction(a);
+}
+
+void AuthoringConnector::editorClosed() {
+    for (QAction* a : form_->actions())
+        p_.window->removeAction(a);
+    p_.viewWidget->setContextMenu(nullptr);
+    p_.pointer->setOverride(nullptr, p_.tools.context());
+    p_.view.editorOpen = false;
+    p_.view.selectedObject = -1;
+    p_.ws.SetEditorOpen(false);
+    p_.view.SetNumberMode(p_.view.NumberMode, false);
+    p_.view.RedrawView();
+    if (p_.updateModeControls) p_.updateModeControls();
+}
+
+bool AuthoringConnector::eventFilter(QObject* watched, QEvent* e) {
+    // With the editor open the plain arrow keys move the selected object's card.
+    if (watched == p_.window && e->type() == QEvent::KeyPress && p_.ws.EditorOpen) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            switch (k->key()) {
+            case Qt::Key_Left:
+                form_->MoveCard(-1, 0);
+                return true;
+            case Qt::Key_Right:
+                form_->MoveCard(1, 0);
+                return true;
+            case Qt::Key_Up:
+                form_->MoveCard(0, -1);
+                return true;
+            case Qt::Key_Down:
+                form_->MoveCard(0, 1);
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+} // namespace bw

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QMainWindow;
+
+namespace bw {
+
+class AuthoringWindows;
+class LearnView;
+class ObjectEditTool;
+class PointerTool;
+class TLernViewWidget;
+class TObjEditneuForm;
+class ToolManager;
+class Workspace;
+struct LernInfoPanel;
+struct MainMenu;
+
+// Plugs the authoring subsystem into the main window: the "&Autorenfunktion" menu, the
+// object editor with its tool in the view, the new-document entries and the tool button.
+class AuthoringConnector : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        QMainWindow* window;
+        Workspace& ws;
+        LearnView& view;
+        ToolManager& tools;
+        PointerTool* pointer;
+        TLernViewWidget* viewWidget;
+        MainMenu& menu;
+        LernInfoPanel& side;
+        std::function<void()> updateModeControls;
+    };
+    explicit AuthoringConnector(const Parts& parts);
+    ~AuthoringConnector() override;
+
+    // "&Neues Dokument anlegen": true when a new empty document of dokTyp now stands.
+    bool NewDocument(int dokTyp);
+    void OpenObjectEditor();
+    void CloseObjectEditor();
+    // "&Dokument bearbeiten..." (F2): the editor of the document's type.
+    void InhalteBearbeiten1Click();
+
+    TObjEditneuForm* objectEditor() const { return form_; }
+    ObjectEditTool* editTool() const { return tool_; }
+    AuthoringWindows* windows() const { return windows_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void editorOpened();
+    void editorClosed();
+    void updateEntries();
+
+    Parts p_;
+    AuthoringWindows* windows_;
+    TObjEditneuForm* form_;
+    ObjectEditTool* tool_;
+};
+
+} // namespace bw
