@@ -145,6 +145,7 @@ void ObjectEditTool::mouseMoved(ToolContext& ctx, const ToolEvent& e) {
     if (!ed || !(e.buttons & Qt::LeftButton) || !ed->document().ValidIndex(drag_.index)) return;
     if (e.pos == last_) return;
     ObjDataTyp& o = ed->document().CurrentObjects[drag_.index];
+    const QRect before = v.ObjectFootprint(drag_.index);
     if (drag_.part == EditHandle::Card) {
         const double pw = std::max(1, v.PageBitmap().width());
         const double ph = std::max(1, v.PageBitmap().height());
@@ -175,7 +176,7 @@ void ObjectEditTool::mouseMoved(ToolContext& ctx, const ToolEvent& e) {
     }
     last_ = e.pos;
     moved_ = true;
-    ed->NotifyObjectChanged(drag_.index);
+    v.RedrawMovedObject(drag_.index, before);
     ctx.showHandle(EditHandleRect(v, drag_));
     emit dragged(drag_.index, e.modifiers & Qt::ControlModifier);
 }

@@ -356,6 +356,49 @@ void LearnView::ObjectEdited(int index) {
     DrawObject(index, true, true, true);
 }
 
+namespace {
+
+QRect Footprint(const CardLayout& L, bool line) {
+    QRect r = L.emptyLabel ? QRect() : L.box;
+    // The editor's marker squares reach 6 pixels around both points.
+    r = r.united(QRect(L.card, QSize(1, 1)).adjusted(-7, -7, 7, 7));
+    if (line) r = r.united(QRect(L.anchor, L.card).normalized().adjusted(-7, -7, 7, 7));
+    return r.adjusted(-2, -2, 2, 2);
+}
+
+} // namespace
+
+QRect LearnView::ObjectFootprint(int index) const {
+    if (page_.isNull() || !doc_.ValidIndex(index)) return {};
+    const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
+    if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return {};
+    return Footprint(LayoutObject(ctx, index), doc_.CurrentObjects[index].Sline == 1);
+}
+
+void LearnView::RedrawMovedObject(int index, const QRect& before) {
+    if (page_.isNull()) return;
+    const QRect dirty = before.united(ObjectFootprint(index)).intersected(page_.rect());
+    if (dirty.isEmpty()) return;
+    CopyImageRect(page_, dirty.topLeft(), clean_, dirty);
+    const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
+    if (int(cards_.size()) < doc_.ObjectCount()) cards_.resize(doc_.ObjectCount());
+    QPainter p(&page_);
+    p.setClipRect(dirty);
+    for (int i = 0; i < doc_.ObjectCount(); ++i) {
+        if (!ObjectTakesPart(ctx, i, IsObjectVisible(i))) continue;
+        ObjDataTyp& o = doc_.CurrentObjects[i];
+        const CardLayout layout = LayoutObject(ctx, i);
+        if (!Footprint(layout, o.Sline == 1).intersects(dirty)) continue;
+        o.KAusrAkt = layout.side;
+        cards_[i] = PlacementOf(layout, page_.size());
+        PaintObject(p, ctx, i, layout, true);
+    }
+    p.end();
+    if (index == selectedObject && editorOpen && doc_.ValidIndex(index))
+        emit selectionFrame(PageRectToView(cards_[index].KRect).adjusted(-4, -4, 4, 4), true);
+    copyBoxToScreen(dirty, true);
+}
+
 void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
                                bool refresh) {
     const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);

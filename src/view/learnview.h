@@ -146,6 +146,13 @@ public:
     // An edit of the document reached this object: redraw just it.
     void ObjectEdited(int index);
 
+    // The page pixels an object covers: its card, its line and the editor's markers.
+    QRect ObjectFootprint(int index) const;
+    // An object moved from the footprint before: that part of the page and the new one are
+    // drawn again with every object reaching into them, and shown. A drag step costs this
+    // local redraw, not a full one.
+    void RedrawMovedObject(int index, const QRect& before);
+
 signals:
     void viewShown();                                // the whole view bitmap changed
     void viewRectChanged(const QRect& viewRect);     // a part of it (view pixels)

@@ -113,10 +113,12 @@ void TObjEditneuForm::build() {
     auto* bezClip = Button(TextPanel, QStringLiteral("aus Zwisch.abl."));
     auto* bezFile = Button(TextPanel, QStringLiteral("aus Datei..."));
     auto* bezCopy = Button(TextPanel, QStringLiteral("In Zw.abl. kopieren"));
-    tl->addWidget(BezMemo, 0, 0, 1, 3);
-    tl->addWidget(bezClip, 1, 0);
+    tl->addWidget(BezMemo, 0, 0, 4, 1);
+    tl->addWidget(bezClip, 0, 1);
     tl->addWidget(bezFile, 1, 1);
-    tl->addWidget(bezCopy, 1, 2);
+    tl->addWidget(bezCopy, 2, 1);
+    tl->setRowStretch(3, 1);
+    tl->setColumnStretch(0, 1);
 
     BildPanel = new QWidget(this);
     auto* bl = new QGridLayout(BildPanel);
@@ -131,10 +133,12 @@ void TObjEditneuForm::build() {
     auto* bildClip = Button(BildPanel, QStringLiteral("aus Zwisch.abl."));
     auto* bildFile = Button(BildPanel, QStringLiteral("aus Datei..."));
     auto* bildCopy = Button(BildPanel, QStringLiteral("In Zw.abl. kopieren"));
-    bl->addWidget(BildMemo, 0, 0, 1, 3);
-    bl->addWidget(bildClip, 1, 0);
+    bl->addWidget(BildMemo, 0, 0, 4, 1);
+    bl->addWidget(bildClip, 0, 1);
     bl->addWidget(bildFile, 1, 1);
-    bl->addWidget(bildCopy, 1, 2);
+    bl->addWidget(bildCopy, 2, 1);
+    bl->setRowStretch(3, 1);
+    bl->setColumnStretch(0, 1);
 
     DateiPanel = new QWidget(this);
     auto* dl = new QGridLayout(DateiPanel);
@@ -144,11 +148,11 @@ void TObjEditneuForm::build() {
     DateiEdit->setObjectName(QStringLiteral("DateiEdit"));
     auto* browse = Button(DateiPanel, QStringLiteral("Durchsuchen..."));
     auto* relative = Button(DateiPanel, QStringLiteral("In relativen Pfad umwandeln"));
-    dl->addWidget(new QLabel(QStringLiteral("Verknüpfte Datei:"), DateiPanel), 0, 0, 1, 2);
-    dl->addWidget(DateiEdit, 1, 0, 1, 2);
-    dl->addWidget(browse, 2, 0);
-    dl->addWidget(relative, 2, 1);
-    dl->setRowStretch(3, 1);
+    dl->addWidget(new QLabel(QStringLiteral("Verknüpfte Datei:"), DateiPanel), 0, 0);
+    dl->addWidget(DateiEdit, 1, 0);
+    dl->addWidget(browse, 2, 0, Qt::AlignLeft);
+    dl->addWidget(relative, 3, 0, Qt::AlignLeft);
+    dl->setRowStretch(4, 1);
 
     HinweisLab = new QLabel(QStringLiteral("Wählen Sie \"Neu\", um ein neues Objekt zu erstellen\n"
                                            "oder markieren Sie ein bestehendes Objekt, um es zu "
