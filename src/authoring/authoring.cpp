@@ -86,8 +86,13 @@ int Authoring::StoreObject(int index, const ObjDataTyp& edited) {
         o.KAusrAkt = o.KAusr;
     else if (o.KAusr == 0 && doc.CurrentObjects[index].KAusr != 0)
         o.KAusrAkt = 0; // "automatisch" chosen: the renderer picks the side anew
-    if (SameStoredFields(o, doc.CurrentObjects[index])) return index;
-    ed_.SetObject(index, o, QStringLiteral("Objekt ändern"));
+    const ObjDataTyp& current = doc.CurrentObjects[index];
+    if (SameStoredFields(o, current)) return index;
+    ObjDataTyp capOnly = current;
+    capOnly.Cap = o.Cap;
+    const bool typing = SameStoredFields(o, capOnly);
+    ed_.SetObject(index, o, typing ? QStringLiteral("Text ändern") : QStringLiteral("Objekt ändern"),
+                  typing);
     return index;
 }
 

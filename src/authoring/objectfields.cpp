@@ -54,10 +54,15 @@ ObjectFields FieldsFromObject(const ObjDataTyp& o) {
 }
 
 ObjDataTyp ObjectFromFields(const ObjectFields& f, ObjDataTyp o) {
-    o.Sx = f.sx / double(kPositionUnits);
-    o.Sy = f.sy / double(kPositionUnits);
-    o.Kx = f.kx / double(kPositionUnits);
-    o.Ky = f.ky / double(kPositionUnits);
+    // A field the author did not change keeps the exact value behind it (a drag with Ctrl
+    // drops between the field's units).
+    auto position = [](int field, double& value) {
+        if (field != ToUnits(value)) value = field / double(kPositionUnits);
+    };
+    position(f.sx, o.Sx);
+    position(f.sy, o.Sy);
+    position(f.kx, o.Kx);
+    position(f.ky, o.Ky);
     o.Cap = f.text;
     o.TAusr = std::max(0, f.tausr);
     o.KAusr = std::max(0, f.kausr);

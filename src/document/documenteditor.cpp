@@ -70,6 +70,31 @@ private:
     QPointF from_, to_;
 };
 
+// An object edit; typing edits of the same object in a row merge.
+class SetObjectCommand : public QUndoCommand {
+public:
+    SetObjectCommand(const QString& text, int index, bool typing,
+                     std::function<void(const ObjDataTyp&)> apply, ObjDataTyp before,
+                     ObjDataTyp after)
+        : QUndoCommand(text), index_(index), typing_(typing), apply_(std::move(apply)),
+          before_(std::move(before)), after_(std::move(after)) {}
+    int id() const override { return typing_ ? 2 : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        auto* o = static_cast<const SetObjectCommand*>(other);
+        if (!o->typing_ || o->index_ != index_) return false;
+        after_ = o->after_;
+        return true;
+    }
+    void redo() override { apply_(after_); }
+    void undo() override { apply_(before_); }
+
+private:
+    int index_;
+    bool typing_;
+    std::function<void(const ObjDataTyp&)> apply_;
+    ObjDataTyp before_, after_;
+};
+
 QString Or(const QString& text, const char* fallback) {
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
@@ -116,7 +141,8 @@ void DocumentEditor::RemoveObject(int index) {
         }));
 }
 
-void DocumentEditor::SetObject(int index, const ObjDataTyp& o, const QString& text) {
+void DocumentEditor::SetObject(int index, const ObjDataTyp& o, const QString& text,
+                               bool mergeTyping) {
     if (!doc_.ValidIndex(index)) return;
     const ObjDataTyp before = doc_.CurrentObjects[index];
     const ObjDataTyp after = WithRuntimeOf(o, before);
@@ -124,9 +150,8 @@ void DocumentEditor::SetObject(int index, const ObjDataTyp& o, const QString& te
         doc_.CurrentObjects[index] = WithRuntimeOf(v, doc_.CurrentObjects[index]);
         emit objectChanged(index);
     };
-    stack_.push(new FunctionCommand(
-        Or(text, "Objekt ändern"), [apply, after] { apply(after); },
-        [apply, before] { apply(before); }));
+    stack_.push(new SetObjectCommand(Or(text, "Objekt ändern"), index, mergeTyping, apply, before,
+                                     after));
 }
 
 void DocumentEditor::MovePoint(int index, Point which, double x, double y) {

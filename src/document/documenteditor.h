@@ -24,8 +24,10 @@ public:
     // Inserts at index (appends when index is outside the list); returns the index.
     int AddObject(const ObjDataTyp& o, int index = -1);
     void RemoveObject(int index);
-    // Replaces the stored fields of an object (its run-time values stay).
-    void SetObject(int index, const ObjDataTyp& o, const QString& text = {});
+    // Replaces the stored fields of an object (its run-time values stay). Typing edits of the
+    // same object in a row (mergeTyping) make one step, as a word typed is one change.
+    void SetObject(int index, const ObjDataTyp& o, const QString& text = {},
+                   bool mergeTyping = false);
     // Moves the anchor point (Sx, Sy) or the card point (Kx, Ky) to page fractions. Moves of
     // the same point of the same object in a row merge into one step, as a drag does.
     enum class Point { Anchor, Card };
