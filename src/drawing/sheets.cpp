@@ -110,10 +110,6 @@ QImage MakeSheet(QSize size, SheetKind kind, int n, const TableRuling& table) {
     return sheet;
 }
 
-int InitialSheetCount(SheetKind kind) {
-    return SheetCounts().count(kind);
-}
-
 QString FreeSheetCaption(SheetKind kind) {
     switch (kind) {
     case SheetKind::Lines:

@@ -49,8 +49,6 @@ QImage NewSheetImage(QSize size);
 // the window's new sheets and the command line both start from.
 QImage MakeSheet(QSize size, SheetKind kind, int n, const TableRuling& table = {});
 
-// The count a kind's free variant offers first, before any was entered.
-int InitialSheetCount(SheetKind kind);
 // The caption of a kind's free count dialog; empty for kinds without one.
 QString FreeSheetCaption(SheetKind kind);
 
@@ -62,7 +60,9 @@ public:
     int remember(SheetKind kind, int n);
 
 private:
+    // In the order of SheetKind; what each free variant offers before a count was entered.
     int counts_[9] = {0, 25, 50, 8, 8, 8, 8, 8, 0};
+    static_assert(int(SheetKind::Table) == 8);
 };
 
 // Rulings: one-pixel grey lines, not antialiased, clipped to the sheet, each drawn from its

@@ -271,3 +271,18 @@ TEST_F(SheetWindow, DrawingsStayWhenTheToolbarFoldsAtTheSameZoom) {
             blue += viewPixel({x, y}) == kBlue;
     EXPECT_EQ(blue, 0);
 }
+
+TEST_F(SheetWindow, NoSheetReplacesTheDocumentOfARunningExercise) {
+    QTemporaryDir dir;
+    const QString path = WriteDoc(dir, QStringLiteral("Eifel"), 0);
+    ASSERT_TRUE(ws.ReadDocument(path, true));
+    ws.ViewMode = ViewModeKind::Exercise;
+    form.sidePanel().BlattBtn->click();
+    EXPECT_FALSE(form.sheets()->menu().menu()->isVisible());
+    form.sheets()->OpenSheet(SheetKind::Lines, 10);
+    form.sidePanel().BlattVerlassenPan->click();
+    EXPECT_EQ(ws.doc.CurrentHeader.Datei, path);
+    EXPECT_EQ(ws.doc.ObjectCount(), 1);
+    EXPECT_TRUE(p.shown.empty());
+    ws.ViewMode = ViewModeKind::Learning;
+}

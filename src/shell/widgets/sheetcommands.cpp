@@ -20,8 +20,10 @@ SheetCommands::SheetCommands(Workspace& ws, LearnView& view, DrawingControls& dr
     host.newSheet = [this] { OpenSheet(SheetKind::Blank, 0); };
     if (blattBtn) {
         blattBtn->setEnabled(true);
-        connect(blattBtn, &QToolButton::clicked, this,
-                [this, blattBtn] { menu_->PopupBelow(blattBtn); });
+        connect(blattBtn, &QToolButton::clicked, this, [this, blattBtn] {
+            // A running exercise keeps its document.
+            if (ws_.ViewMode == ViewModeKind::Learning) menu_->PopupBelow(blattBtn);
+        });
     }
     if (leaveBtn) {
         leaveBtn->setEnabled(true);
