@@ -1,6 +1,9 @@
 #include "authoring/widgets/authoringwindows.h"
 
+#include "authoring/widgets/tbilderwform.h"
+#include "authoring/widgets/tobjtransform.h"
 #include "authoring/widgets/tprojektinfoform.h"
+#include "platform/prompter.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,8 +17,12 @@ AuthoringWindows::AuthoringWindows(QWidget* window, DocumentEditor& editor,
     : QObject(window), window_(window), ed_(editor), authoring_(editor), base_(authoring_, editor),
       currentFolder_(std::move(currentFolder)), readDefaults_(std::move(readDefaults)),
       storeDefaults_(std::move(storeDefaults)), ratio_(new TSeitenverhaeltnisForm(window)),
-      info_(new TProjektInfoForm(window)) {
+      info_(new TProjektInfoForm(window)), size_(new TBildErwForm(window)),
+      transform_(new TObjtransForm(window)) {
     info_->onSeitenverhaeltnis = [this] { Seitenverhaeltnis1Click(); };
+    size_->onSeitenverhaeltnis = [this] {
+        if (Seitenverhaeltnis1Click()) size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
+    };
 }
 
 AuthoringWindows::~AuthoringWindows() = default;
@@ -31,7 +38,12 @@ void AuthoringWindows::Bind(const AuthoringActions& a) {
     on(a.seitenverhaeltnis, [this] { Seitenverhaeltnis1Click(); });
     on(a.dokumenteigenschaften, [this] { Dokumenteigenschaften1Click(true); });
     on(a.dokumenteigenschaftenLesen, [this] { Dokumenteigenschaften1Click(false); });
-    on(a.alleLoeschen, [this] { base_.AlleBeschriftungenLoeschen(); });
+    on(a.alleLoeschen, [this] {
+        if (clearEditorSelection) clearEditorSelection();
+        base_.AlleBeschriftungenLoeschen();
+    });
+    on(a.basisbildGroesse, [this] { Randzoneerweitern1Click(); });
+    on(a.transformieren, [this] { Transformieren1Click(); });
     if (a.menu) {
         // Ctrl+Z copies the view and Alt+Backspace goes back a document in this program;
         // undo is Ctrl+Z with Shift, redo the usual Ctrl+Y.
@@ -67,6 +79,27 @@ void AuthoringWindows::Dokumenteigenschaften1Click(bool editable) {
     if (info_->exec() != QDialog::Accepted || !editable) return;
     authoring_.SetProperties(info_->Titel(), info_->Autor(), info_->Bemerkung(), info_->NumArt(),
                              info_->GeordnetArt());
+}
+
+bool AuthoringWindows::Randzoneerweitern1Click() {
+    size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
+    if (size_->exec() != QDialog::Accepted) return false;
+    // The ratio may have changed meanwhile through "Seitenverhältnis...".
+    const PageLayout layout = size_->Layout(PageLayout::FromHeader(ed_.document().CurrentHeader));
+    authoring_.SetPageLayout(layout, size_->TransformObjects());
+    return true;
+}
+
+void AuthoringWindows::Transformieren1Click() {
+    if (ed_.document().CurrentObjects.empty()) {
+        prompter().ShowInfo(QStringLiteral("Es sind keine zu transformierenden Objekte vorhanden."));
+        return;
+    }
+    if (transform_->exec() != QDialog::Accepted) return;
+    TObjtransForm::Values v;
+    if (!transform_->Read(v)) return;
+    if (clearEditorSelection) clearEditorSelection();
+    authoring_.TransformObjects(v.fakX, v.offsetX, v.fakY, v.offsetY);
 }
 
 } // namespace bw

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace bw {
 
+class TBildErwForm;
+class TObjtransForm;
 class TProjektInfoForm;
 
 // The authoring menu's entries that this subsystem serves.
@@ -26,6 +28,8 @@ struct AuthoringActions {
     QAction* dokumenteigenschaften = nullptr;      // authoring menu: editable
     QAction* dokumenteigenschaftenLesen = nullptr; // "&Datei" menu of the base edition
     QAction* alleLoeschen = nullptr;
+    QAction* basisbildGroesse = nullptr;
+    QAction* transformieren = nullptr;
 };
 
 // The page ratio of new documents as the settings keep it.
@@ -50,10 +54,18 @@ public:
     // "&Seitenverhältnis...": true when confirmed (and applied).
     bool Seitenverhaeltnis1Click();
     void Dokumenteigenschaften1Click(bool editable);
+    // "&Größe und Ausrichtung...": true when confirmed (and applied).
+    bool Randzoneerweitern1Click();
+    void Transformieren1Click();
+
+    // Clears the object editor's selection before the objects change under it.
+    std::function<void()> clearEditorSelection;
 
     Authoring& authoring() { return authoring_; }
     TSeitenverhaeltnisForm* ratioForm() const { return ratio_; }
     TProjektInfoForm* infoForm() const { return info_; }
+    TBildErwForm* sizeForm() const { return size_; }
+    TObjtransForm* transformForm() const { return transform_; }
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
 
@@ -67,6 +79,8 @@ private:
     std::function<void(const NewDocumentRatio&)> storeDefaults_;
     TSeitenverhaeltnisForm* ratio_;
     TProjektInfoForm* info_;
+    TBildErwForm* size_;
+    TObjtransForm* transform_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
 };

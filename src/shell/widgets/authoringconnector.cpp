@@ -2,7 +2,10 @@
 
 #include "authoring/newdocument.h"
 #include "authoring/objectedittool.h"
+#include "authoring/preview.h"
 #include "authoring/widgets/authoringwindows.h"
+#include "authoring/widgets/tautorassistform.h"
+#include "authoring/widgets/tvorschaubilderform.h"
 #include "authoring/widgets/tobjeditneuform.h"
 #include "document/objtypes.h"
 #include "platform/prompter.h"
@@ -13,6 +16,8 @@
 #include "view/pointertools.h"
 #include "view/widgets/tlernviewwidget.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -39,7 +44,9 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
     MainMenu& m = p_.menu;
     windows_->Bind({m.Autorenfunktion, m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1,
                     m.BasisbildKopieren1, m.BasisbildLoeschen1, m.Seitenverhaeltnis1,
-                    m.AutorDokumenteigenschaften1, m.Dokumenteigenschaften1, m.ObjekteLoeschen1});
+                    m.AutorDokumenteigenschaften1, m.Dokumenteigenschaften1, m.ObjekteLoeschen1,
+                    m.BasisbildGroesse1, m.ObjekteTransformieren1});
+    windows_->clearEditorSelection = [this] { form_->ShowObject(-1); };
 
     form_ = new TObjEditneuForm(windows_->authoring(), ws.editor, p_.view, p_.window);
     form_->activateObject = [this](int index) {
@@ -60,20 +67,34 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
     connect(tool_, &ObjectEditTool::dragged, form_, &TObjEditneuForm::ShowDragged);
     connect(tool_, &ObjectEditTool::dropped, form_, &TObjEditneuForm::ShowDropped);
 
-    const bool autor = ws.edition == Edition::Autor;
     connect(m.NeuBildbeschriftung1, &QAction::triggered, this, [this] {
         if (NewDocument(DokBildbeschriftung)) OpenObjectEditor();
     });
     connect(m.DokumentBearbeiten1, &QAction::triggered, this, [this] { InhalteBearbeiten1Click(); });
     connect(m.ObjekteBearbeiten1, &QAction::triggered, this, [this] { OpenObjectEditor(); });
+    connect(m.Vorschaubilder1, &QAction::triggered, this, [this] { Vorschaubildergenerieren1Click(); });
+    connect(m.Assistent1, &QAction::triggered, this, [this] { Assistenteinblenden1Click(); });
     connect(p_.side.BeschrEditBtn, &QToolButton::clicked, this, [this] { OpenObjectEditor(); });
-    p_.side.BeschrEditBtn->setVisible(autor);
-    for (QAction* a : {m.NeuBildbeschriftung1, m.DokumentBearbeiten1, m.ObjekteBearbeiten1})
-        a->setEnabled(autor);
-    p_.side.BeschrEditBtn->setEnabled(autor);
+    p_.side.BeschrEditBtn->setVisible(ws.edition == Edition::Autor);
+    previews_ = new TVorschaubilderForm(p_.window);
+    assistant_ = new TAutorAssistForm(
+        {m.NeuBildbeschriftung1, m.NeuLueckentext1, m.NeuEinzelfragen1, m.NeuMultipleChoice1,
+         m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1, m.BasisbildKopieren1,
+         m.BasisbildLoeschen1, m.BasisbildGroesse1, m.DokumentBearbeiten1,
+         m.AutorDokumenteigenschaften1, m.Speichern1, m.SpeichernUnter1},
+        p_.window);
+    connect(assistant_, &TAutorAssistForm::visibilityChanged, this, [this](bool visible) {
+        p_.menu.Assistent1->setText(visible ? QStringLiteral("Assistent ausblenden")
+                                            : QStringLiteral("&Assistent einblenden"));
+    });
+
+    // The entries follow the menu, which is enabled in the learning view of the authoring
+    // edition only; their shortcuts must not act where the menu does not.
+    connect(m.Autorenfunktion->menuAction(), &QAction::changed, this, [this] { updateEntries(); });
     for (auto signal : {&DocumentEditor::documentReplaced, &DocumentEditor::headerChanged})
         connect(&ws.editor, signal, this, [this] { updateEntries(); });
     connect(&ws, &Workspace::documentReplaced, this, [this] { updateEntries(); });
+    m.Dokumenteigenschaften1->setEnabled(ws.edition == Edition::Basis);
     updateEntries();
     p_.window->installEventFilter(this);
 }
@@ -81,11 +102,75 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
 AuthoringConnector::~AuthoringConnector() = default;
 
 void AuthoringConnector::updateEntries() {
+    const MainMenu& m = p_.menu;
+    const bool on = p_.ws.edition == Edition::Autor && m.Autorenfunktion->isEnabled();
+    for (QAction* a : {m.NeuBildbeschriftung1, m.Assistent1, m.AutorDokumenteigenschaften1,
+                       m.Seitenverhaeltnis1, m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1,
+                       m.BasisbildKopieren1, m.BasisbildLoeschen1, m.BasisbildGroesse1,
+                       m.ObjekteBearbeiten1, m.ObjekteTransformieren1, m.ObjekteLoeschen1,
+                       m.Vorschaubilder1})
+        a->setEnabled(on);
+    p_.side.BeschrEditBtn->setEnabled(on);
     // "&Dokument bearbeiten..." opens the editor of the document's type; only labelling
     // documents have theirs here.
     const int t = p_.ws.doc.CurrentHeader.DokTyp;
     const bool labels = t != DokLueckentext && t != DokEinzelfragen && t != DokMultipleChoice;
-    p_.menu.DokumentBearbeiten1->setEnabled(p_.ws.edition == Edition::Autor && labels);
+    m.DokumentBearbeiten1->setEnabled(on && labels);
+}
+
+void AuthoringConnector::Assistenteinblenden1Click() {
+    if (assistant_->isVisible())
+        assistant_->hide();
+    else
+        ShowAssistant();
+}
+
+void AuthoringConnector::ShowAssistant() {
+    const QRect main = p_.window->frameGeometry();
+    assistant_->adjustSize();
+    assistant_->move(main.left() + main.width() - assistant_->frameGeometry().width() - 4,
+                     main.top() + 150);
+    assistant_->show();
+}
+
+void AuthoringConnector::Vorschaubildergenerieren1Click() {
+    Workspace& ws = p_.ws;
+    if (ws.EditorOpen) {
+        prompter().ShowInfo(QStringLiteral("Bitte zuerst den Beschriftungseditor schließen."));
+        return;
+    }
+    if (previews_->exec() != QDialog::Accepted) return;
+    const int height = previews_->Height();
+    const QString folder = PreviewFolder(ws.doc.CurrentHeader.Datei, ws.CurrentFolder);
+    if (!EnsurePreviewFolder(folder)) {
+        prompter().ShowError(PreviewFolderErrorText(folder));
+        return;
+    }
+    auto write = [this, &folder, height] {
+        const QString path =
+            QDir(folder).filePath(PreviewFileName(p_.ws.doc.CurrentHeader.Datei, height));
+        if (!WritePreviewImage(p_.view.ViewImage(), height, path))
+            prompter().ShowError(QStringLiteral("Datei konnte nicht erstellt werden:\r\n") +
+                                 QDir::toNativeSeparators(path));
+    };
+    if (!previews_->AllDocuments()) {
+        write();
+        return;
+    }
+    if (!ws.AskSaveChanges()) return;
+    const QString docs = QFileInfo(folder).absolutePath();
+    const QStringList files = QDir(docs).entryList({QStringLiteral("*.bwk")},
+                                                   QDir::Files | QDir::Hidden | QDir::System,
+                                                   QDir::Unsorted);
+    if (notice) notice(QStringLiteral("Vorschaubilder werden generiert.||Bitte warten."));
+    int i = 0;
+    for (const QString& f : files) {
+        ++i;
+        if (notice) notice(PreviewProgressText(i, int(ws.TopicList.size())));
+        if (ws.ReadDocument(QDir(docs).filePath(f), true)) write();
+    }
+    if (notice) notice(QString());
+    emit ws.titleChanged();
 }
 
 bool AuthoringConnector::NewDocument(int dokTyp) {
@@ -101,6 +186,7 @@ bool AuthoringConnector::NewDocument(int dokTyp) {
     emit ws.documentReplaced();
     emit ws.titleChanged();
     p_.tools.selectTool(p_.pointer);
+    ShowAssistant();
     return true;
 }
 

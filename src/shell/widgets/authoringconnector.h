@@ -12,7 +12,9 @@ class LearnView;
 class ObjectEditTool;
 class PointerTool;
 class TLernViewWidget;
+class TAutorAssistForm;
 class TObjEditneuForm;
+class TVorschaubilderForm;
 class ToolManager;
 class Workspace;
 struct LernInfoPanel;
@@ -43,10 +45,18 @@ public:
     void CloseObjectEditor();
     // "&Dokument bearbeiten..." (F2): the editor of the document's type.
     void InhalteBearbeiten1Click();
+    void Assistenteinblenden1Click();
+    void ShowAssistant();
+    void Vorschaubildergenerieren1Click();
+
+    // Shows the notice window with a text ("|" breaks lines); an empty text hides it.
+    std::function<void(const QString&)> notice;
 
     TObjEditneuForm* objectEditor() const { return form_; }
     ObjectEditTool* editTool() const { return tool_; }
     AuthoringWindows* windows() const { return windows_; }
+    TAutorAssistForm* assistant() const { return assistant_; }
+    TVorschaubilderForm* previewForm() const { return previews_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -60,6 +70,8 @@ private:
     AuthoringWindows* windows_;
     TObjEditneuForm* form_;
     ObjectEditTool* tool_;
+    TAutorAssistForm* assistant_;
+    TVorschaubilderForm* previews_;
 };
 
 } // namespace bw

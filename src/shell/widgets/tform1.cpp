@@ -251,6 +251,12 @@ void TForm1::ConnectExercise() {
 void TForm1::ConnectAuthoring() {
     authoring_ = new AuthoringConnector({this, ws_, *view_, tools_, pointerTool_, LernKartPicImg,
                                          menu_, side_, [this] { UpdateModeControls(); }});
+    authoring_->notice = [this](const QString& text) {
+        if (text.isEmpty())
+            meldForm_->HideNotice();
+        else
+            meldForm_->ShowNotice(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n')));
+    };
     connect(&ws_.editor, &DocumentEditor::headerChanged, this, [this] { UpdateWindowTitle(); });
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QPushButton;
+
+namespace bw {
+
+// "Autorenassistent": a small window beside the view with one button per authoring step;
+// each button runs the main window's command.
+class TAutorAssistForm : public QWidget {
+    Q_OBJECT
+public:
+    struct Commands {
+        QAction *neuBildbeschriftung, *neuLueckentext, *neuEinzelfragen, *neuMultipleChoice;
+        QAction *basisbildAusDatei, *basisbildAusZwischenablage, *basisbildKopieren,
+            *basisbildLoeschen, *basisbildGroesse;
+        QAction *dokumentBearbeiten, *dokumenteigenschaften, *speichern, *speichernUnter;
+    };
+    TAutorAssistForm(const Commands& commands, QWidget* parent = nullptr);
+
+    // "Tastenkürzel: " and the shortcut in German key names.
+    static QString ShortcutHint(const QKeySequence& key);
+
+    QPushButton* NeuBtn;
+
+signals:
+    void visibilityChanged(bool visible);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+};
+
+} // namespace bw
