@@ -2,7 +2,11 @@
 // dialog, the menu entries and undo through the editor's stack.
 #include "authoring/newdocument.h"
 #include "authoring/widgets/authoringwindows.h"
+#include "authoring/widgets/tbilderwform.h"
+#include "authoring/widgets/tobjtransform.h"
 #include "authoring/widgets/tprojektinfoform.h"
+#include <QDoubleSpinBox>
+#include <QSlider>
 #include "support/scriptedprompter.h"
 
 #include <QAction>
@@ -134,4 +138,48 @@ TEST_F(WindowsFixture, PropertiesDialogAppendsTheTypeAndStoresChanges) {
         QStringLiteral("OK"));
     windows.Dokumenteigenschaften1Click(false);
     EXPECT_EQ(doc.CurrentHeader.titel, QStringLiteral("Verben - Lückentext"));
+}
+
+TEST_F(WindowsFixture, SizeAndAlignmentDialogClampsAndLaysOutThePage) {
+    TBildErwForm* form = windows.sizeForm();
+    OnDialog(
+        form,
+        [form] {
+            EXPECT_DOUBLE_EQ(form->GroesseEdit->value(), 100);
+            form->GroesseBar->setValue(50); // the field follows the bar
+            EXPECT_DOUBLE_EQ(form->GroesseEdit->value(), 50);
+            form->PosXEdit->setValue(250); // beyond the range: clamped on OK
+            EXPECT_EQ(form->PosXBar->value(), 100);
+        },
+        QStringLiteral("OK"));
+    ASSERT_TRUE(windows.Randzoneerweitern1Click());
+    EXPECT_DOUBLE_EQ(doc.CurrentHeader.BildGroesse, 50);
+    EXPECT_DOUBLE_EQ(doc.CurrentHeader.BildPosX, 100);
+    // 1000 x 500 at 10 : 7 and 50 %: the whole horizontal margin on the left.
+    EXPECT_DOUBLE_EQ(doc.CurrentHeader.RandErw.right, 0);
+    EXPECT_DOUBLE_EQ(doc.CurrentHeader.RandErw.left, 1.0);
+    EXPECT_EQ(editor.undoStack().count(), 1);
+}
+
+TEST_F(WindowsFixture, TransformDialogTakesCommasAndRefusesWhatIsNoNumber) {
+    TObjtransForm* form = windows.transformForm();
+    const double kx = doc.CurrentObjects[0].Kx;
+    OnDialog(
+        form,
+        [form] {
+            form->FakXEdit->setText(QStringLiteral("abc"));
+            QMetaObject::invokeMethod(form, "accept"); // refused, the dialog stays
+            form->FakXEdit->setText(QStringLiteral("0,5"));
+            form->OffsetXEdit->setText(QStringLiteral("1000"));
+        },
+        QStringLiteral("OK"));
+    windows.Transformieren1Click();
+    EXPECT_EQ(prompter.texts("error").size(), 1);
+    EXPECT_DOUBLE_EQ(doc.CurrentObjects[0].Kx, 0.5 * kx + 0.1);
+    EXPECT_EQ(form->FakXEdit->text(), QStringLiteral("0,5")); // kept for the next time
+
+    editor.ReplaceObjects({}, QStringLiteral("leer"));
+    windows.Transformieren1Click();
+    EXPECT_EQ(prompter.texts("info").value(0),
+              QStringLiteral("Es sind keine zu transformierenden Objekte vorhanden."));
 }
