@@ -10,14 +10,16 @@ namespace bw {
 
 namespace {
 
-// The smallest rectangle holding every pixel in which two images of one size and format differ.
-QRect DifferingRect(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.format() != b.format() || a.depth() != 32) return {};
+// The smallest rectangle of a holding every pixel that differs from b at the same place moved
+// by bAt; b must hold a's whole rectangle there.
+QRect DifferingRect(const QImage& a, const QImage& b, QPoint bAt) {
+    if (a.format() != b.format() || a.depth() != 32 || !b.rect().contains(QRect(bAt, a.size())))
+        return {};
     const int w = a.width();
     int left = w, right = -1, top = -1, bottom = -1;
     for (int y = 0; y < a.height(); ++y) {
         const auto* ra = reinterpret_cast<const quint32*>(a.constScanLine(y));
-        const auto* rb = reinterpret_cast<const quint32*>(b.constScanLine(y));
+        const auto* rb = reinterpret_cast<const quint32*>(b.constScanLine(y + bAt.y())) + bAt.x();
         if (std::memcmp(ra, rb, std::size_t(w) * 4) == 0) continue;
         if (top < 0) top = y;
         bottom = y;
@@ -211,20 +213,40 @@ void DrawingBoard::RedrawKeepingDrawings() {
         view_.RedrawView();
         return;
     }
-    if (uncommitted_) CommitDrawings();
-    // Drawings are where the page differs from the page as rendered with its objects.
-    const QImage& page = view_.PageBitmap();
+    // Drawings are where the page, or the view bitmap while they are not committed, differs
+    // from the page as rendered with its objects. Drawings only in the view bitmap are found
+    // there, which spares splitting the page from the object page.
+    const QImage& picture = view_.ViewImage();
+    const QPoint scroll = view_.ScrollOffset;
+    const bool pageHasDrawings = &view_.PageBitmap() != &view_.ObjectPage();
+    const bool fromView = uncommitted_ && !pageHasDrawings &&
+                          view_.ObjectPage().rect().contains(QRect(scroll, picture.size()));
+    if (uncommitted_ && !fromView) CommitDrawings();
+    if (!fromView && &view_.PageBitmap() == &view_.ObjectPage()) {
+        view_.RedrawView();
+        return;
+    }
+    const QImage& source = fromView ? picture : view_.PageBitmap();
+    const QPoint at = fromView ? scroll : QPoint(0, 0);
     const QImage& objects = view_.ObjectPage();
-    const QRect box = &page == &objects ? QRect() : DifferingRect(page, objects);
+    const QRect box = DifferingRect(source, objects, at);
     QImage drawn, under;
     if (!box.isEmpty()) {
-        drawn = page.copy(box);
-        under = objects.copy(box);
+        drawn = source.copy(box);
+        under = objects.copy(box.translated(at));
     }
-    const QSize before = page.size();
+    const QRect onPage = box.translated(at);
+    const QSize before = view_.PageBitmap().size();
     view_.RedrawView();
     if (box.isEmpty() || view_.PageBitmap().size() != before) return;
-    CopyDrawnPixels(view_.PageBitmapForDrawings(), box, drawn, under);
+    // Drawings that all stay in sight go back into the view bitmap, as not yet committed.
+    const QRect shown(view_.ScrollOffset, view_.ViewImage().size());
+    if (shown.contains(onPage)) {
+        CopyDrawnPixels(view_.ViewImage(), onPage.translated(-view_.ScrollOffset), drawn, under);
+        changed(onPage.translated(-view_.ScrollOffset));
+        return;
+    }
+    CopyDrawnPixels(view_.PageBitmapForDrawings(), onPage, drawn, under);
     view_.ShowViewport();
 }
 

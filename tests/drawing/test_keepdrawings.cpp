@@ -60,9 +60,28 @@ TEST_F(DrawingFixture, AtDoubleZoomCommittedAndFreshDrawingsBothStay) {
     // Both strokes, at their places on the page.
     EXPECT_EQ(Pixel(picture(), QPoint(200, 300) + before - after), kBlue);
     EXPECT_EQ(Pixel(picture(), QPoint(200 - 60, 100 - 40) + before - after), kBlue);
-    EXPECT_EQ(Pixel(view.PageBitmap(), QPoint(200, 300) + before), kBlue);
     EXPECT_GT(blue, 0);
     EXPECT_EQ(Pixel(view.ObjectPage(), QPoint(200, 300) + before), QColor(Qt::white));
+    // They travel with the page at the next pan.
+    view.BeginPan();
+    EXPECT_EQ(Pixel(view.PageBitmap(), QPoint(200, 300) + before), kBlue);
+}
+
+TEST_F(DrawingFixture, ADrawingThatLeavesTheSmallerViewStaysOnThePage) {
+    view.SetViewSize(1000, 600);
+    view.ChangeZoom(4); // page 1740 x 1200, 1000 x 600 of it in view
+    use(DrawTool::Pen, 24, 2);
+    stroke({{900, 300}, {990, 300}});
+    const QPoint onPage = QPoint(980, 300) + view.ScrollOffset;
+    view.SetViewSize(900, 600); // narrower: the page stays, the view loses its right edge
+    board.RedrawKeepingDrawings();
+    ASSERT_EQ(view.PageBitmap().size(), QSize(1740, 1200));
+    ASSERT_FALSE(QRect(view.ScrollOffset, picture().size()).contains(onPage));
+    EXPECT_EQ(Pixel(view.PageBitmap(), onPage), kBlue);
+    EXPECT_EQ(Pixel(view.ObjectPage(), onPage), QColor(Qt::white));
+    // Scrolled to, it shows.
+    view.Pan(200, 0);
+    EXPECT_EQ(Pixel(picture(), onPage - view.ScrollOffset), kBlue);
 }
 
 TEST_F(DrawingFixture, AControlThatChangesThePageDropsTheDrawings) {
