@@ -3,6 +3,9 @@
 //   insel-lueckentext.bwk  a cloze text about the same island
 // usage: samplegen OUTPUT_FOLDER
 
+#include "authoring/authoring.h"
+#include "authoring/newdocument.h"
+#include "authoring/objecttypes.h"
 #include "document/docfile.h"
 #include "samplepictures.h"
 #include "view/learnview.h"
@@ -42,22 +45,23 @@ ObjDataTyp Card(int typ, const QString& cap, QPointF anchor, QPointF card, int k
     return o;
 }
 
+// Made as an author makes it: a new labelling document on the map, then each object
+// through "Neu" and the editor's store, each an undo step of the authoring commands.
 Document IslandMapDocument() {
     Document doc;
-    doc.BaseImage = Picture(IslandMap(1200, 900));
-    HeaderDataTyp& h = doc.CurrentHeader;
-    h.titel = QStringLiteral("Die Insel Lindholm");
-    h.autor = QStringLiteral("Brettwerk-Beispiel");
-    h.bemerkung = QStringLiteral("Bildbeschriftung mit Abfragefeldern, Bildkarte, Infopunkt und "
-                                 "Verknüpfung zum Lückentext.");
-    h.DokTyp = DokBildbeschriftung;
-    h.RandErw = {kMarginX, 0, kMarginX, 0};
-    h.NumArt = 0;
-    h.GeordnetArt = 0;
-
+    // 10 % of the map's width as margin left and right: a page of 8 : 5 around 4 : 3.
+    MakeNewDocument(doc, DokBildbeschriftung, {1, 8, 5}, IslandMap(1200, 900),
+                    QStringLiteral("Die Insel Lindholm"), QStringLiteral("Brettwerk-Beispiel"));
+    DocumentEditor editor(doc);
+    Authoring authoring(editor);
+    const HeaderDataTyp& h = doc.CurrentHeader;
+    authoring.SetProperties(h.titel, h.autor,
+                            QStringLiteral("Bildbeschriftung mit Abfragefeldern, Bildkarte, "
+                                           "Infopunkt und Verknüpfung zum Lückentext."),
+                            0, 0);
+    std::vector<ObjDataTyp> objs;
     const auto places = IslandPlaces();
     auto at = [&](int i) { return PageFraction(places[i].at); };
-    auto& objs = doc.CurrentObjects;
     // Towns, mountains, river and lake as query labels; some sides fixed, some automatic.
     objs.push_back(Card(TypAbfrage, places[0].name, at(0), {0.40, 0.12}, 3));
     objs.push_back(Card(TypAbfrage, places[1].name, at(1), at(1) + QPointF(-0.02, 0.09), 0));
@@ -115,6 +119,10 @@ Document IslandMapDocument() {
     ObjDataTyp link = Card(TypLinkIntern, kClozeFile, {0.95, 0.94}, {0.95, 0.94}, 3);
     link.Ebene = 2;
     objs.push_back(link);
+    for (const ObjDataTyp& o : objs) {
+        const int index = authoring.NewObject(TypeIndexFromTyp(o.Typ), {});
+        authoring.StoreObject(index, o);
+    }
     return doc;
 }
 
