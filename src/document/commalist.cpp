@@ -10,7 +10,9 @@ bool IsBlankOrControl(QChar c) {
     return c.unicode() <= 32;
 }
 
-QString TrimControl(const QString& s) {
+} // namespace
+
+QString TrimBlanks(const QString& s) {
     qsizetype b = 0;
     qsizetype e = s.size();
     while (b < e && IsBlankOrControl(s[b]))
@@ -19,8 +21,6 @@ QString TrimControl(const QString& s) {
         --e;
     return s.mid(b, e - b);
 }
-
-} // namespace
 
 QStringList SplitLines(const QString& text) {
     // Like a string list's text: a final line break does not start another line.
@@ -44,31 +44,30 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-QString EncodeCommaList(const QString& text) {
-    const QStringList lines = SplitLines(text);
-    if (lines.size() == 1 && lines[0].isEmpty()) return QStringLiteral("\"\"");
+QString EncodeCommaItems(const QStringList& items) {
+    if (items.size() == 1 && items[0].isEmpty()) return QStringLiteral("\"\"");
     QStringList out;
-    out.reserve(lines.size());
-    for (const QString& line : lines) {
+    out.reserve(items.size());
+    for (const QString& item : items) {
         bool quote = false;
-        for (QChar c : line) {
+        for (QChar c : item) {
             if (IsBlankOrControl(c) || c == QLatin1Char(',') || c == QLatin1Char('"')) {
                 quote = true;
                 break;
             }
         }
         if (quote) {
-            QString q = line;
+            QString q = item;
             q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
             out << QLatin1Char('"') + q + QLatin1Char('"');
         } else {
-            out << line;
+            out << item;
         }
     }
     return out.join(QLatin1Char(','));
 }
 
-QString DecodeCommaList(const QString& stored) {
+QStringList SplitCommaItems(const QString& stored) {
     const QString& s = stored;
     QStringList entries;
     const qsizetype n = s.size();
@@ -109,7 +108,15 @@ QString DecodeCommaList(const QString& stored) {
             } while (p < n && IsBlankOrControl(s[p]));
         }
     }
-    return TrimControl(entries.join(QStringLiteral("\r\n")));
+    return entries;
+}
+
+QString EncodeCommaList(const QString& text) {
+    return EncodeCommaItems(SplitLines(text));
+}
+
+QString DecodeCommaList(const QString& stored) {
+    return TrimBlanks(SplitCommaItems(stored).join(QStringLiteral("\r\n")));
 }
 
 } // namespace bw

@@ -141,3 +141,59 @@ TEST(AuthoringTool, PreviewsOfAFolderWithProgressAndSkippedDamage) {
                   .status,
               2);
 }
+
+TEST(AuthoringTool, NewFromTextFilesOfEachTypeAndNothingWrittenForABadCharacter) {
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    const QString cloze = write("cloze.txt", "\n  Die Sonne geht im <<Osten>> auf.\n\n");
+    const QString single = write("fragen.txt", "Wann ist Sommeranfang? // Juni\nWo? //Hier\n");
+    const QString choice = write("mc.txt", "Welche sind S\xC3\xA4ugetiere?\n+ Wal\n- Hai\n");
+    const QString bad = write("bad.txt", "ok\nWinkel \xCE\xB1\n");
+    struct Case {
+        QString text;
+        int type;
+    };
+    for (const Case& c : {Case{cloze, 1}, Case{single, 2}, Case{choice, 3}}) {
+        const QString out = dir.filePath(QStringLiteral("doc%1.bwk").arg(c.type));
+        const ToolRun r = Tool({QStringLiteral("new"), out, QStringLiteral("--type"),
+                                QString::number(c.type), QStringLiteral("--text"), c.text},
+                               dir.path());
+        ASSERT_EQ(r.status, 0) << r.err.constData();
+        Document doc;
+        ASSERT_TRUE(ReadDocumentFile(out, doc, false).ok);
+        EXPECT_EQ(doc.CurrentHeader.DokTyp, c.type);
+        if (c.type == 1)
+            EXPECT_EQ(doc.CurrentHeader.lueckentext,
+                      QStringLiteral("Die Sonne geht im <<Osten>> auf."));
+        if (c.type == 2)
+            EXPECT_EQ(doc.CurrentHeader.fragentext,
+                      QStringLiteral("Wann ist Sommeranfang? // Juni\r\nWo? //Hier"));
+        if (c.type == 3) {
+            int questions = 0;
+            for (const ObjDataTyp& o : doc.CurrentObjects)
+                if (o.Typ == TypMCFrage) {
+                    ++questions;
+                    EXPECT_EQ(o.Cap, QStringLiteral("\"Welche sind Säugetiere?\",\"+ Wal\r\n- Hai\""));
+                }
+            EXPECT_EQ(questions, 1);
+        }
+    }
+    const QString out = dir.filePath(QStringLiteral("bad.bwk"));
+    const ToolRun r = Tool({QStringLiteral("new"), out, QStringLiteral("--type"),
+                            QStringLiteral("2"), QStringLiteral("--text"), bad},
+                           dir.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Zeile 2, Spalte 8")) << r.err.constData();
+    EXPECT_FALSE(QFile::exists(out));
+    // A text for a labelling document is a mistake of the call.
+    EXPECT_EQ(Tool({QStringLiteral("new"), out, QStringLiteral("--type"), QStringLiteral("0"),
+                    QStringLiteral("--text"), cloze},
+                   dir.path())
+                  .status,
+              2);
+}

@@ -2,10 +2,12 @@
 // previews FOLDER|FILE [--height H]: the preview pictures of "Vorschaubilder generieren".
 #include "commands.h"
 
+#include "authoring/contenttext.h"
 #include "authoring/newdocument.h"
 #include "authoring/preview.h"
 #include "common/messages.h"
 #include "document/docfile.h"
+#include "document/documenteditor.h"
 #include "platform/system.h"
 #include "shell/folders.h"
 #include "shell/settings.h"
@@ -42,7 +44,7 @@ PageRatioDefaults RatioInForce() {
 
 int NewUsage() {
     PrintErr(QStringLiteral("usage: brettwerk-tool new OUT.bwk --type 0..3 [--base IMAGE] "
-                            "[--title TEXT] [--author TEXT]"));
+                            "[--title TEXT] [--author TEXT] [--text FILE]"));
     return 2;
 }
 
@@ -54,7 +56,7 @@ int PreviewsUsage() {
 } // namespace
 
 int RunNew(const QStringList& args) {
-    QString out, base, title, author;
+    QString out, base, title, author, textFile;
     int type = -1;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -69,13 +71,15 @@ int RunNew(const QStringList& args) {
             title = args[++i];
         } else if (a == QLatin1String("--author") && hasValue) {
             author = args[++i];
+        } else if (a == QLatin1String("--text") && hasValue) {
+            textFile = args[++i];
         } else if (a.startsWith(QLatin1String("--")) || !out.isEmpty()) {
             return NewUsage();
         } else {
             out = a;
         }
     }
-    if (out.isEmpty() || type < 0) return NewUsage();
+    if (out.isEmpty() || type < 0 || (!textFile.isEmpty() && type == 0)) return NewUsage();
     // A new document never replaces one that is there: that one may hold a teacher's work.
     if (QFileInfo::exists(out) || QFileInfo(out).isSymLink()) {
         PrintErr(QStringLiteral("%1: existiert bereits").arg(out));
@@ -95,8 +99,23 @@ int RunNew(const QStringList& args) {
             return 1;
         }
     }
+    // The text is checked before anything is written: a bad character names its place.
+    ContentText content;
+    if (!textFile.isEmpty()) {
+        content = ReadContentText(textFile, type);
+        if (!content.ok) {
+            PrintErr(textFile + QStringLiteral(": ") + content.message);
+            return 1;
+        }
+    }
     Document doc;
     MakeNewDocument(doc, type, RatioInForce(), image, title, author);
+    if (!textFile.isEmpty()) {
+        DocumentEditor editor(doc);
+        if (type == 1) StoreClozeText(editor, content.text);
+        if (type == 2) StoreQuestionText(editor, content.text);
+        if (type == 3) StoreChoiceQuestions(editor, content.questions);
+    }
     const DocResult r = WriteDocumentFile(out, doc);
     for (DocMessage m : r.messages)
         PrintErr(DocMessageText(m, out));
