@@ -86,8 +86,8 @@ bool LoadPicture(const QString& folder, const QString& file, int line, QImage& i
     return false;
 }
 
-bool ParseChoice(const QStringList& lines, const QString& folder,
-                 std::vector<ChoiceQuestion>& out, QString& message) {
+bool ParseChoice(const QStringList& lines, const QString& folder, std::vector<ChoiceQuestion>& out,
+                 QString& message) {
     ChoiceQuestion q;
     bool open = false;
     QStringList answers;
@@ -137,9 +137,8 @@ bool ParseChoice(const QStringList& lines, const QString& folder,
             continue;
         }
         if (!answers.isEmpty()) {
-            message =
-                QStringLiteral("Zeile %1: Eine Frage hat entweder Text- oder Bild-Antworten.")
-                    .arg(lineNo);
+            message = QStringLiteral("Zeile %1: Eine Frage hat entweder Text- oder Bild-Antworten.")
+                          .arg(lineNo);
             return false;
         }
         if (q.pictureCount == kMaxAnswerPictures) {
@@ -171,6 +170,16 @@ ContentText ParseContentText(const QByteArray& bytes, int dokTyp, const QString&
     }
     r.ok = true;
     return r;
+}
+
+bool ReadTextFile(const QString& path, QString& text) {
+    const ReadResult read = ReadRegularFile(path, kMaxContentTextBytes);
+    if (read.status != ReadStatus::Ok) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8(read.bytes);
+    if (utf8.hasError()) decoded = DecodeCp1252(read.bytes);
+    text = SplitLines(decoded).join(QLatin1Char('\n'));
+    return true;
 }
 
 ContentText ReadContentText(const QString& path, int dokTyp) {

@@ -18,12 +18,16 @@ namespace bw {
 //           in one question). FILE is relative to the text file's folder.
 struct ContentText {
     bool ok = false;
-    QString message; // why not, naming the line and column where there is one
-    QString text;    // types 1 and 2, lines joined by CR LF
+    QString message;                       // why not, naming the line and column where there is one
+    QString text;                          // types 1 and 2, lines joined by CR LF
     std::vector<ChoiceQuestion> questions; // type 3
 };
 
 ContentText ReadContentText(const QString& path, int dokTyp);
+
+// A text file for an editor's "Aus Datei einfügen...": UTF-8 when it is valid UTF-8, else
+// Windows-1252 as Windows editors write it; lines joined by LF. False when unreadable.
+bool ReadTextFile(const QString& path, QString& text);
 // The same from bytes already read; folder resolves picture files.
 ContentText ParseContentText(const QByteArray& bytes, int dokTyp, const QString& folder);
 

@@ -52,8 +52,8 @@ TEST(ContentText, CounterAndSignedAnswerLines) {
 
 TEST(ContentCommaItems, QuestionAndAnswersRoundTrip) {
     // A blank in the question and two answer lines: both quoted, CR LF inside the second.
-    const QString cap = EncodeCommaItems({QStringLiteral("Wer ist \"groß\", wer klein?"),
-                                          QStringLiteral("+ Riese\r\n- Zwerg")});
+    const QString cap = EncodeCommaItems(
+        {QStringLiteral("Wer ist \"groß\", wer klein?"), QStringLiteral("+ Riese\r\n- Zwerg")});
     EXPECT_EQ(cap, QStringLiteral("\"Wer ist \"\"groß\"\", wer klein?\",\"+ Riese\r\n- Zwerg\""));
     const QStringList back = SplitCommaItems(cap);
     ASSERT_EQ(back.size(), 2);
@@ -90,8 +90,7 @@ TEST(ContentChoice, ObjectsFollowTheStorageRules) {
     EXPECT_EQ(objs[0].Ebene, 1);
     EXPECT_EQ(objs[1].Untertyp, 1);
     EXPECT_EQ(objs[1].AntwortAnz, 3);
-    EXPECT_EQ(SplitCommaItems(objs[1].Cap).value(1),
-              QStringLiteral("+ Bild\r\n- Bild\r\n+ Bild"));
+    EXPECT_EQ(SplitCommaItems(objs[1].Cap).value(1), QStringLiteral("+ Bild\r\n- Bild\r\n+ Bild"));
     EXPECT_EQ(qs[1].answer, QStringLiteral("+ Bild\r\n- Bild\r\n+ Bild"));
     EXPECT_EQ(objs[1].BildAntw[2].width(), 6);
     EXPECT_TRUE(objs[1].BildAntw[3].isNull());
@@ -229,6 +228,8 @@ TEST(ContentTextFile, CharactersOutsideTheCodePageAndBadUtf8NameTheirPlace) {
     EXPECT_FALSE(broken.ok);
     EXPECT_TRUE(broken.message.startsWith(QStringLiteral("Zeile 2:")));
     // A byte order mark is not part of the text; lines end in CR LF either way.
-    const ContentText bom = ParseContentText("\xEF\xBB\xBF" "a\r\nb\n", 2, QString());
+    const ContentText bom = ParseContentText("\xEF\xBB\xBF"
+                                             "a\r\nb\n",
+                                             2, QString());
     EXPECT_EQ(bom.text, QStringLiteral("a\r\nb"));
 }
