@@ -105,6 +105,12 @@ DocumentEditor::DocumentEditor(Document& doc, QObject* parent) : QObject(parent)
     connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setModified(!clean); });
 }
 
+DocumentEditor::~DocumentEditor() {
+    // A stack with unsaved steps reports "clean" as it goes; nobody may hear that from a
+    // document that is being closed with the window.
+    stack_.blockSignals(true);
+}
+
 void DocumentEditor::setModified(bool modified) {
     if (doc_.CurrentHeader.Geaendert == modified) return;
     doc_.CurrentHeader.Geaendert = modified;

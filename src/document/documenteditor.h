@@ -15,6 +15,7 @@ class DocumentEditor : public QObject {
     Q_OBJECT
 public:
     explicit DocumentEditor(Document& doc, QObject* parent = nullptr);
+    ~DocumentEditor() override;
 
     Document& document() { return doc_; }
     const Document& document() const { return doc_; }

@@ -141,3 +141,17 @@ TEST(ObjectTypes, TheTableGivesTheFieldKindsOfTheFileFormat) {
     EXPECT_TRUE(IsAskedType(DokMultipleChoice, TypMCFrageBild));
     EXPECT_FALSE(IsAskedType(DokEinzelfragen, TypAbfrage));
 }
+
+TEST(DocumentEditorLifetime, GoingWithUnsavedStepsTellsNobody) {
+    // The main window's listeners are gone by the time its document editor goes.
+    Document doc;
+    int heard = 0;
+    {
+        DocumentEditor editor(doc);
+        QObject::connect(&editor, &DocumentEditor::modifiedChanged, [&](bool) { ++heard; });
+        ObjDataTyp o;
+        editor.AddObject(o);
+        ASSERT_EQ(heard, 1);
+    }
+    EXPECT_EQ(heard, 1);
+}

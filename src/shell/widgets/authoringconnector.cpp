@@ -4,9 +4,10 @@
 #include "authoring/objectedittool.h"
 #include "authoring/preview.h"
 #include "authoring/widgets/authoringwindows.h"
+#include "authoring/widgets/contenteditors.h"
 #include "authoring/widgets/tautorassistform.h"
-#include "authoring/widgets/tvorschaubilderform.h"
 #include "authoring/widgets/tobjeditneuform.h"
+#include "authoring/widgets/tvorschaubilderform.h"
 #include "document/objtypes.h"
 #include "platform/prompter.h"
 #include "shell/widgets/mainmenu.h"
@@ -70,9 +71,26 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
     connect(m.NeuBildbeschriftung1, &QAction::triggered, this, [this] {
         if (NewDocument(DokBildbeschriftung)) OpenObjectEditor();
     });
-    connect(m.DokumentBearbeiten1, &QAction::triggered, this, [this] { InhalteBearbeiten1Click(); });
+    connect(m.DokumentBearbeiten1, &QAction::triggered, this,
+            [this] { InhalteBearbeiten1Click(); });
+    content_ = new ContentEditors(p_.window, ws.editor);
+    connect(content_, &ContentEditors::editorFontRequested, this, [this] {
+        // The menu's font dialog, then the choice in the open editor at once.
+        p_.menu.EditorSchriftart1->trigger();
+        ApplyEditorFont();
+    });
+    const std::pair<QAction*, int> newContent[] = {{m.NeuLueckentext1, DokLueckentext},
+                                                   {m.NeuEinzelfragen1, DokEinzelfragen},
+                                                   {m.NeuMultipleChoice1, DokMultipleChoice}};
+    for (auto [action, typ] : newContent) {
+        connect(action, &QAction::triggered, this, [this, typ] {
+            // A new document keeps its type even when the editor is then cancelled.
+            if (NewDocument(typ)) EditContent(typ);
+        });
+    }
     connect(m.ObjekteBearbeiten1, &QAction::triggered, this, [this] { OpenObjectEditor(); });
-    connect(m.Vorschaubilder1, &QAction::triggered, this, [this] { Vorschaubildergenerieren1Click(); });
+    connect(m.Vorschaubilder1, &QAction::triggered, this,
+            [this] { Vorschaubildergenerieren1Click(); });
     connect(m.Assistent1, &QAction::triggered, this, [this] { Assistenteinblenden1Click(); });
     connect(p_.side.BeschrEditBtn, &QToolButton::clicked, this, [this] { OpenObjectEditor(); });
     p_.side.BeschrEditBtn->setVisible(ws.edition == Edition::Autor);
@@ -104,18 +122,26 @@ AuthoringConnector::~AuthoringConnector() = default;
 void AuthoringConnector::updateEntries() {
     const MainMenu& m = p_.menu;
     const bool on = p_.ws.edition == Edition::Autor && m.Autorenfunktion->isEnabled();
-    for (QAction* a : {m.NeuBildbeschriftung1, m.Assistent1, m.AutorDokumenteigenschaften1,
-                       m.Seitenverhaeltnis1, m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1,
-                       m.BasisbildKopieren1, m.BasisbildLoeschen1, m.BasisbildGroesse1,
-                       m.ObjekteBearbeiten1, m.ObjekteTransformieren1, m.ObjekteLoeschen1,
-                       m.Vorschaubilder1})
+    for (QAction* a :
+         {m.NeuBildbeschriftung1, m.Assistent1, m.AutorDokumenteigenschaften1, m.Seitenverhaeltnis1,
+          m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1, m.BasisbildKopieren1,
+          m.BasisbildLoeschen1, m.BasisbildGroesse1, m.ObjekteBearbeiten1, m.ObjekteTransformieren1,
+          m.ObjekteLoeschen1, m.Vorschaubilder1, m.NeuLueckentext1, m.NeuEinzelfragen1,
+          m.NeuMultipleChoice1, m.DokumentBearbeiten1})
         a->setEnabled(on);
     p_.side.BeschrEditBtn->setEnabled(on);
-    // "&Dokument bearbeiten..." opens the editor of the document's type; only labelling
-    // documents have theirs here.
-    const int t = p_.ws.doc.CurrentHeader.DokTyp;
-    const bool labels = t != DokLueckentext && t != DokEinzelfragen && t != DokMultipleChoice;
-    m.DokumentBearbeiten1->setEnabled(on && labels);
+}
+
+void AuthoringConnector::ApplyEditorFont() {
+    content_->SetEditorFont(EditorFont(p_.ws.settings.EditorSchriftart()));
+}
+
+bool AuthoringConnector::EditContent(int dokTyp) {
+    if (p_.ws.edition != Edition::Autor) return false;
+    ApplyEditorFont();
+    if (!content_->Edit(dokTyp)) return false;
+    p_.view.RedrawView();
+    return true;
 }
 
 void AuthoringConnector::Assistenteinblenden1Click() {
@@ -159,9 +185,8 @@ void AuthoringConnector::Vorschaubildergenerieren1Click() {
     }
     if (!ws.AskSaveChanges()) return;
     const QString docs = QFileInfo(folder).absolutePath();
-    const QStringList files = QDir(docs).entryList({QStringLiteral("*.bwk")},
-                                                   QDir::Files | QDir::Hidden | QDir::System,
-                                                   QDir::Unsorted);
+    const QStringList files = QDir(docs).entryList(
+        {QStringLiteral("*.bwk")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     if (notice) notice(QStringLiteral("Vorschaubilder werden generiert.||Bitte warten."));
     int i = 0;
     for (const QString& f : files) {
@@ -215,7 +240,11 @@ void AuthoringConnector::CloseObjectEditor() {
 }
 
 void AuthoringConnector::InhalteBearbeiten1Click() {
-    OpenObjectEditor();
+    const int t = p_.ws.doc.CurrentHeader.DokTyp;
+    if (t == DokLueckentext || t == DokEinzelfragen || t == DokMultipleChoice)
+        EditContent(t);
+    else
+        OpenObjectEditor();
 }
 
 void AuthoringConnector::editorOpened() {

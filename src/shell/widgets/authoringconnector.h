@@ -8,6 +8,7 @@ class QMainWindow;
 namespace bw {
 
 class AuthoringWindows;
+class ContentEditors;
 class LearnView;
 class ObjectEditTool;
 class PointerTool;
@@ -51,8 +52,12 @@ public:
 
     // Shows the notice window with a text ("|" breaks lines); an empty text hides it.
     std::function<void(const QString&)> notice;
+    // The content editor of a cloze, single-question or multiple-choice document; true when
+    // its content was confirmed and stored.
+    bool EditContent(int dokTyp);
 
     TObjEditneuForm* objectEditor() const { return form_; }
+    ContentEditors* contentEditors() const { return content_; }
     ObjectEditTool* editTool() const { return tool_; }
     AuthoringWindows* windows() const { return windows_; }
     TAutorAssistForm* assistant() const { return assistant_; }
@@ -65,6 +70,7 @@ private:
     void editorOpened();
     void editorClosed();
     void updateEntries();
+    void ApplyEditorFont();
 
     Parts p_;
     AuthoringWindows* windows_;
@@ -72,6 +78,7 @@ private:
     ObjectEditTool* tool_;
     TAutorAssistForm* assistant_;
     TVorschaubilderForm* previews_;
+    ContentEditors* content_ = nullptr;
 };
 
 } // namespace bw
