@@ -33,7 +33,7 @@ bool ValidChannel(const QString& channel) {
 }
 
 QString NetworkFilePath(const QString& folder, const QString& channel, const char* name) {
-    if (!ValidChannel(channel)) return {};
+    if (!ValidChannel(channel) || folder.isEmpty()) return {};
     QString f = folder;
     f.replace(u'\\', u'/');
     if (!f.isEmpty() && !f.endsWith(u'/')) f += u'/';
@@ -160,6 +160,17 @@ void DeleteExerciseFiles(const QString& folder, const QString& channel) {
         const QString path = NetworkFilePath(folder, channel, name);
         if (!path.isEmpty()) QFile::remove(path);
     }
+}
+
+void DeleteOwnExerciseFiles(const QString& folder, const QString& channel,
+                            const QString& computer) {
+    const QString settings = NetworkFilePath(folder, channel, netfile::kSettings);
+    if (settings.isEmpty()) return;
+    const std::optional<NetExerciseSettings> s = ReadNetSettingsFile(settings);
+    // Without a readable settings file nobody can join anyway; a marker or copy left beside
+    // it is this computer's only if it wrote them, which nothing tells, so they stay.
+    if (s && s->master.compare(computer, Qt::CaseInsensitive) == 0)
+        DeleteExerciseFiles(folder, channel);
 }
 
 QByteArray MarkerBytes() {

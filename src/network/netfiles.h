@@ -28,7 +28,7 @@ inline constexpr char kKeyList[] =
 bool ValidChannel(const QString& channel);
 
 // folder (with or without a trailing separator) + channel + "-" + name; empty when the
-// channel is not valid.
+// channel is not valid or there is no folder (nothing goes to the working directory).
 QString NetworkFilePath(const QString& folder, const QString& channel, const char* name);
 
 // Marker, settings and document copy all exist.
@@ -70,9 +70,12 @@ ExerciseAvailability CheckForExercise(const QString& folder, const QString& chan
 QString AvailabilityText(const ExerciseAvailability& a);
 QString FolderUnavailableText();
 
-// Removes the document copy, settings and marker of that folder and channel (stale files of
-// an ended exercise); the best list stays.
+// Removes the document copy, settings and marker of that folder and channel; the best list
+// stays.
 void DeleteExerciseFiles(const QString& folder, const QString& channel);
+// The same, but only when the settings file names this computer as the teacher: stale files
+// of its own ended exercise go, another teacher's running exercise stays.
+void DeleteOwnExerciseFiles(const QString& folder, const QString& channel, const QString& computer);
 
 // The marker file: one length-prefixed string.
 QByteArray MarkerBytes();

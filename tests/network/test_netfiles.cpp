@@ -126,6 +126,26 @@ TEST(NetFiles, NamesStayInsideTheFolder) {
     EXPECT_TRUE(ValidChannel("ABCDEFGH"));
 }
 
+TEST(NetFiles, OnlyThisComputersOwnExerciseFilesAreCleared) {
+    QTemporaryDir dir;
+    const QString f = dir.path();
+    auto write = [&](const QString& master) {
+        for (const char* name : {netfile::kDocument, netfile::kMarker}) {
+            QFile file(NetworkFilePath(f, "K1", name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        QFile file(NetworkFilePath(f, "K1", netfile::kSettings));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(EncodeNetSettings(SettingsOfRun(TeacherRun(), master)));
+    };
+    write("LEHRER-PC");
+    DeleteOwnExerciseFiles(f, "K1", "SCHUELER-3");
+    EXPECT_TRUE(NetworkFilesPresent(f, "K1")); // another teacher's exercise stays
+    DeleteOwnExerciseFiles(f, "K1", "lehrer-pc");
+    EXPECT_TRUE(QDir(f).isEmpty());
+    EXPECT_TRUE(NetworkFilePath("", "K1", netfile::kMarker).isEmpty());
+}
+
 TEST(NetFiles, PresentOnlyWithAllThreeFiles) {
     QTemporaryDir dir;
     const QString f = dir.path();

@@ -3,6 +3,8 @@
 
 #include "document/docfile.h"
 #include "exercise/widgets/exercisecontroller.h"
+#include "exercise/widgets/resultwindows.h"
+#include "exercise/widgets/tuebfertigform.h"
 #include "exercise/widgets/tueboptform.h"
 #include "nettesting.h"
 #include "network/netfiles.h"
@@ -233,6 +235,59 @@ TEST(NetworkInWindow, ParticipantJoinsRunsAndLeavesToTheStartScreen) {
     EXPECT_TRUE(w.form.workspace().StartScreenVisible);
     EXPECT_EQ(w.form.workspace().doc.ObjectCount(), 0);
     ASSERT_TRUE(SpinUntil([&] { return teacher.grid.Rows()[0][3] == "abgebr."; }));
+    teacher.End();
+}
+
+TEST(NetworkInWindow, FinishedParticipantRepeatsOnlyWhileJoiningIsAllowed) {
+    ScriptedPrompter prompter;
+    Window w;
+    const Settings& s = w.form.workspace().settings;
+    Document doc;
+    ASSERT_TRUE(ReadDocumentFile(kSample, doc, false).ok);
+    UebDataTyp teacherRun;
+    NetTeacher teacher(teacherRun);
+    teacher.Initiate(doc, ExerciseOptions{}, kDefaultGradingBoundaries, s.NetzKomOrdner,
+                     s.NetzKomKanal);
+    ASSERT_TRUE(teacher.WriteMarker().isEmpty());
+    NetworkCommands* net = w.form.network();
+    Exercise& ex = w.form.exerciseController()->exercise();
+    QTimer::singleShot(0, net->startForm(), [&] {
+        net->startForm()->CheckTimerTimer();
+        net->startForm()->TNameEdit()->setText("Ole");
+        net->startForm()->TeilnehmenClick();
+    });
+    w.form.menu().NetzTeilnehmen1->trigger();
+    ASSERT_TRUE(ex.Running());
+    ASSERT_TRUE(SpinUntil([&] { return teacher.grid.ParticipantCount() == 1; }));
+
+    // The teacher stops further joining while the run goes on.
+    ASSERT_TRUE(teacher.SetJoinAllowed(false).isEmpty());
+    TUebFertigForm* finish = w.form.results()->finishForm();
+    int shown = 0;
+    std::function<void()> answer = [&] {
+        if (!finish->isVisible()) {
+            QTimer::singleShot(20, finish, answer);
+            return;
+        }
+        // First "Übung wiederholen" (refused), then "Zur Lernansicht".
+        if (++shown == 1) {
+            finish->accept();
+            QTimer::singleShot(20, finish, answer);
+        } else {
+            finish->reject();
+        }
+    };
+    QTimer::singleShot(0, finish, answer);
+    for (const ExerciseCard& card : std::vector<ExerciseCard>(ex.cards))
+        if (ex.Running()) ex.Release(ex.CardOfObject(card.object), card.object);
+    ASSERT_TRUE(SpinUntil([&] { return shown == 2 && !finish->isVisible(); }));
+    EXPECT_TRUE(prompter.texts("info").contains(
+        "Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."));
+    EXPECT_EQ(ex.ueb.NetRole, 0);
+    EXPECT_TRUE(w.form.workspace().StartScreenVisible);
+    ASSERT_TRUE(SpinUntil([&] { return teacher.grid.Rows()[0][3] == "fertig"; }));
+    EXPECT_EQ(teacher.grid.ParticipantCount(), 1);
+    ASSERT_TRUE(SpinUntil([&] { return QFile::exists(teacher.BestListPath()); }));
     teacher.End();
 }
 

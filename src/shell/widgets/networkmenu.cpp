@@ -10,6 +10,7 @@
 #include "network/widgets/tmasterprotform.h"
 #include "network/widgets/tnetzuebungtnstartform.h"
 #include "platform/prompter.h"
+#include "platform/system.h"
 #include "shell/widgets/mainmenu.h"
 #include "shell/workspace.h"
 #include "view/learnview.h"
@@ -209,7 +210,7 @@ void NetworkCommands::NetzKommunikation1Click() {
         return;
     }
     Settings& s = ws_.settings;
-    DeleteExerciseFiles(s.NetzKomOrdner, s.NetzKomKanal);
+    DeleteOwnExerciseFiles(s.NetzKomOrdner, s.NetzKomKanal, ComputerName());
     QString folder = s.NetzKomOrdner, channel = s.NetzKomKanal;
     if (komm_->Execute(folder, channel)) {
         s.NetzKomOrdner = folder;
