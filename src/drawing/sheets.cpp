@@ -85,17 +85,18 @@ bool SheetKindFromName(const QString& name, SheetKind* kind) {
 }
 
 QSize SheetSize(QSize control, const SheetRatioPreset& preset, bool baseEdition) {
-    int w = std::max(1, control.width());
-    int h = std::max(1, control.height());
-    if (baseEdition || preset.kind != 1 || preset.fitWindow || preset.width <= 0 ||
-        preset.height <= 0)
-        return {w, h};
-    const int h2 = Round(double(w) * preset.height / preset.width);
-    if (h2 < h)
-        w = Round(double(h) * preset.width / preset.height);
-    else
-        h = h2;
-    return {std::max(1, w), std::max(1, h)};
+    auto side = [](double v) { return int(std::clamp(v, 1.0, double(kMaxSheetSide))); };
+    double w = side(control.width());
+    double h = side(control.height());
+    if (!baseEdition && preset.kind == 1 && !preset.fitWindow && preset.width > 0 &&
+        preset.height > 0) {
+        const double h2 = std::nearbyint(w * preset.height / preset.width);
+        if (h2 < h)
+            w = std::nearbyint(h * preset.width / preset.height);
+        else
+            h = h2;
+    }
+    return {side(w), side(h)};
 }
 
 QImage NewSheetImage(QSize size) {

@@ -38,9 +38,13 @@ struct SheetRatioPreset {
     bool fitWindow = true; // a new sheet always has the control's size
 };
 
+// The longest side a sheet may have.
+constexpr int kMaxSheetSide = 16384;
+
 // The sheet size for a picture control of the given size. With a fixed ratio and the
 // fit-the-window option off, the sheet takes the preset ratio and covers the control; the
-// base edition always uses the control's size.
+// base edition always uses the control's size. No side exceeds kMaxSheetSide: an extreme
+// ratio gives up its proportion there rather than a picture that cannot be held.
 QSize SheetSize(QSize control, const SheetRatioPreset& preset, bool baseEdition);
 
 // A white opaque sheet bitmap.

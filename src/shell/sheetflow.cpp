@@ -8,14 +8,17 @@
 
 namespace bw {
 
+QSize NewSheetSize(const Settings& s, Edition edition, QSize control) {
+    const SheetRatioPreset preset{s.DokSeitRatioArt, s.DokSeitRatioBreite, s.DokSeitRatioHoehe,
+                                  s.DokSeitRatioNeuesBlattVollflaeche};
+    return SheetSize(control, preset, edition == Edition::Basis);
+}
+
 bool NewSheet(Workspace& ws, QSize control, SheetKind kind, int n, const TableRuling& table) {
     if (ws.ViewMode != ViewModeKind::Learning || !ws.AskSaveChanges()) return false;
     ws.ResetDocument();
-    const Settings& s = ws.settings;
-    const SheetRatioPreset preset{s.DokSeitRatioArt, s.DokSeitRatioBreite, s.DokSeitRatioHoehe,
-                                  s.DokSeitRatioNeuesBlattVollflaeche};
-    const QSize size = SheetSize(control, preset, ws.edition == Edition::Basis);
-    ws.doc.BaseImage = Picture(MakeSheet(size, kind, n, table));
+    ws.doc.BaseImage =
+        Picture(MakeSheet(NewSheetSize(ws.settings, ws.edition, control), kind, n, table));
     ws.doc.CurrentHeader.titel = QStringLiteral("Neues Zeichenblatt");
     ws.editor.DocumentReplaced();
     emit ws.documentReplaced();

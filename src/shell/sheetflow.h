@@ -1,12 +1,18 @@
 #pragma once
 
 #include "drawing/sheets.h"
+#include "shell/edition.h"
 
 #include <QSize>
 
 namespace bw {
 
 class Workspace;
+struct Settings;
+
+// The size of a new sheet for a picture control of the given size: the page-ratio preset of
+// the settings, the base edition always the control's size.
+QSize NewSheetSize(const Settings& settings, Edition edition, QSize control);
 
 // NewSheet with the ruling of a kind: the save question, an empty document whose base image
 // is the white, ruled sheet, sized for a picture control of the given size by the page-ratio

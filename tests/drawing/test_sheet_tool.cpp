@@ -1,5 +1,7 @@
 #include "document/imagecodec.h"
 #include "drawing/sheets.h"
+#include "shell/settingsstore.h"
+#include "support/filerestorer.h"
 
 #include <QFile>
 #include <QProcess>
@@ -77,4 +79,49 @@ TEST(SheetTool, AMalformedCommandLineWritesNothing) {
         EXPECT_EQ(Tool(args).status, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(QFile::exists(out));
     }
+}
+
+TEST(SheetTool, AControlSizeGivesTheSheetTheWindowWouldMake) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("sheet.png"));
+    auto run = [&](QStringList extra) {
+        QStringList args{QStringLiteral("sheet"), QStringLiteral("squares"), QStringLiteral("20")};
+        args << extra << out;
+        return Tool(args);
+    };
+    // Without stored settings a new sheet fits the window.
+    const test::FileRestorer keep(SettingsStore::DefaultPath());
+    QFile::remove(SettingsStore::DefaultPath());
+    ToolRun r = run({QStringLiteral("--control"), QStringLiteral("1000x500")});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QByteArray("squares 1000x500 20\n"));
+
+    // With the fixed ratio 10:7 in force and fitting off, the sheet takes the ratio.
+    SettingsStore store;
+    store.WriteInt(QStringLiteral("Dok-SeitRatioArt"), 1);
+    store.WriteInt(QStringLiteral("Dok-SeitRatioBreite"), 10);
+    store.WriteInt(QStringLiteral("Dok-SeitRatioHoehe"), 7);
+    store.WriteBool(QStringLiteral("Dok-SeitRatioNeuesBlattVollflaeche"), false);
+    ASSERT_TRUE(store.Save());
+    r = run({QStringLiteral("--control"), QStringLiteral("1000x500")});
+    EXPECT_EQ(r.out, QByteArray("squares 1000x700 20\n"));
+    EXPECT_EQ(ReadPng(out).size(), QSize(1000, 700));
+    // The base edition does not consult the preset.
+    r = run({QStringLiteral("--control"), QStringLiteral("1000x500"), QStringLiteral("--edition"),
+             QStringLiteral("basis")});
+    EXPECT_EQ(r.out, QByteArray("squares 1000x500 20\n"));
+
+    // One of the two sizes, and the edition only with the control.
+    EXPECT_EQ(run({QStringLiteral("--control"), QStringLiteral("10x10"), QStringLiteral("--size"),
+                   QStringLiteral("10x10")})
+                  .status,
+              2);
+    EXPECT_EQ(run({QStringLiteral("--size"), QStringLiteral("10x10"), QStringLiteral("--edition"),
+                   QStringLiteral("basis")})
+                  .status,
+              2);
+    EXPECT_EQ(run({QStringLiteral("--control"), QStringLiteral("10x10"),
+                   QStringLiteral("--edition"), QStringLiteral("lehrer")})
+                  .status,
+              2);
 }

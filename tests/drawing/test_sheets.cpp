@@ -181,4 +181,9 @@ TEST(Sheets, SheetSizeFollowsThePresetRatioAndCoversTheControl) {
     EXPECT_EQ(SheetSize({1000, 800}, fixed, true), QSize(1000, 800));
     fixed.fitWindow = true;
     EXPECT_EQ(SheetSize({1000, 800}, fixed, false), QSize(1000, 800));
+    // The stored ratio may be anything from 1:99999 to 99999:1; the sheet stays a picture
+    // that can be held, still covering the control.
+    EXPECT_EQ(SheetSize({1000, 600}, {1, 99999, 1, false}, false), QSize(kMaxSheetSide, 600));
+    EXPECT_EQ(SheetSize({1000, 600}, {1, 1, 99999, false}, false), QSize(1000, kMaxSheetSide));
+    EXPECT_EQ(SheetSize({0, 0}, fixed, false), QSize(1, 1));
 }

@@ -45,7 +45,9 @@ const Command kCommands[] = {
      "net-teacher FILE --folder DIR --channel NAME [--set NAME=VALUE]... [--for SECONDS]",
      bw::tool::RunNetTeacher},
     {"bestlist", "bestlist FILE.hsc", bw::tool::RunBestList},
-    {"sheet", "sheet KIND [N | ROWS COLS [LEFT TOP RIGHT BOTTOM]] --size WxH OUT.png",
+    {"sheet",
+     "sheet KIND [N | ROWS COLS [LEFT TOP RIGHT BOTTOM]] (--size WxH | --control WxH "
+     "[--edition autor|basis]) OUT.png",
      bw::tool::RunSheet},
     {"new",
      "new OUT.bwk --type 0..3 [--base IMAGE] [--title TEXT] [--author TEXT] [--text FILE]",

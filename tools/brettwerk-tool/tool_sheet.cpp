@@ -4,6 +4,9 @@
 #include "document/imagecodec.h"
 #include "document/safefile.h"
 #include "drawing/sheets.h"
+#include "platform/system.h"
+#include "shell/settings.h"
+#include "shell/sheetflow.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -20,7 +23,8 @@ void PrintErr(const QString& text) {
 
 int Usage() {
     PrintErr(QStringLiteral("usage: brettwerk-tool sheet KIND [N | ROWS COLS [LEFT TOP RIGHT "
-                            "BOTTOM]] --size WxH OUT.png"));
+                            "BOTTOM]] (--size WxH | --control WxH [--edition autor|basis]) "
+                            "OUT.png"));
     return 2;
 }
 
@@ -38,24 +42,39 @@ bool ToInt(const QString& s, int* v) {
 // A sheet's base image with its ruling, as a new sheet of that kind gets it.
 int RunSheet(const QStringList& args) {
     QStringList plain;
-    QSize size;
+    QSize size, control;
+    Edition edition = Edition::Autor;
+    bool editionGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("--size") && i + 1 < args.size()) {
+        const bool sizeOption = a == QLatin1String("--size") || a == QLatin1String("--control");
+        if (sizeOption && i + 1 < args.size()) {
             static const QRegularExpression re(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
             const auto m = re.match(args[++i]);
             if (!m.hasMatch()) return Usage();
-            size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+            (a == QLatin1String("--size") ? size : control) =
+                QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (a == QLatin1String("--edition") && i + 1 < args.size()) {
+            const QString e = args[++i];
+            if (e != QLatin1String("autor") && e != QLatin1String("basis")) return Usage();
+            edition = e == QLatin1String("basis") ? Edition::Basis : Edition::Autor;
+            editionGiven = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             return Usage();
         } else {
             plain << a;
         }
     }
-    constexpr int kMaxSide = 16384;
-    if (plain.size() < 2 || size.width() < 1 || size.height() < 1 || size.width() > kMaxSide ||
-        size.height() > kMaxSide)
+    auto usable = [](QSize s) {
+        return s.width() >= 1 && s.height() >= 1 && s.width() <= kMaxSheetSide &&
+               s.height() <= kMaxSheetSide;
+    };
+    // Either the sheet's own size, or the picture control a new sheet is made for.
+    if (plain.size() < 2 || size.isValid() == control.isValid() ||
+        (editionGiven && !control.isValid()) || !usable(size.isValid() ? size : control))
         return Usage();
+    if (control.isValid())
+        size = NewSheetSize(LoadSettingsInForce(ExecutableFolder()), edition, control);
     SheetKind kind;
     if (!SheetKindFromName(plain.first(), &kind)) return Usage();
     const QString out = plain.last();
