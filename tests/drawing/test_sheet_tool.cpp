@@ -95,6 +95,8 @@ TEST(SheetTool, AControlSizeGivesTheSheetTheWindowWouldMake) {
     ToolRun r = run({QStringLiteral("--control"), QStringLiteral("1000x500")});
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QByteArray("squares 1000x500 20\n"));
+    // Reading the settings writes none.
+    EXPECT_FALSE(QFile::exists(SettingsStore::DefaultPath()));
 
     // With the fixed ratio 10:7 in force and fitting off, the sheet takes the ratio.
     SettingsStore store;

@@ -5,7 +5,9 @@
 #include "document/safefile.h"
 #include "drawing/sheets.h"
 #include "platform/system.h"
+#include "shell/folders.h"
 #include "shell/settings.h"
+#include "shell/settingsstore.h"
 #include "shell/sheetflow.h"
 
 #include <QRegularExpression>
@@ -35,6 +37,17 @@ bool ToInt(const QString& s, int* v) {
     if (!ok) return false;
     *v = int(std::clamp<qlonglong>(n, -1000000, 1000000));
     return true;
+}
+
+// The settings in force, read without writing anything back (no installation id is made up,
+// no copy of a damaged store kept): the program does that at its start.
+Settings SettingsInForce() {
+    Settings s = DefaultSettings(DefaultFolders(ExecutableFolder()));
+    SettingsStore store;
+    store.Load();
+    ReadStoredSettings(s, store);
+    LoadCentralSettings(s, s.ConfigDatei);
+    return s;
 }
 
 } // namespace
@@ -73,8 +86,6 @@ int RunSheet(const QStringList& args) {
     if (plain.size() < 2 || size.isValid() == control.isValid() ||
         (editionGiven && !control.isValid()) || !usable(size.isValid() ? size : control))
         return Usage();
-    if (control.isValid())
-        size = NewSheetSize(LoadSettingsInForce(ExecutableFolder()), edition, control);
     SheetKind kind;
     if (!SheetKindFromName(plain.first(), &kind)) return Usage();
     const QString out = plain.last();
@@ -107,6 +118,7 @@ int RunSheet(const QStringList& args) {
         n = ClampSheetCount(kind, numbers[0]);
     }
 
+    if (control.isValid()) size = NewSheetSize(SettingsInForce(), edition, control);
     const QByteArray png = EncodePng(MakeSheet(size, kind, n, table));
     if (png.isEmpty() || !WriteFileSafely(out, png)) {
         PrintErr(FileWriteErrorText(out));
