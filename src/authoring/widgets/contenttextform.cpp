@@ -26,6 +26,7 @@ ContentTextForm::ContentTextForm(const QString& caption, const QString& instruct
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setTabChangesFocus(true);
     layout->addWidget(Memo1, 1);
 
     auto button = [this](const char* name, const QString& caption) {

@@ -235,8 +235,10 @@ TMultipleChoiceEditForm::TMultipleChoiceEditForm(QWidget* parent)
     bottom->addWidget(AbbrBtn);
     outer->addLayout(bottom);
 
-    FrageMemo->installEventFilter(this);
-    AntwortMemo->installEventFilter(this);
+    for (QPlainTextEdit* memo : {FrageMemo, AntwortMemo}) {
+        memo->setTabChangesFocus(true);
+        memo->installEventFilter(this);
+    }
 
     connect(FrageListBox, &QListWidget::currentRowChanged, this, [this](int) {
         if (!showing_) ShowQuestion();
