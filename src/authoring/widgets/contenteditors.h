@@ -12,8 +12,9 @@ class TFragenEditForm;
 class TLueckEditForm;
 class TMultipleChoiceEditForm;
 
-// The three content editors of cloze, single-question and multiple-choice documents, created
-// once beside the main window and shown modally on demand.
+// The three content editors of cloze, single-question and multiple-choice documents, shown
+// modally on demand. Each is made when first needed and then kept, so that a start of the
+// program does not pay for windows a lesson may never open.
 class ContentEditors : public QObject {
     Q_OBJECT
 public:
@@ -24,9 +25,9 @@ public:
     bool Edit(int dokTyp);
     void SetEditorFont(const QFont& font);
 
-    TLueckEditForm* clozeForm() const { return cloze_; }
-    TFragenEditForm* questionForm() const { return questions_; }
-    TMultipleChoiceEditForm* choiceForm() const { return choice_; }
+    TLueckEditForm* clozeForm();
+    TFragenEditForm* questionForm();
+    TMultipleChoiceEditForm* choiceForm();
 
 signals:
     // "Editor-Schriftart..." in one of the editors.
@@ -35,10 +36,13 @@ signals:
     void contentStored(int dokTyp);
 
 private:
+    QWidget* window_;
     DocumentEditor& ed_;
-    TLueckEditForm* cloze_;
-    TFragenEditForm* questions_;
-    TMultipleChoiceEditForm* choice_;
+    QFont font_;
+    bool fontSet_ = false;
+    TLueckEditForm* cloze_ = nullptr;
+    TFragenEditForm* questions_ = nullptr;
+    TMultipleChoiceEditForm* choice_ = nullptr;
 };
 
 } // namespace bw
