@@ -15,22 +15,48 @@
 
 namespace bw {
 
-ResultWindows::ResultWindows(QWidget* window)
-    : QObject(window), finishForm_(new TUebFertigForm(window)),
-      protocolForm_(new TUebProtokollForm(noProtocol_, window)),
-      gradingForm_(new TNotenskalaForm(window)), nameForm_(new TNameEingabeForm(window)),
-      bestListForm_(new TBestListForm(window)), foldersForm_(new TBestListVerzForm(window)) {}
+ResultWindows::ResultWindows(QWidget* window) : QObject(window), window_(window) {}
+
+TUebFertigForm* ResultWindows::finishForm() {
+    if (!finishForm_) finishForm_ = new TUebFertigForm(window_);
+    return finishForm_;
+}
+
+TUebProtokollForm* ResultWindows::protocolForm() {
+    if (!protocolForm_) protocolForm_ = new TUebProtokollForm(*protocol_, window_);
+    return protocolForm_;
+}
+
+TNotenskalaForm* ResultWindows::gradingForm() {
+    if (!gradingForm_) gradingForm_ = new TNotenskalaForm(window_);
+    return gradingForm_;
+}
+
+TNameEingabeForm* ResultWindows::nameForm() {
+    if (!nameForm_) nameForm_ = new TNameEingabeForm(window_);
+    return nameForm_;
+}
+
+TBestListForm* ResultWindows::bestListForm() {
+    if (!bestListForm_) bestListForm_ = new TBestListForm(window_);
+    return bestListForm_;
+}
+
+TBestListVerzForm* ResultWindows::foldersForm() {
+    if (!foldersForm_) foldersForm_ = new TBestListVerzForm(window_);
+    return foldersForm_;
+}
 
 void ResultWindows::SetProtocol(ProtocolText& protocol) {
     protocol_ = &protocol;
-    protocolForm_->SetProtocol(protocol);
+    if (protocolForm_) protocolForm_->SetProtocol(protocol);
 }
 
 void ResultWindows::RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks) {
     RunEndSettings& s = ex.endSettings;
-    finishForm_->Fill(ex.lastEnd, ex.ueb);
-    finishForm_->onProtocol = [this, &s] { ShowProtocol(s.ProtOrdner); };
-    finishForm_->onBestList = [this, &ex, &s] {
+    finishForm()->Fill(ex.lastEnd, ex.ueb);
+    finishForm()->onProtocol = [this, &s] { ShowProtocol(s.ProtOrdner); };
+    finishForm()->onBestList = [this, &ex, &s] {
         if (ex.ueb.NetRole != 0) {
             ShowBestList(true, NetworkBestListPath(s.KomOrdner, s.KomKanal), s.ProtOrdner);
             return;
@@ -40,19 +66,19 @@ void ResultWindows::RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks
                      doc.isEmpty() ? QString() : IndividualBestListPath(s.BestListOrdner, doc),
                      s.ProtOrdner);
     };
-    finishForm_->onEnterBestList = [this, &ex, &s, &hooks] {
+    finishForm()->onEnterBestList = [this, &ex, &s, &hooks] {
         if (hooks.endSettings) s = hooks.endSettings();
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const bool entered = EnterInBestList(ex.ueb, ex.doc(), s, ex.lastEnd);
         QGuiApplication::restoreOverrideCursor();
         if (entered)
-            finishForm_->ShowBestList(ex.lastEnd);
+            finishForm()->ShowBestList(ex.lastEnd);
         else if (editFolders)
             editFolders();
     };
     for (;;) {
-        if (finishForm_->exec() == QDialog::Accepted) {
-            if (hooks.repeat && hooks.repeat(finishForm_->RepeatItem())) return;
+        if (finishForm()->exec() == QDialog::Accepted) {
+            if (hooks.repeat && hooks.repeat(finishForm()->RepeatItem())) return;
             continue; // the repeat did not start: the result stays on screen
         }
         if (hooks.learningView) hooks.learningView();
@@ -61,20 +87,20 @@ void ResultWindows::RunFinishWindow(Exercise& ex, const FinishWindowHooks& hooks
 }
 
 void ResultWindows::ShowProtocol(const QString& protocolFolder) {
-    protocolForm_->SetProtocolFolder(protocolFolder);
-    protocolForm_->ShowProtocol();
+    protocolForm()->SetProtocolFolder(protocolFolder);
+    protocolForm()->ShowProtocol();
 }
 
 bool ResultWindows::EditGradingScale(std::array<double, 5>& boundaries) {
-    return gradingForm_->Execute(boundaries);
+    return gradingForm()->Execute(boundaries);
 }
 
 bool ResultWindows::EditFolders(DataFolders& folders) {
-    return foldersForm_->Execute(folders);
+    return foldersForm()->Execute(folders);
 }
 
 QString ResultWindows::AskName() {
-    return nameForm_->Execute();
+    return nameForm()->Execute();
 }
 
 void ResultWindows::ShowBestList(bool network, const QString& path, const QString& saveFolder) {
@@ -90,10 +116,10 @@ void ResultWindows::ShowBestList(bool network, const QString& path, const QStrin
     else if (r.status == BestListLoadResult::Status::Unreadable)
         prompter().ShowError(r.message);
     SortBestList(r.entries);
-    bestListForm_->setWindowTitle(BestListCaption(network));
-    bestListForm_->SetSaveFolder(saveFolder);
-    bestListForm_->SetList(r.entries);
-    bestListForm_->exec();
+    bestListForm()->setWindowTitle(BestListCaption(network));
+    bestListForm()->SetSaveFolder(saveFolder);
+    bestListForm()->SetList(r.entries);
+    bestListForm()->exec();
 }
 
 } // namespace bw

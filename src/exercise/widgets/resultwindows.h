@@ -30,7 +30,7 @@ struct FinishWindowHooks {
     std::function<RunEndSettings()> endSettings;
 };
 
-// The windows of the end of an exercise, created once and kept: protocol, grading scale,
+// The windows of the end of an exercise: protocol, grading scale,
 // name entry, best list and data folders. Holds the protocol of the last finished exercise.
 class ResultWindows : public QObject {
     Q_OBJECT
@@ -61,22 +61,24 @@ public:
     // window opens it when "In Bestenliste eintragen" failed.
     std::function<void()> editFolders;
 
-    TUebFertigForm* finishForm() const { return finishForm_; }
-    TUebProtokollForm* protocolForm() const { return protocolForm_; }
-    TNotenskalaForm* gradingForm() const { return gradingForm_; }
-    TNameEingabeForm* nameForm() const { return nameForm_; }
-    TBestListForm* bestListForm() const { return bestListForm_; }
-    TBestListVerzForm* foldersForm() const { return foldersForm_; }
+    // Each window is made when first needed and then kept.
+    TUebFertigForm* finishForm();
+    TUebProtokollForm* protocolForm();
+    TNotenskalaForm* gradingForm();
+    TNameEingabeForm* nameForm();
+    TBestListForm* bestListForm();
+    TBestListVerzForm* foldersForm();
 
 private:
     ProtocolText noProtocol_;
     ProtocolText* protocol_ = &noProtocol_;
-    TUebFertigForm* finishForm_;
-    TUebProtokollForm* protocolForm_;
-    TNotenskalaForm* gradingForm_;
-    TNameEingabeForm* nameForm_;
-    TBestListForm* bestListForm_;
-    TBestListVerzForm* foldersForm_;
+    QWidget* window_;
+    TUebFertigForm* finishForm_ = nullptr;
+    TUebProtokollForm* protocolForm_ = nullptr;
+    TNotenskalaForm* gradingForm_ = nullptr;
+    TNameEingabeForm* nameForm_ = nullptr;
+    TBestListForm* bestListForm_ = nullptr;
+    TBestListVerzForm* foldersForm_ = nullptr;
 };
 
 } // namespace bw
