@@ -41,6 +41,13 @@ namespace bw {
 
 namespace {
 
+// Dialogs a lesson may never open are made when first needed, not at every start.
+template <class T, class... Args>
+T* Made(T*& form, Args&&... args) {
+    if (!form) form = new T(std::forward<Args>(args)...);
+    return form;
+}
+
 const QColor kWindowColour(236, 236, 232);
 const QColor kStartTextColour(111, 111, 106);
 constexpr int kActivationFallbackMs = 500;
@@ -72,10 +79,7 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ConnectCommands();
     ConnectNavigation();
     ConnectExercise();
-    infoBox_ = new TInfoBox(ApplicationTitle(edition), this);
-    editorFont_ = new TEditorSchriftartForm(this);
     meldForm_ = new TMeldForm(this);
-    endeInfoForm_ = new TEndeInfoForm(this);
     results_ = new ResultWindows(this);
     ConnectResultMenu(menu_, *results_, ws_);
     exercise_->SetResultWindows(results_);
@@ -291,7 +295,7 @@ void TForm1::ConnectNavigation() {
 
     menu_.EditorSchriftart1->setEnabled(true);
     connect(menu_.EditorSchriftart1, &QAction::triggered, this,
-            [this] { editorFont_->Execute(ws_.settings); });
+            [this] { Made(editorFont_, this)->Execute(ws_.settings); });
 }
 
 void TForm1::SetDisplayOverride(int width, int height, int depth) {
@@ -498,7 +502,7 @@ QString TForm1::PlaySoundFile(const QString& name, bool wait, bool loop) {
     return sounds_.PlaySoundFile(name, wait, loop);
 }
 
-void TForm1::Info1Click() { infoBox_->exec(); }
+void TForm1::Info1Click() { Made(infoBox_, ApplicationTitle(ws_.edition), this)->exec(); }
 
 void TForm1::Vollbild1Click() {
     resizeEnabled_ = false;
@@ -614,7 +618,7 @@ bool TForm1::FormCloseQuery() {
     }
     if (ws_.edition == Edition::Basis) {
         const bool quit = quitConfirmer_ ? quitConfirmer_()
-                                         : endeInfoForm_->exec() == QDialog::Accepted;
+                                         : Made(endeInfoForm_, this)->exec() == QDialog::Accepted;
         if (!quit)
             return false;
     }
