@@ -91,8 +91,8 @@ int Authoring::StoreObject(int index, const ObjDataTyp& edited) {
     ObjDataTyp capOnly = current;
     capOnly.Cap = o.Cap;
     const bool typing = SameStoredFields(o, capOnly);
-    ed_.SetObject(index, o, typing ? QStringLiteral("Text ändern") : QStringLiteral("Objekt ändern"),
-                  typing);
+    ed_.SetObject(index, o,
+                  typing ? QStringLiteral("Text ändern") : QStringLiteral("Objekt ändern"), typing);
     return index;
 }
 

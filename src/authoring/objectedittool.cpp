@@ -155,7 +155,8 @@ void ObjectEditTool::mouseMoved(ToolContext& ctx, const ToolEvent& e) {
         if (o.KAusr == 0 && o.KAusrAkt >= 1 && o.KAusrAkt <= 4) {
             // The side follows the card's centre, so the card stays under the pointer while
             // its card point changes sides.
-            const QPointF centre = QPointF(o.Kx, o.Ky) + CentreOffset(o.KAusrAkt, c.KBreite, c.KHoehe);
+            const QPointF centre =
+                QPointF(o.Kx, o.Ky) + CentreOffset(o.KAusrAkt, c.KBreite, c.KHoehe);
             const int side = AutomaticCardSide(centre.x() - o.Sx, centre.y() - o.Sy, v.ViewAspect);
             if (side != o.KAusrAkt) {
                 const QPointF k = centre - CentreOffset(side, c.KBreite, c.KHoehe);
@@ -206,8 +207,7 @@ void ObjectEditTool::mouseReleased(ToolContext& ctx, const ToolEvent& e) {
 }
 
 QCursor ObjectEditTool::cursor(ToolContext& ctx, QPoint pos) const {
-    return HitTestEditHandle(ctx.view(), pos).index >= 0 ? Qt::PointingHandCursor
-                                                        : Qt::ArrowCursor;
+    return HitTestEditHandle(ctx.view(), pos).index >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor;
 }
 
 } // namespace bw

@@ -84,8 +84,7 @@ bool SameStoredFields(const ObjDataTyp& a, const ObjDataTyp& b) {
           a.KAusr == b.KAusr && a.TAusr == b.TAusr && a.Ebene == b.Ebene && a.Typ == b.Typ &&
           a.Untertyp == b.Untertyp && a.Sline == b.Sline && a.Fsize == b.Fsize &&
           a.Stil == b.Stil && a.Farbe == b.Farbe && a.FrageNummer == b.FrageNummer &&
-          a.AntwortAnz == b.AntwortAnz && a.KAusrAkt == b.KAusrAkt &&
-          SamePicture(a.Bild, b.Bild)))
+          a.AntwortAnz == b.AntwortAnz && a.KAusrAkt == b.KAusrAkt && SamePicture(a.Bild, b.Bild)))
         return false;
     for (int i = 0; i < kMaxAnswerPictures; ++i)
         if (!SamePicture(a.BildAntw[i], b.BildAntw[i])) return false;

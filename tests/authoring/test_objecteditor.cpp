@@ -17,9 +17,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,7 +57,8 @@ struct EditorFixture : ::testing::Test {
         view.SetViewSize(870, 609);
         view.editorOpen = true;
         pointer->setOverride(&tool, &widget);
-        QObject::connect(&tool, &ObjectEditTool::objectClicked, &form, &TObjEditneuForm::ShowObject);
+        QObject::connect(&tool, &ObjectEditTool::objectClicked, &form,
+                         &TObjEditneuForm::ShowObject);
         QObject::connect(&tool, &ObjectEditTool::dragged, &form, &TObjEditneuForm::ShowDragged);
         QObject::connect(&tool, &ObjectEditTool::dropped, &form, &TObjEditneuForm::ShowDropped);
         form.chooseColour = [](const QColor&) { return QColor(0x11, 0x22, 0x33); };
@@ -155,7 +156,8 @@ TEST_F(EditorFixture, TypedStyledDraggedDuplicatedDeletedSavedAndUndone) {
     prompter.answers = {YesNoCancel::Yes};
     form.EntfBtnClick();
     EXPECT_EQ(prompter.texts("yesno").value(0),
-              QStringLiteral("Soll die Beschriftung \"KOPIE von Rhein\" (ID 1) wirklich gelöscht werden?"));
+              QStringLiteral(
+                  "Soll die Beschriftung \"KOPIE von Rhein\" (ID 1) wirklich gelöscht werden?"));
     EXPECT_EQ(doc.ObjectCount(), 1);
     EXPECT_EQ(form.SelectedIndex(), -1);
     step();
@@ -300,4 +302,24 @@ TEST_F(EditorFixture, PicturesComeFromFilesWithTheRightExtensionOnly) {
     form.BildAusDateiEinfuegenBtnClick();
     ASSERT_FALSE(doc.CurrentObjects[0].Bild.isNull());
     EXPECT_EQ(doc.CurrentObjects[0].Bild.width(), 40);
+}
+
+TEST_F(EditorFixture, ACardDraggedAcrossItsAnchorChangesSidesAndStaysUnderThePointer) {
+    form.NewObject(0);
+    form.SxEdit->setValue(5000);
+    form.KxEdit->setValue(7000);
+    view.RedrawView();
+    ASSERT_EQ(doc.CurrentObjects[0].KAusr, 0);
+    EXPECT_EQ(doc.CurrentObjects[0].KAusrAkt, 1); // right of its card point
+    const QPoint c = CardCentre(0);
+    const int s = view.PageToView({0.5, 0.15}).toPoint().x() + widget.bitmapOffset().x();
+    const QPoint to(s - 150, c.y());
+    Drag(c, to);
+    EXPECT_EQ(doc.CurrentObjects[0].KAusrAkt, 3); // now left of it
+    view.RedrawView();
+    EXPECT_NEAR(CardCentre(0).x(), to.x(), 8);
+    // Undo gives back the side too.
+    editor.undoStack().undo();
+    EXPECT_EQ(doc.CurrentObjects[0].KAusrAkt, 1);
+    EXPECT_DOUBLE_EQ(doc.CurrentObjects[0].Kx, 0.7);
 }

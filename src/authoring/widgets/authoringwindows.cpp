@@ -21,7 +21,8 @@ AuthoringWindows::AuthoringWindows(QWidget* window, DocumentEditor& editor,
       transform_(new TObjtransForm(window)) {
     info_->onSeitenverhaeltnis = [this] { Seitenverhaeltnis1Click(); };
     size_->onSeitenverhaeltnis = [this] {
-        if (Seitenverhaeltnis1Click()) size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
+        if (Seitenverhaeltnis1Click())
+            size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
     };
 }
 
@@ -92,7 +93,8 @@ bool AuthoringWindows::Randzoneerweitern1Click() {
 
 void AuthoringWindows::Transformieren1Click() {
     if (ed_.document().CurrentObjects.empty()) {
-        prompter().ShowInfo(QStringLiteral("Es sind keine zu transformierenden Objekte vorhanden."));
+        prompter().ShowInfo(
+            QStringLiteral("Es sind keine zu transformierenden Objekte vorhanden."));
         return;
     }
     if (transform_->exec() != QDialog::Accepted) return;

@@ -44,7 +44,8 @@ TAutorAssistForm::TAutorAssistForm(const Commands& c, QWidget* parent)
             connect(b, &QPushButton::clicked, action, &QAction::trigger);
             // The button is offered exactly when its command is.
             b->setEnabled(action->isEnabled());
-            connect(action, &QAction::changed, b, [b, action] { b->setEnabled(action->isEnabled()); });
+            connect(action, &QAction::changed, b,
+                    [b, action] { b->setEnabled(action->isEnabled()); });
         }
         layout->addWidget(b);
         return b;

@@ -62,8 +62,8 @@ TBildErwForm::TBildErwForm(QWidget* parent) : QDialog(parent) {
            {QStringLiteral("links"), QStringLiteral("zentriert"), QStringLiteral("rechts")},
            PosXEdit, PosXBar);
     AddRow(group, grid, 2, QStringLiteral("&Vertikale Bildausrichtung:"), 0, 100,
-           {QStringLiteral("oben"), QStringLiteral("zentriert"), QStringLiteral("unten")},
-           PosYEdit, PosYBar);
+           {QStringLiteral("oben"), QStringLiteral("zentriert"), QStringLiteral("unten")}, PosYEdit,
+           PosYBar);
     layout->addWidget(group);
     TransformCheck = new QCheckBox(
         QStringLiteral("Position von Beschriftungen, Bildern, Infopunkten transformieren"), this);

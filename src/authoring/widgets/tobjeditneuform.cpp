@@ -9,6 +9,7 @@
 #include "view/links.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -227,8 +227,8 @@ void TObjEditneuForm::build() {
     pos->addWidget(KAusrCombo, 3, 1, 1, 4);
     pos->setRowStretch(4, 1);
     grid->addLayout(pos, 0, 2);
-    positionControls_ = {PosLab, xk, yk, xs, ys, KxEdit, KyEdit, SxEdit, SyEdit, ebeneLab,
-                         EbeneCombo, kausrLab, KAusrCombo, SlineCheck};
+    positionControls_ = {PosLab, xk,     yk,       xs,         ys,       KxEdit,     KyEdit,
+                         SxEdit, SyEdit, ebeneLab, EbeneCombo, kausrLab, KAusrCombo, SlineCheck};
 
     // Size and style.
     auto* fmt = new QGridLayout;
@@ -284,8 +284,8 @@ void TObjEditneuForm::build() {
     SizeBtn->setFixedWidth(24);
     CloseBtn = Button(this, QStringLiteral("Schließen"));
     CloseBtn->setShortcut(QKeySequence(Qt::Key_Escape));
-    for (QWidget* w : std::initializer_list<QWidget*>{NeuBtn, CopyBtn, EntfBtn, AktBtn,
-                                                      AutoVorschau, TestBtn})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{NeuBtn, CopyBtn, EntfBtn, AktBtn, AutoVorschau, TestBtn})
         row->addWidget(w);
     row->addStretch(1);
     row->addWidget(SizeBtn);
@@ -344,41 +344,46 @@ void TObjEditneuForm::buildMenus() {
     EditorPopupMenu1 = new QMenu(this);
     EditorPopupMenu1->setObjectName(QStringLiteral("EditorPopupMenu1"));
     QMenu* m = EditorPopupMenu1;
-    const auto dropDown = [this] { NeuPopupMenu->popup(NeuBtn->mapToGlobal(QPoint(0, NeuBtn->height()))); };
+    const auto dropDown = [this] {
+        NeuPopupMenu->popup(NeuBtn->mapToGlobal(QPoint(0, NeuBtn->height())));
+    };
     Neu1 = add(m, QStringLiteral("&Neu"), QKeySequence(QStringLiteral("Ctrl+N")), dropDown);
     connect(NeuBtn, &QPushButton::clicked, this, dropDown);
-    Beschriftungduplizieren1 = add(m, QStringLiteral("&Duplizieren"),
-                                   QKeySequence(QStringLiteral("Ctrl+D")), [this] { CopyBtnClick(); });
+    Beschriftungduplizieren1 =
+        add(m, QStringLiteral("&Duplizieren"), QKeySequence(QStringLiteral("Ctrl+D")),
+            [this] { CopyBtnClick(); });
     connect(CopyBtn, &QPushButton::clicked, this, [this] { CopyBtnClick(); });
     Entfernen1 = add(m, QStringLiteral("&Löschen"), QKeySequence(QStringLiteral("Ctrl+Del")),
                      [this] { EntfBtnClick(); });
     connect(EntfBtn, &QPushButton::clicked, this, [this] { EntfBtnClick(); });
     m->addSeparator();
-    Vorschau1 = add(m, QStringLiteral("&Vorschau"), QKeySequence(Qt::Key_F5), [this] { AktBtnClick(); });
+    Vorschau1 =
+        add(m, QStringLiteral("&Vorschau"), QKeySequence(Qt::Key_F5), [this] { AktBtnClick(); });
     connect(AktBtn, &QPushButton::clicked, this, [this] { AktBtnClick(); });
     Testen1 = add(m, QStringLiteral("Infopunkt / Verknüpfung &testen..."),
                   QKeySequence(QStringLiteral("Ctrl+T")), [this] { TestBtnClick(); });
     connect(TestBtn, &QPushButton::clicked, this, [this] { TestBtnClick(); });
-    Textmarkieren1 = add(m, QStringLiteral("Text &markieren"), QKeySequence(QStringLiteral("Ctrl+A")), [this] {
-        if (TextPanel->isVisible() && BezMemo->isEnabled()) {
-            BezMemo->selectAll();
-            BezMemo->setFocus();
-        }
-    });
+    Textmarkieren1 =
+        add(m, QStringLiteral("Text &markieren"), QKeySequence(QStringLiteral("Ctrl+A")), [this] {
+            if (TextPanel->isVisible() && BezMemo->isEnabled()) {
+                BezMemo->selectAll();
+                BezMemo->setFocus();
+            }
+        });
     m->addSeparator();
-    AmRasterausrichten1 = add(m, QStringLiteral("Am &Raster ausrichten"),
-                              QKeySequence(QStringLiteral("Ctrl+R")), [this] { AmRasterausrichten1Click(); });
+    AmRasterausrichten1 =
+        add(m, QStringLiteral("Am &Raster ausrichten"), QKeySequence(QStringLiteral("Ctrl+R")),
+            [this] { AmRasterausrichten1Click(); });
     QMenu* move = m->addMenu(QStringLiteral("Ver&schieben"));
     MoveActions = {add(move, QStringLiteral("nach &links"), {}, [this] { MoveCard(-1, 0); }),
                    add(move, QStringLiteral("nach &rechts"), {}, [this] { MoveCard(1, 0); }),
                    add(move, QStringLiteral("&nach oben"), {}, [this] { MoveCard(0, -1); }),
                    add(move, QStringLiteral("nach &unten"), {}, [this] { MoveCard(0, 1); })};
     QMenu* side = m->addMenu(QStringLiteral("Position zum &Ankerpunkt"));
-    const QKeySequence keys[5] = {QKeySequence(Qt::ALT | Qt::Key_NumberSign),
-                                  QKeySequence(Qt::ALT | Qt::Key_Right),
-                                  QKeySequence(Qt::ALT | Qt::Key_Up),
-                                  QKeySequence(Qt::ALT | Qt::Key_Left),
-                                  QKeySequence(Qt::ALT | Qt::Key_Down)};
+    const QKeySequence keys[5] = {
+        QKeySequence(Qt::ALT | Qt::Key_NumberSign), QKeySequence(Qt::ALT | Qt::Key_Right),
+        QKeySequence(Qt::ALT | Qt::Key_Up), QKeySequence(Qt::ALT | Qt::Key_Left),
+        QKeySequence(Qt::ALT | Qt::Key_Down)};
     const QString captions[5] = {QStringLiteral("&automatisch"), QStringLiteral("&rechts"),
                                  QStringLiteral("&oben"), QStringLiteral("&links"),
                                  QStringLiteral("&unten")};
@@ -587,9 +592,9 @@ void TObjEditneuForm::UpdateTypePanels() {
     const bool sized = t >= 0 && t <= 3;
     SizeLab->setVisible(sized);
     FsizeCombo->setVisible(sized);
-    for (QWidget* w : std::initializer_list<QWidget*>{tausrLab_, TAusrCombo, stilLab_, FettCheck,
-                                                      KursivCheck, UnterstrichenCheck, farbLab_,
-                                                      SchriftfarbeBtn})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{tausrLab_, TAusrCombo, stilLab_, FettCheck, KursivCheck,
+                                         UnterstrichenCheck, farbLab_, SchriftfarbeBtn})
         w->setVisible(label);
     const bool testable = t >= 4 && t <= 6;
     TestBtn->setEnabled(testable);
@@ -616,8 +621,8 @@ void TObjEditneuForm::applySlineRule() {
 
 void TObjEditneuForm::setColour(int farbe) {
     farbe_ = farbe;
-    SchriftfarbeBtn->setStyleSheet(
-        QStringLiteral("background-color: %1; border: 1px solid gray;").arg(ColourFrom(farbe).name()));
+    SchriftfarbeBtn->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
+                                       .arg(ColourFrom(farbe).name()));
 }
 
 void TObjEditneuForm::setPicture(const Picture& p) {
@@ -633,7 +638,8 @@ void TObjEditneuForm::fitPicture() {
     const QSize room = BildMemo->contentsRect().size();
     QImage img = picture_.image();
     if (img.width() > room.width() || img.height() > room.height())
-        img = img.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        img =
+            img.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     BildMemo->setPixmap(QPixmap::fromImage(img));
 }
 
@@ -649,9 +655,7 @@ void TObjEditneuForm::SetEditorSize(bool large) {
 }
 
 void TObjEditneuForm::setPositionFields(const ObjDataTyp& o, bool exact) {
-    auto shown = [exact](double f) {
-        return ToUnits(exact ? f : RoundToHundredth(f));
-    };
+    auto shown = [exact](double f) { return ToUnits(exact ? f : RoundToHundredth(f)); };
     const bool was = guard_;
     guard_ = false;
     SxEdit->setValue(shown(o.Sx));
@@ -740,7 +744,8 @@ void TObjEditneuForm::BildAusZwischenablageBtnClick() {
 void TObjEditneuForm::BildAusDateiEinfuegenBtnClick() {
     const QString path = prompter().GetOpenFileName(
         QStringLiteral("Bilddatei öffnen"), DocumentFolder(ed_.document()),
-        QStringLiteral("PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*"),
+        QStringLiteral(
+            "PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*"),
         QStringLiteral("png"));
     if (path.isEmpty()) return;
     QImage img;
@@ -780,7 +785,7 @@ void TObjEditneuForm::BezMemoAusDateiBtnClick() {
     const QString text = QString::fromUtf8(bytes);
     // Texts of this program's age are Windows-1252 more often than UTF-8.
     BezMemo->setPlainText(text.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes)
-                                                                    : text);
+                                                                     : text);
 }
 
 void TObjEditneuForm::BezMemoInZwablBtnClick() {
@@ -790,14 +795,16 @@ void TObjEditneuForm::BezMemoInZwablBtnClick() {
 void TObjEditneuForm::DateiDurchsuchenBtnClick() {
     const int t = TypCombo->currentIndex();
     const Document& doc = ed_.document();
-    const QString start = ResolveLinkPath(DateiEdit->text(), DocumentFolder(doc), QString(), QString());
+    const QString start =
+        ResolveLinkPath(DateiEdit->text(), DocumentFolder(doc), QString(), QString());
     const QString folder = QFileInfo(start).absolutePath();
     const QString path =
-        t == 6 ? prompter().GetOpenFileName(QStringLiteral("Zu verknüpfendes Brettwerk-Dokument auswählen"),
-                                            folder, QStringLiteral("Brettwerk-Dokument (*.bwk)|*.bwk"),
-                                            QStringLiteral("bwk"))
-               : prompter().GetOpenFileName(QStringLiteral("Zu verknüpfende Datei auswählen"), folder,
-                                            QStringLiteral("Alle Dateien (*.*)|*.*"), QString());
+        t == 6
+            ? prompter().GetOpenFileName(
+                  QStringLiteral("Zu verknüpfendes Brettwerk-Dokument auswählen"), folder,
+                  QStringLiteral("Brettwerk-Dokument (*.bwk)|*.bwk"), QStringLiteral("bwk"))
+            : prompter().GetOpenFileName(QStringLiteral("Zu verknüpfende Datei auswählen"), folder,
+                                         QStringLiteral("Alle Dateien (*.*)|*.*"), QString());
     if (path.isEmpty()) return;
     DateiEdit->setText(QDir::toNativeSeparators(path));
     editChange();

@@ -91,7 +91,7 @@ public:
     QMenu* NeuPopupMenu;
     QAction *Neu1, *Beschriftungduplizieren1, *Entfernen1, *Vorschau1, *Testen1, *Textmarkieren1,
         *AmRasterausrichten1;
-    std::array<QAction*, 4> MoveActions;      // links, rechts, oben, unten
+    std::array<QAction*, 4> MoveActions;     // links, rechts, oben, unten
     std::array<QAction*, 5> PosAnkerActions; // automatisch, rechts, oben, links, unten
 
 signals:

@@ -61,7 +61,8 @@ TObjtransForm::TObjtransForm(QWidget* parent) : QDialog(parent) {
     sketch->setFrameShape(QFrame::Box);
     sketch->setMinimumSize(200, 110);
     auto* sl = new QGridLayout(sketch);
-    sl->addWidget(new QLabel(QStringLiteral("(0 | 0)"), sketch), 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    sl->addWidget(new QLabel(QStringLiteral("(0 | 0)"), sketch), 0, 0,
+                  Qt::AlignLeft | Qt::AlignTop);
     sl->addWidget(new QLabel(QStringLiteral("(10000 | 10000)"), sketch), 1, 1,
                   Qt::AlignRight | Qt::AlignBottom);
     layout->addWidget(sketch);
@@ -82,8 +83,8 @@ TObjtransForm::TObjtransForm(QWidget* parent) : QDialog(parent) {
 }
 
 bool TObjtransForm::Read(Values& v) const {
-    return Number(FakXEdit, v.fakX) && Number(OffsetXEdit, v.offsetX) &&
-           Number(FakYEdit, v.fakY) && Number(OffsetYEdit, v.offsetY);
+    return Number(FakXEdit, v.fakX) && Number(OffsetXEdit, v.offsetX) && Number(FakYEdit, v.fakY) &&
+           Number(OffsetYEdit, v.offsetY);
 }
 
 void TObjtransForm::done(int result) {

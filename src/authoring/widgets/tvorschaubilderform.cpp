@@ -31,7 +31,8 @@ TVorschaubilderForm::TVorschaubilderForm(QWidget* parent) : QDialog(parent) {
     row->addStretch(1);
     gl->addLayout(row);
     AktDokRadio = new QRadioButton(QStringLiteral("nur von aktuellem Dokument"), group);
-    AlleDokRadio = new QRadioButton(QStringLiteral("von allen Dokumenten des aktuellen Ordners"), group);
+    AlleDokRadio =
+        new QRadioButton(QStringLiteral("von allen Dokumenten des aktuellen Ordners"), group);
     AktDokRadio->setChecked(true);
     gl->addWidget(AktDokRadio);
     gl->addWidget(AlleDokRadio);
