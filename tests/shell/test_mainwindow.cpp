@@ -6,6 +6,8 @@
 #include "shell/settingsstore.h"
 #include "support/filerestorer.h"
 #include "support/scriptedprompter.h"
+#include "view/learnview.h"
+#include "view/widgets/tlernviewwidget.h"
 
 #include <QApplication>
 #include <QFile>
@@ -186,6 +188,18 @@ TEST(MainWindow, ToolbarCollapsesAndExpands) {
     EXPECT_EQ(s.form.menu().Werkzeugleiste1->text(), QStringLiteral("Werkzeugleiste zu&klappen"));
 }
 
+TEST(MainWindow, AResizeRedrawsTheViewOnceAtItsNewSize) {
+    ScriptedPrompter p;
+    Started s(Edition::Autor);
+    s.form.show();
+    s.form.resize(1000, 700);
+    int redraws = 0;
+    QObject::connect(&s.form.view(), &LearnView::viewShown, [&] { ++redraws; });
+    s.form.resize(1100, 760);
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(s.form.view().ViewSize().height(), s.form.viewWidget()->height());
+}
+
 TEST(MainWindow, TitleLabelTogglesOnClick) {
     ScriptedPrompter p;
     Started s(Edition::Autor);
@@ -337,6 +351,7 @@ TEST(MainWindow, SettingsSurviveARestart) {
 }
 
 #include "view/learnview.h"
+#include "view/widgets/tlernviewwidget.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -548,8 +548,9 @@ void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_)
         return;
+    // The view panel's own resize has redrawn already when the view changed size.
     if (ws_.ViewMode == ViewModeKind::Learning)
-        ShowLearningView();
+        ShowLearningView(false);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
