@@ -90,7 +90,12 @@ bool WriteBody(QIODevice& out, Document& doc, EncodedStreams& encoded) {
     w.writeDouble4(hd.RandErw);
     w.writeInt32(hd.NumArt);
     w.writeInt32(hd.GeordnetArt);
-    const auto stored = [](const ObjDataTyp& o) { return !IsRuntimeLayoutType(o.Typ); };
+    // A multiple-choice layout, buttons and number lines included, is made anew at every load.
+    const bool choice = hd.DokTyp == DokMultipleChoice;
+    const auto stored = [choice](const ObjDataTyp& o) {
+        if (choice && o.Typ >= TypBtnZurueck && o.Typ <= TypFixText) return false;
+        return !IsRuntimeLayoutType(o.Typ);
+    };
     w.writeInt32(
         qint32(std::count_if(doc.CurrentObjects.begin(), doc.CurrentObjects.end(), stored)));
     for (ObjDataTyp& o : doc.CurrentObjects) {

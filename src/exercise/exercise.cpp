@@ -68,6 +68,7 @@ bool Exercise::StartExercise(bool showOptions, int repeat, int role) {
     const int dokTyp = doc_.CurrentHeader.DokTyp;
     if (showOptions && !host_.ShowOptionsDialog(dokTyp)) return false;
     if (role != 1) ReadExerciseOptions(options, dokTyp, grading, ueb);
+    if (dokTyp == DokMultipleChoice) BuildAnswerMapping(ueb.ZuordnungstexteItemIndex == 1);
 
     // Refusing for want of query objects must leave the document as it was.
     struct Saved {
@@ -120,12 +121,21 @@ bool Exercise::StartExercise(bool showOptions, int repeat, int role) {
         pos.Nummer = ueb.ZuordnungszieleItemIndex == 2 ? 0 : i + 1;
     }
 
-    cards.assign(order.size(), ExerciseCard{});
-    for (std::size_t i = 0; i < order.size(); ++i)
-        cards[i].object = order[i].Card;
     view_.SetZoom(0);
     view_.Viewport = {0, 0, 1, 1};
-    LayoutCards(true);
+    if (dokTyp == DokMultipleChoice) {
+        CreateChoiceCards();
+    } else {
+        cards.assign(order.size(), ExerciseCard{});
+        for (std::size_t i = 0; i < order.size(); ++i)
+            cards[i].object = order[i].Card;
+    }
+    if (QuestionDocument()) {
+        // The cards lie on the picture; the column to its right keeps the instruction.
+        ueb.CardAreaLeft = std::max(0, panel_.width() - kCardWidth - 5);
+    } else {
+        LayoutCards(true);
+    }
 
     ueb.LogText.clear();
     ueb.HeaderText.clear();
@@ -150,11 +160,17 @@ bool Exercise::StartExercise(bool showOptions, int repeat, int role) {
     view_.exercise.running = true;
     view_.exercise.onePositionAtATime = ueb.AbfrageModusItemIndex == ModusEinzelPositionen;
     view_.exercise.askedObject = -1;
-    if (ueb.AbfrageModusItemIndex == ModusEinzelTexte)
-        ShowNextText();
-    else if (ueb.AbfrageModusItemIndex == ModusEinzelPositionen)
-        ShowNextPosition();
-    RenderPicture();
+    if (QuestionDocument()) {
+        view_.CurrentQuestion = doc_.CurrentObjects[order.front().Position].FrageNummer;
+        RenderPicture();
+        ShowCurrentQuestion();
+    } else {
+        if (ueb.AbfrageModusItemIndex == ModusEinzelTexte)
+            ShowNextText();
+        else if (ueb.AbfrageModusItemIndex == ModusEinzelPositionen)
+            ShowNextPosition();
+        RenderPicture();
+    }
     host_.CardsChanged();
     host_.CaptionChanged();
     host_.TargetFrameChanged();
@@ -269,8 +285,13 @@ void Exercise::SetPanelSize(QSize s) {
     panel_ = s;
     if (!active_) return;
     ueb.CardAreaLeft = std::max(0, ueb.CardAreaLeft + dx);
-    LayoutCards();
-    RenderPicture();
+    if (QuestionDocument()) {
+        RenderPicture();
+        PlaceQuestionCards();
+    } else {
+        LayoutCards();
+        RenderPicture();
+    }
     host_.TargetFrameChanged();
     host_.CaptionChanged();
 }

@@ -23,14 +23,23 @@ class LearnView;
 // Colours of a card: normal, after a right and after a wrong assignment.
 enum class CardColour { Normal, Right, Wrong };
 
+// What a card is: a text or picture to drag or click, or in a multiple-choice run an answer
+// box or the "OK" button.
+enum class CardKind { Text, AnswerBox, Ok };
+
 // One card of the run as a model object; the window shows one control per card.
 struct ExerciseCard {
-    int object = -1; // the Card object of its order entry
+    int object = -1; // the Card object of its order entry (multiple choice: box or "OK")
     QRect rect;      // in UebungPan pixels
     CardColour colour = CardColour::Normal;
     bool visible = true;
     bool alive = true; // destroyed after a right assignment
+    CardKind kind = CardKind::Text;
+    // An answer box's caption: its mark ("+" applies, "-" not) and "+" when ticked, else "-".
+    QString mark;
+    int slot = -1; // single questions: the cell of the answer grid, 0..5
     bool shown() const { return alive && visible; }
+    bool ticked() const { return mark.size() == 2 && mark[1] == QLatin1Char('+'); }
 };
 
 constexpr int kCardWidth = 150;
@@ -130,6 +139,24 @@ public:
     // Judges the release of a card on a target field, gives the feedback and moves on.
     void Release(int card, int target);
 
+    // ---- question documents ----
+    bool QuestionDocument() const;
+    // The question display: the current answer with up to 5 distractors in a grid, or the
+    // answer boxes and "OK" of the current multiple-choice question.
+    void ShowSingleQuestion();
+    void ShowChoiceQuestion();
+    // Which object's place each object takes in the run (boxes and their answers move as
+    // pairs when shuffled); the renderer draws answers there.
+    void BuildAnswerMapping(bool shuffle);
+    // The object whose field the current entry asks for (answer or multiple-choice question).
+    int CurrentTarget() const;
+    // Exactly the applicable answers of the question are ticked.
+    bool ChoiceAnsweredRight(int frageNummer) const;
+    // The ticked answers of the question as the log lists them, or "- keine -".
+    QString TickedAnswersText(int frageNummer) const;
+    // Side of an answer box card: round(W x 34 / 870) for the rendered picture's width W.
+    int AnswerBoxSide() const;
+
     // The 100 ms timer; false when it is to stop.
     bool ZeitTimerTimer();
     void UpdateClock();
@@ -153,6 +180,7 @@ public:
     Document& doc() { return doc_; }
     const Document& doc() const { return doc_; }
     LearnView& view() { return view_; }
+    const LearnView& view() const { return view_; }
     const StatusTexts& Status() const { return status_; }
 
     // The background of UebungPan: picture, strip, instruction.
@@ -163,6 +191,13 @@ public:
     QRect CaptionRect() const;
 
 private:
+    void CreateChoiceCards();
+    void ReleaseQuestion(int card, int target);
+    void AdvanceQuestion();
+    void ShowCurrentQuestion();
+    // Puts the shown cards of the question where its picture shows them.
+    void PlaceQuestionCards();
+    void HideAnswerCards();
     void ShowNextText();
     void ShowNextPosition();
     void Advance();

@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "exercise/exercise.h"
+#include "exercise/exercise_internal.h"
 #include "exercise/finish.h"
 #include "view/learnview.h"
 
@@ -19,19 +20,6 @@ bool CornerInside(const DoubleRect& a, const DoubleRect& b) {
     return Inside(b, a.left, a.top) || Inside(b, a.right, a.top) || Inside(b, a.left, a.bottom) ||
            Inside(b, a.right, a.bottom);
 }
-
-const QColor kRightCaption(0, 128, 0);
-const QColor kWrongCaption(255, 0, 0);
-
-// Keeps the run marked busy while feedback pauses, whatever way the judging leaves.
-class BusyGuard {
-public:
-    explicit BusyGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyGuard() { flag_ = false; }
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -72,7 +60,8 @@ int Exercise::FindTarget(const QRect& cardRect) const {
 }
 
 QRect Exercise::TargetFrameRect() const {
-    if (!doc_.ValidIndex(target_)) return {};
+    // A question's answer is chosen by a click: there is no field to frame.
+    if (!doc_.ValidIndex(target_) || QuestionDocument()) return {};
     const DoubleRect& k = view_.Card(target_).KRect;
     const QPoint tl = PageToPanel({k.left, k.top});
     const QPoint br = PageToPanel({k.right, k.bottom});
@@ -95,13 +84,26 @@ void Exercise::CardMouseDown(int card, QPoint panelPos) {
     if (!Running() || busy_ || card < 0 || card >= static_cast<int>(cards.size()) ||
         !cards[card].shown())
         return;
+    if (QuestionDocument()) {
+        // An answer box toggles at once; an answer card or "OK" is judged on release.
+        ExerciseCard& c = cards[card];
+        if (c.kind == CardKind::AnswerBox) {
+            if (c.mark.size() == 2)
+                c.mark[1] = c.ticked() ? QLatin1Char('-') : QLatin1Char('+');
+            host_.CardsChanged();
+            return;
+        }
+        drag_ = card;
+        SetTarget(CurrentTarget());
+        return;
+    }
     drag_ = card;
     dragReturn_ = cards[card].rect.topLeft();
     lastPointer_ = panelPos;
 }
 
 void Exercise::CardMouseMove(QPoint panelPos) {
-    if (drag_ < 0 || !Running() || busy_) return;
+    if (drag_ < 0 || !Running() || busy_ || QuestionDocument()) return;
     QRect& r = cards[drag_].rect;
     const QPoint wanted = r.topLeft() + (panelPos - lastPointer_);
     const QPoint placed(std::clamp(wanted.x(), 0, std::max(0, panel_.width() - r.width())),
@@ -142,8 +144,15 @@ void Exercise::GlideBack(int card, QPoint to) {
 
 void Exercise::Release(int card, int target) {
     if (!Running() || busy_ || card < 0 || card >= static_cast<int>(cards.size()) ||
-        !cards[card].shown() || !IsCandidate(target))
+        !cards[card].shown())
         return;
+    if (QuestionDocument()) {
+        if (cards[card].kind != CardKind::AnswerBox && target == CurrentTarget() &&
+            doc_.ValidIndex(target) && doc_.CurrentObjects[target].Abgedeckt == StateOffen)
+            ReleaseQuestion(card, target);
+        return;
+    }
+    if (!IsCandidate(target)) return;
     BusyGuard guard(busy_);
     const int dokTyp = doc_.CurrentHeader.DokTyp;
     const int modus = ueb.AbfrageModusItemIndex;
@@ -159,7 +168,7 @@ void Exercise::Release(int card, int target) {
             SetState(target, StateZugeordnet, false);
         } else {
             caption_ = ExerciseText::RightCaption();
-            captionColour_ = kRightCaption;
+            captionColour_ = kRightCaptionColour;
             cards[card].colour = CardColour::Right;
             host_.CardsChanged();
             host_.CaptionChanged();
@@ -192,7 +201,7 @@ void Exercise::Release(int card, int target) {
         } else {
             cards[card].colour = CardColour::Wrong;
             caption_ = ExerciseText::WrongCaption();
-            captionColour_ = kWrongCaption;
+            captionColour_ = kWrongCaptionColour;
             host_.CardsChanged();
             host_.CaptionChanged();
             host_.PlaySound(false);

@@ -49,6 +49,20 @@ int ExerciseDriver::LiveCard(int object, QString& message) const {
     return card;
 }
 
+ExerciseDriver::Result ExerciseDriver::Click(int object, CardKind kind, QString& message) {
+    for (std::size_t i = 0; i < ex_.cards.size(); ++i) {
+        const ExerciseCard& c = ex_.cards[i];
+        if (c.shown() && c.kind == kind && (object < 0 || c.object == object)) {
+            ex_.CardMouseDown(int(i), c.rect.center());
+            ex_.CardMouseUp();
+            return Result::Done;
+        }
+    }
+    message = object < 0 ? QStringLiteral("keine Schaltfläche \"OK\" sichtbar")
+                         : QStringLiteral("Kärtchen %1 ist nicht sichtbar").arg(object);
+    return Result::Skipped;
+}
+
 ExerciseDriver::Result ExerciseDriver::Drop(int object, int target, QString& message) {
     const int card = LiveCard(object, message);
     if (card < 0) return Result::Skipped;
@@ -88,6 +102,29 @@ ExerciseDriver::Result ExerciseDriver::Apply(const QString& line, QString& messa
         message = QStringLiteral("die Übung ist beendet: ") + line.trimmed();
         return Result::Skipped;
     };
+    const bool questions = ex_.QuestionDocument();
+    auto wrongKind = [&] {
+        message = QStringLiteral("Zug passt nicht zu diesem Dokumenttyp: ") + line.trimmed();
+        return Result::Skipped;
+    };
+    if (verb == QLatin1String("answer") || verb == QLatin1String("tick")) {
+        int object = 0;
+        if (w.size() != 2 || !ParseInt(w[1], object) || object < 0) return malformed();
+        if (!ex_.Running()) return ended();
+        const bool tick = verb == QLatin1String("tick");
+        const int wanted = tick ? DokMultipleChoice : DokEinzelfragen;
+        if (ex_.doc().CurrentHeader.DokTyp != wanted) return wrongKind();
+        return Click(object, tick ? CardKind::AnswerBox : CardKind::Text, message);
+    }
+    if (verb == QLatin1String("ok")) {
+        if (w.size() != 1) return malformed();
+        if (!ex_.Running()) return ended();
+        if (ex_.doc().CurrentHeader.DokTyp != DokMultipleChoice) return wrongKind();
+        return Click(-1, CardKind::Ok, message);
+    }
+    if ((verb == QLatin1String("drop") || verb == QLatin1String("dropat")) && questions &&
+        ex_.Running())
+        return wrongKind();
     if (verb == QLatin1String("drop")) {
         int card = 0, target = -1;
         if (w.size() != 3 || !ParseInt(w[1], card)) return malformed();
@@ -175,6 +212,33 @@ QByteArray ExerciseJson(const Exercise& ex) {
                                  {QStringLiteral("Top"), c.rect.y()}});
     }
     o[QStringLiteral("Cards")] = cards;
+
+    if (ex.QuestionDocument()) {
+        o[QStringLiteral("CurrentQuestion")] = ex.view().CurrentQuestion;
+        QJsonArray answers;
+        for (const ExerciseCard& c : ex.cards) {
+            if (!c.shown()) continue;
+            QJsonObject a{{QStringLiteral("Object"), c.object},
+                          {QStringLiteral("Left"), c.rect.x()},
+                          {QStringLiteral("Top"), c.rect.y()},
+                          {QStringLiteral("Width"), c.rect.width()},
+                          {QStringLiteral("Height"), c.rect.height()}};
+            switch (c.kind) {
+            case CardKind::Text:
+                a[QStringLiteral("Caption")] = ex.ObjectText(c.object);
+                break;
+            case CardKind::AnswerBox:
+                a[QStringLiteral("Answer")] = ex.ObjectText(c.object + 1);
+                a[QStringLiteral("Ticked")] = c.ticked();
+                break;
+            case CardKind::Ok:
+                a[QStringLiteral("Caption")] = QStringLiteral("OK");
+                break;
+            }
+            answers.append(a);
+        }
+        o[QStringLiteral("AnswerCards")] = answers;
+    }
 
     QJsonArray objects;
     const Document& doc = ex.doc();

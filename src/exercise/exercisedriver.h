@@ -30,6 +30,10 @@ private:
 //   dropat CARD X Y      release it with its top-left corner at page fractions X, Y
 //   wait SECONDS         let the exercise clock run, the timer ticking every 100 ms
 //   abort                leave the exercise
+// and on question documents:
+//   answer CARD          click the answer card of object CARD (single questions)
+//   tick OBJ             press the answer box of object OBJ (multiple choice)
+//   ok                   press "OK" of the current multiple-choice question
 class ExerciseDriver {
 public:
     ExerciseDriver(Exercise& exercise, ManualClock& clock) : ex_(exercise), clock_(clock) {}
@@ -48,6 +52,8 @@ private:
     Result Drop(int card, int target, QString& message);
     Result DropAt(int card, double x, double y, QString& message);
     int LiveCard(int object, QString& message) const;
+    // Presses and releases a shown card of the kind; Skipped when there is none.
+    Result Click(int object, CardKind kind, QString& message);
 
     Exercise& ex_;
     ManualClock& clock_;
@@ -55,7 +61,8 @@ private:
 };
 
 // The run as one JSON object: the UebDataTyp fields, the order list, the visible cards and
-// the run-time fields of every object.
+// the run-time fields of every object; on question documents also the current question and
+// its visible answer cards.
 QByteArray ExerciseJson(const Exercise& exercise);
 
 } // namespace bw

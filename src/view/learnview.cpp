@@ -200,8 +200,9 @@ void LearnView::RedrawView() {
     buildBase();
 
     ClozeFontReduction = 0;
-    LayoutClozeText(false);
-    emit layoutQuestions(page_);
+    BuildClozeObjects(false);
+    BuildQuestionObjects(false);
+    BuildChoiceObjects(false);
     if (editorOpen) drawEditorGrid();
 
     CopyWholeImage(clean_, page_);
@@ -275,13 +276,13 @@ void LearnView::drawEditorGrid() {
     }
 }
 
-void LearnView::LayoutClozeText(bool rebuildGaps) {
+void LearnView::BuildClozeObjects(bool rebuild) {
     ClozeLayoutOptions options;
-    options.rebuildGaps = rebuildGaps;
+    options.rebuildGaps = rebuild;
     options.baseLayerVisible = LayerVisible(0);
     options.exerciseRunning = exerciseRunning();
     const bool laidOut = bw::LayoutClozeText(doc_, page_, ClozeFontReduction, options);
-    if (rebuildGaps && (laidOut || doc_.CurrentHeader.DokTyp == DokLueckentext))
+    if (rebuild && (laidOut || doc_.CurrentHeader.DokTyp == DokLueckentext))
         SetNumberMode(NumberMode, false);
 }
 

@@ -129,8 +129,16 @@ public:
     bool HasQuestions() const;
     void SetCurrentQuestion(int q); // clamps to 1..AnzFrageNummern and redraws the objects
 
-    // Lays out the cloze text on PageBitmap (see cloze.h); renumbers after a rebuild.
-    void LayoutClozeText(bool rebuildGaps);
+    // The generators of cloze, single-question and multiple-choice documents (each does
+    // nothing for another type). Every full redraw runs them without rebuild; with rebuild
+    // they make their objects anew and the numbering is reapplied. The cloze text is laid out
+    // on PageBitmap.
+    void BuildClozeObjects(bool rebuild);
+    void BuildQuestionObjects(bool rebuild);
+    void BuildChoiceObjects(bool rebuild);
+    // All three with rebuild: after the content was edited, a new base image or deleting all
+    // objects.
+    void RebuildGeneratedObjects();
 
     // Whether a document is present (file, changes, editor, title, texts or objects).
     bool DocumentPresent() const;
@@ -161,7 +169,6 @@ signals:
     void hideStartScreen();                          // a document is present at a full redraw
     void drawingUndoInvalidated();                   // drawing undo snapshot unavailable
     void commitDrawings();                           // before the viewport moves
-    void layoutQuestions(QImage& cleanPage);         // question layouts on the clean page
     void exerciseRepaint();                          // the exercise repaints its cards
     void zoomChanged(int zoomIndex);                 // check the zoom control and menu entry
     void numberModeChanged(int mode);

@@ -1,6 +1,7 @@
 #include "view/learnview.h"
 
 #include "view/numbering.h"
+#include "view/questionlayout.h"
 
 #include <QRandomGenerator>
 
@@ -123,11 +124,32 @@ ClickResult LearnView::ClickAt(QPoint viewPoint, QRandomGenerator* rng) {
     return {ClickResult::QuestionChanged, index};
 }
 
+void LearnView::BuildQuestionObjects(bool rebuild) {
+    bw::BuildQuestionObjects(doc_, rebuild, exerciseRunning(), CurrentQuestion);
+    if (rebuild && doc_.CurrentHeader.DokTyp == DokEinzelfragen) SetNumberMode(NumberMode, false);
+}
+
+void LearnView::BuildChoiceObjects(bool rebuild) {
+    bw::BuildChoiceObjects(doc_, rebuild, exerciseRunning(), CurrentQuestion);
+    if (rebuild && doc_.CurrentHeader.DokTyp == DokMultipleChoice) SetNumberMode(NumberMode, false);
+}
+
+void LearnView::RebuildGeneratedObjects() {
+    // The cloze text is laid out at the page's current size.
+    if (page_.isNull()) RedrawView();
+    BuildClozeObjects(true);
+    BuildQuestionObjects(true);
+    BuildChoiceObjects(true);
+    RedrawView();
+}
+
 void LearnView::DocumentLoaded(int zoomIndex) {
     SetZoom(0);
     Viewport = {0, 0, 1, 1};
     const int n = doc_.CurrentHeader.AnzFrageNummern;
     if (n >= 1 && (CurrentQuestion < 1 || CurrentQuestion > n)) CurrentQuestion = 1;
+    // Multiple-choice layouts are never stored: each load makes them.
+    bw::BuildChoiceObjects(doc_, true, exerciseRunning(), CurrentQuestion);
     SetNumberMode(NumberMode, false);
     if (zoomIndex != 0) {
         fixCardSidesAtFit();

@@ -319,7 +319,7 @@ TEST(Cloze, ClozeDocumentInTheViewShowsCoveredGapsAndTheText) {
     LearnView view(doc);
     view.SetViewSize(870, 600);
     view.RedrawView();
-    view.LayoutClozeText(true);
+    view.BuildClozeObjects(true);
     view.RedrawView();
     ASSERT_EQ(doc.ObjectCount(), 1);
     EXPECT_EQ(doc.CurrentObjects[0].Nummer, 1);

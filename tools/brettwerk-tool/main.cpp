@@ -29,7 +29,7 @@ using bw::tool::Command;
 
 const Command kCommands[] = {
     {"info", "info FILE", bw::tool::RunInfo},
-    {"dump", "dump FILE", bw::tool::RunDump},
+    {"dump", "dump [--generated [--view WxH]] FILE", bw::tool::RunDump},
     {"convert", "convert IN OUT", bw::tool::RunConvert},
     {"settings", "settings [--program-folder DIR]", bw::tool::RunSettings},
     {"topics", "topics FOLDER", bw::tool::RunTopics},

@@ -2,10 +2,12 @@
 
 #include "document/docfile.h"
 #include "common/messages.h"
+#include "view/learnview.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -118,19 +120,59 @@ int RunInfo(const QStringList& args) {
     return 0;
 }
 
+// dump FILE, or with --generated the object list as the learning view holds it after opening
+// (generated layouts included, in list order, with their display states), in a view of the
+// page's own size unless --view WxH is given.
 int RunDump(const QStringList& args) {
-    if (args.size() != 1) {
-        PrintErr(QStringLiteral("usage: brettwerk-tool dump FILE"));
+    QString file;
+    bool generated = false;
+    QSize size;
+    auto usage = [] {
+        PrintErr(QStringLiteral("usage: brettwerk-tool dump FILE | dump --generated FILE "
+                                "[--view WxH]"));
         return 2;
+    };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--generated")) {
+            generated = true;
+        } else if (a == QLatin1String("--view") && i + 1 < args.size()) {
+            static const QRegularExpression re(QStringLiteral("^(\\d{1,4})[xX](\\d{1,4})$"));
+            const auto m = re.match(args[++i]);
+            if (!m.hasMatch()) return usage();
+            size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (a.startsWith(QLatin1String("--")) || !file.isEmpty()) {
+            return usage();
+        } else {
+            file = a;
+        }
     }
+    if (file.isEmpty() || (!generated && size.isValid()) || (size.isValid() && size.isEmpty()))
+        return usage();
     Document doc;
-    if (!Load(args[0], doc)) return 1;
+    if (!Load(file, doc)) return 1;
+    int currentQuestion = 0;
+    if (generated) {
+        LearnView view(doc);
+        const QSize page = doc.PageSize();
+        const QSize shown = size.isValid() ? size : page.boundedTo(QSize(4096, 4096));
+        view.SetViewSize(shown.width(), shown.height());
+        view.DocumentLoaded();
+        currentQuestion = view.CurrentQuestion;
+    }
     QJsonArray objects;
-    for (const ObjDataTyp& o : doc.CurrentObjects)
-        objects.append(ObjectJson(o));
-    const QJsonObject root{{"header", HeaderJson(doc.CurrentHeader)},
-                           {"objects", objects},
-                           {"baseImage", PictureJson(doc.BaseImage)}};
+    for (const ObjDataTyp& o : doc.CurrentObjects) {
+        QJsonObject j = ObjectJson(o);
+        if (generated) {
+            j[QStringLiteral("Abgedeckt")] = o.Abgedeckt;
+            j[QStringLiteral("Nummer")] = o.Nummer;
+        }
+        objects.append(j);
+    }
+    QJsonObject root{{"header", HeaderJson(doc.CurrentHeader)},
+                     {"objects", objects},
+                     {"baseImage", PictureJson(doc.BaseImage)}};
+    if (generated) root[QStringLiteral("CurrentQuestion")] = currentQuestion;
     PrintOut(QJsonDocument(root).toJson(QJsonDocument::Indented));
     return 0;
 }

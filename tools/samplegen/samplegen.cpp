@@ -1,6 +1,8 @@
 // Writes the sample documents that the program opens on first start:
 //   insel-karte.bwk        a labelling document on a drawn island map
 //   insel-lueckentext.bwk  a cloze text about the same island
+//   insel-fragen.bwk       single questions about it
+//   insel-multiple-choice.bwk  multiple choice with text and picture answers
 // usage: samplegen OUTPUT_FOLDER
 
 #include "authoring/authoring.h"
@@ -8,6 +10,7 @@
 #include "authoring/objecttypes.h"
 #include "document/docfile.h"
 #include "samplepictures.h"
+#include "samplequestions.h"
 #include "view/learnview.h"
 
 #include <QDir>
@@ -154,7 +157,7 @@ Document IslandClozeDocument() {
     LearnView view(doc);
     view.SetViewSize(page.width(), page.height());
     view.RedrawView();
-    view.LayoutClozeText(true);
+    view.BuildClozeObjects(true);
 
     ObjDataTyp link;
     link.Typ = TypLinkIntern;
@@ -189,5 +192,8 @@ int main(int argc, char** argv) {
     }
     bool ok = Write(IslandMapDocument(), out.filePath(kMapFile));
     ok = Write(IslandClozeDocument(), out.filePath(kClozeFile)) && ok;
+    ok = Write(IslandQuestionsDocument(), out.filePath(QStringLiteral("insel-fragen.bwk"))) && ok;
+    ok = Write(IslandChoiceDocument(), out.filePath(QStringLiteral("insel-multiple-choice.bwk"))) &&
+         ok;
     return ok ? 0 : 1;
 }

@@ -56,7 +56,7 @@ QString ExerciseController::AskName() { return results_ ? results_->AskName() : 
 
 bool ExerciseController::Offered() const {
     const int t = doc_.CurrentHeader.DokTyp;
-    return t == DokBildbeschriftung || t == DokLueckentext;
+    return t >= DokBildbeschriftung && t <= DokMultipleChoice;
 }
 
 void ExerciseController::UebungStart1Click() {

@@ -37,7 +37,7 @@ public:
     TUebOptFragenForm* optFragenForm() const { return optFragenForm_; }
     QTimer* ZeitTimer() const { return timer_; }
 
-    // Whether the document's type has an exercise here (labelling and cloze documents).
+    // Whether the document's type has an exercise (all four types do; damaged files may not).
     bool Offered() const;
 
     // Menu "Individual-&Übung" (F7) and UebungenBtn.

@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "exercise/cardface.h"
 #include "exercise/exercise.h"
+#include "view/questionlayout.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,8 +28,12 @@ protected:
 } // namespace
 
 TKarte::TKarte(ExercisePanel& panel, int entry) : QWidget(&panel), panel_(panel), entry_(entry) {
-    setObjectName(QStringLiteral("UebElemPan%1").arg(entry));
-    setCursor(Qt::OpenHandCursor);
+    const Exercise& ex = panel.exercise();
+    // Multiple-choice cards are named after their object.
+    const bool choice = ex.doc().CurrentHeader.DokTyp == DokMultipleChoice &&
+                        entry < static_cast<int>(ex.cards.size());
+    setObjectName(QStringLiteral("UebElemPan%1").arg(choice ? ex.cards[entry].object : entry));
+    setCursor(ex.QuestionDocument() ? Qt::PointingHandCursor : Qt::OpenHandCursor);
 }
 
 void TKarte::paintEvent(QPaintEvent*) {
@@ -37,18 +42,26 @@ void TKarte::paintEvent(QPaintEvent*) {
     const ExerciseCard& c = ex.cards[entry_];
     const Document& doc = ex.doc();
     QImage picture;
-    if (doc.ValidIndex(c.object) && doc.CurrentObjects[c.object].Typ == TypAbfrageBild)
+    QString text;
+    if (c.kind == CardKind::AnswerBox) {
+        picture = AnswerBoxPicture(c.ticked());
+    } else if (c.kind == CardKind::Ok) {
+        text = QStringLiteral("OK");
+    } else if (doc.ValidIndex(c.object) && doc.CurrentObjects[c.object].Typ == TypAbfrageBild) {
         picture = doc.CurrentObjects[c.object].Bild.image();
+    } else {
+        text = ex.ObjectText(c.object);
+    }
     QPainter p(this);
-    PaintCardFace(p, rect(), picture.isNull() ? ex.ObjectText(c.object) : QString(), picture,
-                  c.colour);
+    PaintCardFace(p, rect(), text, picture, c.colour);
 }
 
 void TKarte::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     raise();
-    setCursor(Qt::ClosedHandCursor);
-    panel_.exercise().CardMouseDown(entry_, panel_.PanelPos(e->globalPosition().toPoint()));
+    Exercise& ex = panel_.exercise();
+    if (!ex.QuestionDocument()) setCursor(Qt::ClosedHandCursor);
+    ex.CardMouseDown(entry_, panel_.PanelPos(e->globalPosition().toPoint()));
 }
 
 void TKarte::mouseMoveEvent(QMouseEvent* e) {
@@ -61,7 +74,7 @@ void TKarte::mouseMoveEvent(QMouseEvent* e) {
 
 void TKarte::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    setCursor(Qt::OpenHandCursor);
+    if (!panel_.exercise().QuestionDocument()) setCursor(Qt::OpenHandCursor);
     panel_.exercise().CardMouseUp();
 }
 
@@ -86,7 +99,10 @@ TKarte* ExercisePanel::card(int entry) const {
 }
 
 void ExercisePanel::SyncCards() {
-    if (cards_.size() != ex_.cards.size()) {
+    // Cards of another document type carry other names and cursors.
+    const int kind = ex_.doc().CurrentHeader.DokTyp;
+    if (cards_.size() != ex_.cards.size() || kind != cardsDokTyp_) {
+        cardsDokTyp_ = kind;
         // Cards may be in the middle of their own mouse event: delete them later.
         for (TKarte* c : cards_) {
             c->hide();

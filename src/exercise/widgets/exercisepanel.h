@@ -52,6 +52,7 @@ protected:
 private:
     Exercise& ex_;
     std::vector<TKarte*> cards_;
+    int cardsDokTyp_ = -1;
     QLabel* RiFaPan = nullptr;
     QWidget* frame_ = nullptr;
 };
