@@ -225,7 +225,15 @@ void Exercise::BuildExerciseOrder() {
 
     if (ueb.ZuordnungszieleItemIndex != 0) {
         shuffle([&](int i, int j) { std::swap(order[i].Position, order[j].Position); });
-    } else if (dokTyp != DokMultipleChoice) {
+    } else if (IsQuestionDocument(dokTyp)) {
+        // Questions in the order written; the cards' sorting must not reorder them.
+        std::vector<int> pos(n);
+        for (int i = 0; i < n; ++i)
+            pos[i] = order[i].Position;
+        std::sort(pos.begin(), pos.end());
+        for (int i = 0; i < n; ++i)
+            order[i].Position = pos[i];
+    } else {
         std::vector<int> pos(n);
         for (int i = 0; i < n; ++i)
             pos[i] = order[i].Position;

@@ -88,8 +88,7 @@ void Exercise::CardMouseDown(int card, QPoint panelPos) {
         // An answer box toggles at once; an answer card or "OK" is judged on release.
         ExerciseCard& c = cards[card];
         if (c.kind == CardKind::AnswerBox) {
-            if (c.mark.size() == 2)
-                c.mark[1] = c.ticked() ? QLatin1Char('-') : QLatin1Char('+');
+            if (c.mark.size() == 2) c.mark[1] = c.ticked() ? QLatin1Char('-') : QLatin1Char('+');
             host_.CardsChanged();
             return;
         }

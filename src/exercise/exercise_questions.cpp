@@ -157,9 +157,9 @@ void Exercise::PlaceQuestionCards() {
         const auto& map = view_.exercise.answerMap;
         const int side = AnswerBoxSide();
         for (ExerciseCard& c : cards) {
-            const int at =
-                c.object < int(map.size()) && doc_.ValidIndex(map[c.object]) ? map[c.object]
-                                                                             : c.object;
+            const int at = c.object < int(map.size()) && doc_.ValidIndex(map[c.object])
+                               ? map[c.object]
+                               : c.object;
             const QPoint p = PageToPanel({objs[at].Kx, objs[at].Ky});
             if (c.kind == CardKind::AnswerBox)
                 c.rect =
@@ -208,7 +208,8 @@ void Exercise::ShowChoiceQuestion() {
 
 bool Exercise::ChoiceAnsweredRight(int frageNummer) const {
     for (const ExerciseCard& c : cards) {
-        if (c.kind != CardKind::AnswerBox || doc_.CurrentObjects[c.object].FrageNummer != frageNummer)
+        if (c.kind != CardKind::AnswerBox ||
+            doc_.CurrentObjects[c.object].FrageNummer != frageNummer)
             continue;
         if (c.mark.size() != 2 || c.mark[0] != c.mark[1]) return false;
     }
@@ -247,8 +248,8 @@ void Exercise::ReleaseQuestion(int card, int target) {
         chosen = Quoted(chosen);
     }
     const QString verdict = right ? QStringLiteral("RICHTIG - ") : QStringLiteral("FALSCH - ");
-    const QString what = choice ? QStringLiteral("Gewählte Antwort(en): ")
-                                : QStringLiteral("Gewählte Antwort: ");
+    const QString what =
+        choice ? QStringLiteral("Gewählte Antwort(en): ") : QStringLiteral("Gewählte Antwort: ");
     AddLogLine(1, verdict + what + chosen, true);
 
     if (withheld) {

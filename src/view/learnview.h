@@ -6,12 +6,12 @@
 #include "view/viewstate.h"
 
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QSizeF>
-#include <QObject>
 #include <array>
 
 class QPainter;
@@ -162,15 +162,15 @@ public:
     void RedrawMovedObject(int index, const QRect& before);
 
 signals:
-    void viewShown();                                // the whole view bitmap changed
-    void viewRectChanged(const QRect& viewRect);     // a part of it (view pixels)
+    void viewShown();                            // the whole view bitmap changed
+    void viewRectChanged(const QRect& viewRect); // a part of it (view pixels)
     void selectionFrame(const QRect& viewRect, bool shown);
-    void viewportMoved();                            // reposition the position marker
-    void hideStartScreen();                          // a document is present at a full redraw
-    void drawingUndoInvalidated();                   // drawing undo snapshot unavailable
-    void commitDrawings();                           // before the viewport moves
-    void exerciseRepaint();                          // the exercise repaints its cards
-    void zoomChanged(int zoomIndex);                 // check the zoom control and menu entry
+    void viewportMoved();            // reposition the position marker
+    void hideStartScreen();          // a document is present at a full redraw
+    void drawingUndoInvalidated();   // drawing undo snapshot unavailable
+    void commitDrawings();           // before the viewport moves
+    void exerciseRepaint();          // the exercise repaints its cards
+    void zoomChanged(int zoomIndex); // check the zoom control and menu entry
     void numberModeChanged(int mode);
 
 private:

@@ -111,9 +111,8 @@ void BuildChoiceQuestion(Document& doc, const ObjDataTyp question, int k, int n)
         // A line without its mark would make the question unanswerable: it does not apply.
         const bool marked = line.at(0) == QLatin1Char('+') || line.at(0) == QLatin1Char('-');
         const bool applies = line.at(0) == QLatin1Char('+');
-        const int box = doc.AddGeneratedObject(TypMCAntwortBox, 1,
-                                               applies ? QStringLiteral("+") : QStringLiteral("-"),
-                                               4, 1, x, y, k);
+        const int box = doc.AddGeneratedObject(
+            TypMCAntwortBox, 1, applies ? QStringLiteral("+") : QStringLiteral("-"), 4, 1, x, y, k);
         doc.CurrentObjects[box].AntwortAnz = count;
         doc.CurrentObjects[box].Bild = Picture(AnswerBoxPicture(applies));
         const QString text = (marked ? line.mid(1) : line).trimmed();

@@ -32,7 +32,7 @@ inline Document SampleDocument() {
     h.lueckentext = QStringLiteral("Der [Rhein] fließt");
     h.fragentext = QStringLiteral("Frage 1?\r\nFrage 2?");
     h.AnzFrageNummern = 7;
-    h.DokTyp = 3;
+    h.DokTyp = 2; // a type whose files keep every object type
     h.RandErw = {0.1, 0.05, 0.2, 0.15};
     h.NumArt = 1;
     h.GeordnetArt = 1;

@@ -54,7 +54,7 @@ TEST(BrettwerkTool, DumpShowsEveryStoredFieldAsJson) {
 
     const QJsonObject h = root[QStringLiteral("header")].toObject();
     EXPECT_EQ(h[QStringLiteral("titel")].toString(), sample.CurrentHeader.titel);
-    EXPECT_EQ(h[QStringLiteral("DokTyp")].toInt(), 3);
+    EXPECT_EQ(h[QStringLiteral("DokTyp")].toInt(), 2);
     EXPECT_EQ(h[QStringLiteral("RandErw")].toObject()[QStringLiteral("right")].toDouble(), 0.2);
     for (const char* key : {"vers", "autor", "bemerkung", "lueckentext", "fragentext",
                             "AnzFrageNummern", "NumArt", "GeordnetArt"})
@@ -84,7 +84,7 @@ TEST(BrettwerkTool, InfoNamesTitleTypeCountAndImageSize) {
     ASSERT_EQ(r.status, 0);
     const QString out = QString::fromUtf8(r.out);
     EXPECT_TRUE(out.contains(QStringLiteral("title: Europa – Flüsse & Städte €"))) << r.out.data();
-    EXPECT_TRUE(out.contains(QStringLiteral("type: 3 (Multiple-Choice-Fragen)")));
+    EXPECT_TRUE(out.contains(QStringLiteral("type: 2 (Einzelfragen)")));
     EXPECT_TRUE(out.contains(QStringLiteral("objects: 18")));
     EXPECT_TRUE(out.contains(QStringLiteral("base image: 64 x 48")));
 }

@@ -1,7 +1,7 @@
 #include "commands.h"
 
-#include "document/docfile.h"
 #include "common/messages.h"
+#include "document/docfile.h"
 #include "view/learnview.h"
 
 #include <QJsonArray>

@@ -76,15 +76,14 @@ Document IslandQuestionsDocument() {
     h.autor = QStringLiteral("Brettwerk-Beispiel");
     h.bemerkung = QStringLiteral("Einzelfragen zur Karte der Insel Lindholm.");
     h.DokTyp = DokEinzelfragen;
-    h.fragentext = QStringLiteral(
-        "In welchem Meer liegt die Insel Lindholm? // Nordmeer\r\n"
-        "Wie heißt der größte Hafen der Insel? // Nordhafen\r\n"
-        "An welchem See liegt die Stadt Lindau? // Klarsee\r\n"
-        "Welcher Bach fließt bei Südmünde ins Meer? // Silberbach\r\n"
-        "\r\n"
-        "Was warnt die Schiffe auf dem Ostkap vor den Klippen? // Leuchtturm\r\n"
-        "Wie heißen die Berge im Nordosten der Insel? // Graufels\r\n"
-        "Nenne einen Ort an der Küste, den die Fähren anlaufen.\r\n");
+    h.fragentext =
+        QStringLiteral("In welchem Meer liegt die Insel Lindholm? // Nordmeer\r\n"
+                       "Wie heißt der größte Hafen der Insel? // Nordhafen\r\n"
+                       "An welchem See liegt die Stadt Lindau? // Klarsee\r\n"
+                       "Welcher Bach fließt bei Südmünde ins Meer? // Silberbach\r\n"
+                       "\r\n"
+                       "Was warnt die Schiffe auf dem Ostkap vor den Klippen? // Leuchtturm\r\n"
+                       "Wie heißen die Berge im Nordosten der Insel? // Graufels\r\n");
     // The single-question objects are stored with the document.
     LearnView view(doc);
     view.SetViewSize(1000, 700);
@@ -103,15 +102,15 @@ Document IslandChoiceDocument() {
     h.DokTyp = DokMultipleChoice;
     auto& objs = doc.CurrentObjects;
 
-    objs.push_back(ChoiceQuestion(
-        QStringLiteral("Welche Orte liegen auf der Insel Lindholm?"),
-        {QStringLiteral("+Lindau"), QStringLiteral("+Südmünde"), QStringLiteral("-Hamburg"),
-         QStringLiteral("+Nordhafen"), QStringLiteral("-Kiel")}));
+    objs.push_back(ChoiceQuestion(QStringLiteral("Welche Orte liegen auf der Insel Lindholm?"),
+                                  {QStringLiteral("+Lindau"), QStringLiteral("+Südmünde"),
+                                   QStringLiteral("-Hamburg"), QStringLiteral("+Nordhafen"),
+                                   QStringLiteral("-Kiel")}));
 
-    ObjDataTyp pictures = ChoiceQuestion(
-        QStringLiteral("Was findet man auf dem Ostkap und im Hafen von Lindholm?"),
-        {QStringLiteral("+Leuchtturm"), QStringLiteral("+Segelschiff"), QStringLiteral("-Sonne"),
-         QStringLiteral("-Fisch")});
+    ObjDataTyp pictures =
+        ChoiceQuestion(QStringLiteral("Was findet man auf dem Ostkap und im Hafen von Lindholm?"),
+                       {QStringLiteral("+Leuchtturm"), QStringLiteral("+Segelschiff"),
+                        QStringLiteral("-Sonne"), QStringLiteral("-Fisch")});
     pictures.Untertyp = 1;
     pictures.BildAntw[0] = Picture(LighthousePicture());
     pictures.BildAntw[1] = Picture(SailingShipPicture());
