@@ -286,6 +286,7 @@ void Exercise::ReleaseQuestion(int card, int target) {
 
     ueb.OpenCount = doc_.CountOpenObjects();
     UpdateStatusDisplay();
+    if (reporter && ueb.NetRole == 1) reporter->Judged(target);
     SetTarget(-1);
     if (ueb.OpenCount > 0) {
         AdvanceQuestion();
