@@ -10,24 +10,9 @@
 namespace bw {
 
 void BaseImageCommands::EinfuegenAusDatei(const QString& folder) {
-    const QString path = prompter().GetOpenFileName(
-        QStringLiteral("Basisbild aus Datei einfügen"), folder,
-        QStringLiteral("Alle Dateien (*.*)|*.*|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|"
-                       "Bitmap (*.bmp)|*.bmp"),
-        {});
-    if (path.isEmpty()) return;
     QImage image;
-    switch (LoadAuthoringPicture(path, image)) {
-    case PictureLoad::Ok:
+    if (AskAuthoringPicture(QStringLiteral("Basisbild aus Datei einfügen"), folder, image))
         authoring_.ReplaceBaseImage(image);
-        break;
-    case PictureLoad::BadExtension:
-        prompter().ShowError(BadExtensionText());
-        break;
-    case PictureLoad::Unreadable:
-        FileReadErrorMessage(path);
-        break;
-    }
 }
 
 void BaseImageCommands::EinfuegenAusZwischenablage() {

@@ -2,10 +2,32 @@
 
 #include "authoring/pagelayout.h"
 #include "common/helpers.h"
+#include "common/messages.h"
+#include "platform/prompter.h"
 
 #include <QFileInfo>
 
 namespace bw {
+
+bool AskAuthoringPicture(const QString& title, const QString& folder, QImage& image) {
+    const QString path = prompter().GetOpenFileName(
+        title, folder,
+        QStringLiteral("Alle Dateien (*.*)|*.*|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|"
+                       "Bitmap (*.bmp)|*.bmp"),
+        {});
+    if (path.isEmpty()) return false;
+    switch (LoadAuthoringPicture(path, image)) {
+    case PictureLoad::Ok:
+        return true;
+    case PictureLoad::BadExtension:
+        prompter().ShowError(BadExtensionText());
+        return false;
+    case PictureLoad::Unreadable:
+        break;
+    }
+    FileReadErrorMessage(path);
+    return false;
+}
 
 PictureLoad LoadAuthoringPicture(const QString& path, QImage& image) {
     const QString ext = QFileInfo(path).suffix().toLower();

@@ -170,9 +170,15 @@ TEST(AuthoringTool, NewFromTextFilesOfEachTypeAndNothingWrittenForABadCharacter)
         if (c.type == 1)
             EXPECT_EQ(doc.CurrentHeader.lueckentext,
                       QStringLiteral("Die Sonne geht im <<Osten>> auf."));
-        if (c.type == 2)
+        if (c.type == 2) {
             EXPECT_EQ(doc.CurrentHeader.fragentext,
                       QStringLiteral("Wann ist Sommeranfang? // Juni\r\nWo? //Hier"));
+            EXPECT_EQ(doc.CurrentHeader.AnzFrageNummern, 2);
+            int answers = 0;
+            for (const ObjDataTyp& o : doc.CurrentObjects)
+                answers += o.Typ == TypAntwortFeld;
+            EXPECT_EQ(answers, 2);
+        }
         if (c.type == 3) {
             int questions = 0;
             for (const ObjDataTyp& o : doc.CurrentObjects)

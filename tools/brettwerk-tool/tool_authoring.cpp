@@ -12,6 +12,7 @@
 #include "shell/folders.h"
 #include "shell/settings.h"
 #include "shell/settingsstore.h"
+#include "view/questionlayout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -113,7 +114,12 @@ int RunNew(const QStringList& args) {
     if (!textFile.isEmpty()) {
         DocumentEditor editor(doc);
         if (type == 1) StoreClozeText(editor, content.text);
-        if (type == 2) StoreQuestionText(editor, content.text);
+        if (type == 2) {
+            StoreQuestionText(editor, content.text);
+            // Single questions are stored with their generated objects, as the window saves them.
+            int question = 1;
+            BuildQuestionObjects(doc, true, false, question);
+        }
         if (type == 3) StoreChoiceQuestions(editor, content.questions);
     }
     const DocResult r = WriteDocumentFile(out, doc);

@@ -65,7 +65,7 @@ ContentTextForm::ContentTextForm(const QString& caption, const QString& instruct
             [this] { Memo1->setPlainText(QGuiApplication::clipboard()->text()); });
     connect(InZwischenablageBtn, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(Memo1->toPlainText()); });
-    connect(AusDateiBtn, &QPushButton::clicked, this, [this] { InsertFromFile(); });
+    connect(AusDateiBtn, &QPushButton::clicked, this, [this] { InsertTextFile(Memo1); });
     connect(EditorSchriftartBtn, &QPushButton::clicked, this,
             &ContentTextForm::editorFontRequested);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -94,7 +94,7 @@ void ContentTextForm::showEvent(QShowEvent* e) {
     Memo1->setFocus();
 }
 
-void ContentTextForm::InsertFromFile() {
+void InsertTextFile(QPlainTextEdit* memo) {
     const QString path = prompter().GetOpenFileName(
         QStringLiteral("Textdatei öffnen"), QString(),
         QStringLiteral("Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*"), QStringLiteral("txt"));
@@ -104,7 +104,7 @@ void ContentTextForm::InsertFromFile() {
         FileReadErrorMessage(path);
         return;
     }
-    Memo1->setPlainText(text);
+    memo->setPlainText(text);
 }
 
 } // namespace bw

@@ -10,6 +10,9 @@ class QHBoxLayout;
 
 namespace bw {
 
+// "Aus Datei einfügen...": a text file chosen in the open dialog replaces memo's text.
+void InsertTextFile(QPlainTextEdit* memo);
+
 // What the cloze and the single-question editors share: the instruction, the text field in
 // the editor font, and the buttons for clearing, the clipboard, a text file and the font.
 class ContentTextForm : public QDialog {
@@ -40,7 +43,6 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void InsertFromFile();
     QHBoxLayout* extra_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "authoring/contenttext.h"
 #include "authoring/newdocument.h"
+#include "authoring/widgets/contenttextform.h"
 #include "common/messages.h"
 #include "document/commalist.h"
 #include "platform/prompter.h"
@@ -249,18 +250,7 @@ TMultipleChoiceEditForm::TMultipleChoiceEditForm(QWidget* parent)
     connect(up, &QPushButton::clicked, this, [this] { FrageVerschieben(-1); });
     connect(down, &QPushButton::clicked, this, [this] { FrageVerschieben(1); });
     connect(all, &QPushButton::clicked, this, [this] { AllesLoeschen(); });
-    connect(textFile, &QPushButton::clicked, this, [this] {
-        const QString path = prompter().GetOpenFileName(
-            QStringLiteral("Textdatei öffnen"), QString(),
-            QStringLiteral("Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*"), QStringLiteral("txt"));
-        if (path.isEmpty()) return;
-        QString text;
-        if (!ReadTextFile(path, text)) {
-            FileReadErrorMessage(path);
-            return;
-        }
-        FrageMemo->setPlainText(text);
-    });
+    connect(textFile, &QPushButton::clicked, this, [this] { InsertTextFile(FrageMemo); });
     connect(textPaste, &QPushButton::clicked, this,
             [this] { FrageMemo->setPlainText(QGuiApplication::clipboard()->text()); });
     connect(textCopy, &QPushButton::clicked, this,
@@ -548,24 +538,9 @@ void TMultipleChoiceEditForm::PictureFromClipboard(bool answer) {
 
 void TMultipleChoiceEditForm::PictureFromFile(bool answer) {
     if (answer && NeedsAnswerSelection()) return;
-    const QString path = prompter().GetOpenFileName(
-        QStringLiteral("Bild öffnen"), QString(),
-        QStringLiteral("Alle Dateien (*.*)|*.*|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|"
-                       "Bitmap (*.bmp)|*.bmp"),
-        {});
-    if (path.isEmpty()) return;
     QImage image;
-    switch (LoadAuthoringPicture(path, image)) {
-    case PictureLoad::Ok:
-        answer ? SetAnswerPicture(image) : SetQuestionPicture(image);
-        break;
-    case PictureLoad::BadExtension:
-        prompter().ShowError(BadExtensionText());
-        break;
-    case PictureLoad::Unreadable:
-        FileReadErrorMessage(path);
-        break;
-    }
+    if (!AskAuthoringPicture(QStringLiteral("Bild öffnen"), QString(), image)) return;
+    answer ? SetAnswerPicture(image) : SetQuestionPicture(image);
 }
 
 } // namespace bw

@@ -1,6 +1,7 @@
 #include "authoring/widgets/tobjeditneuform.h"
 
 #include "authoring/authoring.h"
+#include "authoring/contenttext.h"
 #include "authoring/newdocument.h"
 #include "authoring/objecttypes.h"
 #include "document/objtypes.h"
@@ -17,7 +18,6 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -776,16 +776,14 @@ void TObjEditneuForm::BezMemoAusDateiBtnClick() {
         QStringLiteral("Textdatei öffnen"), DocumentFolder(ed_.document()),
         QStringLiteral("Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*"), QStringLiteral("txt"));
     if (path.isEmpty()) return;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Bounded, regular files only (a pipe behind the name must not hang the editor), and
+    // Windows-1252 where the file is not UTF-8.
+    QString text;
+    if (!ReadTextFile(path, text)) {
         prompter().ShowError(QStringLiteral("Fehler beim Einlesen der Datei \"%1\"").arg(path));
         return;
     }
-    const QByteArray bytes = f.read(4 << 20);
-    const QString text = QString::fromUtf8(bytes);
-    // Texts of this program's age are Windows-1252 more often than UTF-8.
-    BezMemo->setPlainText(text.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes)
-                                                                     : text);
+    BezMemo->setPlainText(text);
 }
 
 void TObjEditneuForm::BezMemoInZwablBtnClick() {

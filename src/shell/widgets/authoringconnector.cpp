@@ -140,7 +140,7 @@ bool AuthoringConnector::EditContent(int dokTyp) {
     if (p_.ws.edition != Edition::Autor) return false;
     ApplyEditorFont();
     if (!content_->Edit(dokTyp)) return false;
-    p_.view.RedrawView();
+    p_.view.RebuildGeneratedObjects();
     return true;
 }
 
