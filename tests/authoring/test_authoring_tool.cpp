@@ -167,9 +167,14 @@ TEST(AuthoringTool, NewFromTextFilesOfEachTypeAndNothingWrittenForABadCharacter)
         Document doc;
         ASSERT_TRUE(ReadDocumentFile(out, doc, false).ok);
         EXPECT_EQ(doc.CurrentHeader.DokTyp, c.type);
-        if (c.type == 1)
+        if (c.type == 1) {
             EXPECT_EQ(doc.CurrentHeader.lueckentext,
                       QStringLiteral("Die Sonne geht im <<Osten>> auf."));
+            int gaps = 0;
+            for (const ObjDataTyp& o : doc.CurrentObjects)
+                gaps += o.Typ == TypLuecke && o.Cap == QStringLiteral("Osten");
+            EXPECT_EQ(gaps, 1);
+        }
         if (c.type == 2) {
             EXPECT_EQ(doc.CurrentHeader.fragentext,
                       QStringLiteral("Wann ist Sommeranfang? // Juni\r\nWo? //Hier"));
@@ -184,7 +189,8 @@ TEST(AuthoringTool, NewFromTextFilesOfEachTypeAndNothingWrittenForABadCharacter)
             for (const ObjDataTyp& o : doc.CurrentObjects)
                 if (o.Typ == TypMCFrage) {
                     ++questions;
-                    EXPECT_EQ(o.Cap, QStringLiteral("\"Welche sind Säugetiere?\",\"+ Wal\r\n- Hai\""));
+                    EXPECT_EQ(o.Cap,
+                              QStringLiteral("\"Welche sind Säugetiere?\",\"+ Wal\r\n- Hai\""));
                 }
             EXPECT_EQ(questions, 1);
         }

@@ -12,7 +12,7 @@
 #include "shell/folders.h"
 #include "shell/settings.h"
 #include "shell/settingsstore.h"
-#include "view/questionlayout.h"
+#include "view/learnview.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +22,10 @@
 namespace bw::tool {
 
 namespace {
+
+// The learning view as the authoring window shows a document.
+constexpr int kLearningViewWidth = 870;
+constexpr int kLearningViewHeight = 609;
 
 void PrintErr(const QString& text) {
     std::fputs(text.toUtf8().constData(), stderr);
@@ -114,13 +118,13 @@ int RunNew(const QStringList& args) {
     if (!textFile.isEmpty()) {
         DocumentEditor editor(doc);
         if (type == 1) StoreClozeText(editor, content.text);
-        if (type == 2) {
-            StoreQuestionText(editor, content.text);
-            // Single questions are stored with their generated objects, as the window saves them.
-            int question = 1;
-            BuildQuestionObjects(doc, true, false, question);
-        }
+        if (type == 2) StoreQuestionText(editor, content.text);
         if (type == 3) StoreChoiceQuestions(editor, content.questions);
+        // The gaps and single questions are stored with the objects generated from them, as
+        // the window saves them after the editor: laid out in the learning view's size.
+        LearnView view(doc);
+        view.SetViewSize(kLearningViewWidth, kLearningViewHeight);
+        view.RebuildGeneratedObjects();
     }
     const DocResult r = WriteDocumentFile(out, doc);
     for (DocMessage m : r.messages)
@@ -169,7 +173,7 @@ int RunPreviews(const QStringList& args) {
     }
 
     // The learning view's picture control at the renderer's reference width.
-    const QSize viewSize(870, 609);
+    const QSize viewSize(kLearningViewWidth, kLearningViewHeight);
     int failed = 0;
     for (int i = 0; i < files.size(); ++i) {
         PrintErr(QStringLiteral("Bearbeite Dokument Nr. %1 von %2: %3")
