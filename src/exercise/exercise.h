@@ -201,6 +201,9 @@ private:
     void ShowNextText();
     void ShowNextPosition();
     void Advance();
+    // What follows every judged answer: counts, status, the teacher's report, then the next
+    // item by advance, or the end.
+    void AfterJudged(int target, void (Exercise::*advance)());
     void DestroyCard(int card);
     void SetTarget(int object);
     void RenderPicture();

@@ -223,12 +223,16 @@ void Exercise::Release(int card, int target) {
         ++ueb.WrongCount;
     }
 
+    AfterJudged(target, &Exercise::Advance);
+}
+
+void Exercise::AfterJudged(int target, void (Exercise::*advance)()) {
     ueb.OpenCount = doc_.CountOpenObjects();
     UpdateStatusDisplay();
     if (reporter && ueb.NetRole == 1) reporter->Judged(target);
     SetTarget(-1);
     if (ueb.OpenCount > 0) {
-        Advance();
+        (this->*advance)();
     } else {
         busy_ = false;
         Finish(EndFinished);

@@ -284,16 +284,7 @@ void Exercise::ReleaseQuestion(int card, int target) {
         ++ueb.WrongCount;
     }
 
-    ueb.OpenCount = doc_.CountOpenObjects();
-    UpdateStatusDisplay();
-    if (reporter && ueb.NetRole == 1) reporter->Judged(target);
-    SetTarget(-1);
-    if (ueb.OpenCount > 0) {
-        AdvanceQuestion();
-    } else {
-        busy_ = false;
-        Finish(EndFinished);
-    }
+    AfterJudged(target, &Exercise::AdvanceQuestion);
 }
 
 void Exercise::AdvanceQuestion() {
