@@ -127,6 +127,41 @@ QImage Hand(QPoint* hot) {
     return img;
 }
 
+// The card drag cursor: a black arrow carrying a small sheet, the hot spot at the arrow's tip.
+QImage DragBlack(QPoint* hot) {
+    QImage img = Canvas();
+    QPainter p(&img);
+    Prepare(p);
+    QPainterPath arrow;
+    arrow.moveTo(1.5, 1.5);
+    arrow.lineTo(1.5, 18);
+    arrow.lineTo(5.5, 14);
+    arrow.lineTo(8.5, 21);
+    arrow.lineTo(11, 20);
+    arrow.lineTo(8, 13);
+    arrow.lineTo(13.5, 13);
+    arrow.closeSubpath();
+    p.setPen(QPen(kLight, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kOutline);
+    p.drawPath(arrow);
+    // The sheet: a white page with a folded corner and two text lines.
+    QPainterPath sheet;
+    sheet.moveTo(13.5, 17.5);
+    sheet.lineTo(24, 17.5);
+    sheet.lineTo(28.5, 22);
+    sheet.lineTo(28.5, 30.5);
+    sheet.lineTo(13.5, 30.5);
+    sheet.closeSubpath();
+    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kLight);
+    p.drawPath(sheet);
+    p.drawPolyline(QPolygonF({QPointF(24, 17.5), QPointF(24, 22), QPointF(28.5, 22)}));
+    p.drawLine(QPointF(16.5, 24.5), QPointF(25.5, 24.5));
+    p.drawLine(QPointF(16.5, 27.5), QPointF(25.5, 27.5));
+    *hot = QPoint(1, 1);
+    return img;
+}
+
 } // namespace
 
 QImage ProgramCursorImage(const QString& name, QPoint* hotSpot) {
@@ -142,6 +177,8 @@ QImage ProgramCursorImage(const QString& name, QPoint* hotSpot) {
         img = Text(&hot);
     else if (name == QLatin1String("HAND"))
         img = Hand(&hot);
+    else if (name == QLatin1String("DRAGBLACK"))
+        img = DragBlack(&hot);
     if (hotSpot) *hotSpot = hot;
     return img;
 }

@@ -7,7 +7,8 @@
 namespace bw {
 
 // The program's own mouse cursors, by their resource names: "STIFT5" (pen), "RADIER32"
-// (eraser), "STEMPEL" (stamp), "TEXTEINGABE" (text) and "HAND" (hand and panning).
+// (eraser), "STEMPEL" (stamp), "TEXTEINGABE" (text), "HAND" (hand and panning) and
+// "DRAGBLACK" (the cards of an exercise that are dragged onto the picture).
 // An unknown name gives the arrow.
 QCursor ProgramCursor(const QString& name);
 

@@ -7,7 +7,7 @@ using namespace bw;
 
 TEST(Cursors, EachToolHasItsOwnPictureWithTheHotSpotOnIt) {
     QSet<QByteArray> seen;
-    for (const char* name : {"STIFT5", "RADIER32", "STEMPEL", "TEXTEINGABE", "HAND"}) {
+    for (const char* name : {"STIFT5", "RADIER32", "STEMPEL", "TEXTEINGABE", "HAND", "DRAGBLACK"}) {
         QPoint hot(-1, -1);
         const QImage img = ProgramCursorImage(QString::fromLatin1(name), &hot);
         ASSERT_EQ(img.size(), QSize(32, 32)) << name;

@@ -1,5 +1,6 @@
 #include "exercise/widgets/exercisepanel.h"
 
+#include "common/cursors.h"
 #include "document/document.h"
 #include "exercise/cardface.h"
 #include "exercise/exercise.h"
@@ -33,7 +34,9 @@ TKarte::TKarte(ExercisePanel& panel, int entry) : QWidget(&panel), panel_(panel)
     const bool choice = ex.doc().CurrentHeader.DokTyp == DokMultipleChoice &&
                         entry < static_cast<int>(ex.cards.size());
     setObjectName(QStringLiteral("UebElemPan%1").arg(choice ? ex.cards[entry].object : entry));
-    setCursor(ex.QuestionDocument() ? Qt::PointingHandCursor : Qt::OpenHandCursor);
+    // Answers are clicked, labels and gaps are dragged onto the picture.
+    setCursor(ex.QuestionDocument() ? QCursor(Qt::PointingHandCursor)
+                                    : ProgramCursor(QStringLiteral("DRAGBLACK")));
 }
 
 void TKarte::paintEvent(QPaintEvent*) {
@@ -59,9 +62,7 @@ void TKarte::paintEvent(QPaintEvent*) {
 void TKarte::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     raise();
-    Exercise& ex = panel_.exercise();
-    if (!ex.QuestionDocument()) setCursor(Qt::ClosedHandCursor);
-    ex.CardMouseDown(entry_, panel_.PanelPos(e->globalPosition().toPoint()));
+    panel_.exercise().CardMouseDown(entry_, panel_.PanelPos(e->globalPosition().toPoint()));
 }
 
 void TKarte::mouseMoveEvent(QMouseEvent* e) {
@@ -74,7 +75,6 @@ void TKarte::mouseMoveEvent(QMouseEvent* e) {
 
 void TKarte::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    if (!panel_.exercise().QuestionDocument()) setCursor(Qt::OpenHandCursor);
     panel_.exercise().CardMouseUp();
 }
 
