@@ -2,6 +2,7 @@
 
 #include "document/safefile.h"
 #include "platform/widgets/germanqt.h"
+#include "platform/widgets/programstyle.h"
 #include "platform/widgets/qtprompter.h"
 #include "shell/widgets/tform1.h"
 
@@ -15,6 +16,7 @@ int RunProgram(int argc, char** argv, Edition edition) {
     QApplication::setApplicationName(QStringLiteral("Brettwerk"));
     QApplication::setOrganizationName(QStringLiteral("Brettwerk"));
     UseGermanQtTexts(app);
+    UseProgramStyle(app);
     QtPrompter prompter;
     InstallPrompter(&prompter);
     int rc = 0;
@@ -22,8 +24,7 @@ int RunProgram(int argc, char** argv, Edition edition) {
         TForm1 form(edition);
         form.SetCommandLine(app.arguments().mid(1));
         prompter.SetParent(&form);
-        if (!form.FormCreate())
-            return 0; // the display check said No
+        if (!form.FormCreate()) return 0; // the display check said No
         form.show();
         rc = QApplication::exec();
     }
