@@ -9,7 +9,12 @@ namespace bw {
 
 DrawingTool::DrawingTool(QString name, DrawTool kind, DrawingBoard& board, const QString& cursor,
                          QObject* parent)
-    : Tool(std::move(name), parent), kind_(kind), board_(board), cursor_(ProgramCursor(cursor)) {}
+    : Tool(std::move(name), parent), kind_(kind), board_(board), cursorName_(cursor) {}
+
+const QCursor& DrawingTool::toolCursor() const {
+    if (!cursor_) cursor_ = ProgramCursor(cursorName_);
+    return *cursor_;
+}
 
 bool DrawingTool::mayBecomeCurrent() {
     if (!board_.EditorOpen()) return true;
@@ -22,7 +27,7 @@ void DrawingTool::mousePressed(ToolContext&, const ToolEvent& e) {
 }
 
 void DrawingTool::mouseMoved(ToolContext& ctx, const ToolEvent& e) {
-    ctx.setToolCursor(cursor_);
+    ctx.setToolCursor(toolCursor());
     board_.ApplyToolAt(e.buttons.testFlag(Qt::LeftButton), e.pos);
 }
 

@@ -3,6 +3,8 @@
 #include "drawing/drawingboard.h"
 #include "view/tool.h"
 
+#include <optional>
+
 namespace bw {
 
 // Pen, eraser, stamp and text: the left button paints through the drawing board.
@@ -19,12 +21,16 @@ public:
     void mouseReleased(ToolContext& ctx, const ToolEvent& e) override;
     // Refused with a message while the object editor is open.
     bool mayBecomeCurrent() override;
-    QCursor cursor(ToolContext&, QPoint) const override { return cursor_; }
+    QCursor cursor(ToolContext&, QPoint) const override { return toolCursor(); }
 
 private:
+    const QCursor& toolCursor() const;
+
     DrawTool kind_;
     DrawingBoard& board_;
-    QCursor cursor_;
+    QString cursorName_;
+    // Drawn at the first use: four cursor pictures are not worth a slower start.
+    mutable std::optional<QCursor> cursor_;
 };
 
 // Adds the four drawing tools to a tool manager and keeps the board's CurrentTool in step

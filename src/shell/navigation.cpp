@@ -1,5 +1,5 @@
-#include "common/helpers.h"
 #include "shell/navigation.h"
+#include "common/helpers.h"
 
 #include "platform/prompter.h"
 #include "shell/topiclist.h"
@@ -115,24 +115,34 @@ void ChooseFolder(Workspace& ws) {
     prompter().ShowInfo(TopicsReadMessage(int(ws.TopicList.size())));
 }
 
-void EvaluateCommandLine(Workspace& ws, const QStringList& args) {
+namespace {
+
+QFileInfo CommandLineArgument(const QStringList& args) {
     QString arg = args.isEmpty() ? QString() : args.first();
     // A desktop launcher may hand over a file URL.
     if (arg.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) arg = QUrl(arg).toLocalFile();
-    if (arg.isEmpty()) {
+    return arg.isEmpty() ? QFileInfo() : QFileInfo(QDir::fromNativeSeparators(arg));
+}
+
+} // namespace
+
+QString CommandLineDocument(const QStringList& args) {
+    const QFileInfo fi = CommandLineArgument(args);
+    if (fi.filePath().isEmpty() || fi.isDir() || fi.fileName().isEmpty()) return QString();
+    return fi.absoluteFilePath();
+}
+
+void EvaluateCommandLine(Workspace& ws, const QStringList& args) {
+    const QFileInfo fi = CommandLineArgument(args);
+    if (fi.filePath().isEmpty()) {
         ws.StartFolder = FolderWithSlash(ws.ProgramFolder);
+    } else if (fi.isDir()) {
+        ws.StartFolder = FolderWithSlash(fi.absoluteFilePath());
     } else {
-        const QFileInfo fi(QDir::fromNativeSeparators(arg));
-        if (fi.isDir()) {
-            ws.StartFolder = FolderWithSlash(fi.absoluteFilePath());
-        } else {
-            ws.StartFolder = FolderWithSlash(fi.absolutePath());
-            if (!fi.fileName().isEmpty()) {
-                const QString path = fi.absoluteFilePath();
-                // Only a document that opened is worth returning to with "&Startseite".
-                if (ws.ReadDocument(path, true)) ws.StartDocument = path;
-            }
-        }
+        ws.StartFolder = FolderWithSlash(fi.absolutePath());
+        const QString path = CommandLineDocument(args);
+        // Only a document that opened is worth returning to with "&Startseite".
+        if (!path.isEmpty() && ws.ReadDocument(path, true)) ws.StartDocument = path;
     }
     ws.CurrentFolder = ws.StartFolder;
 }

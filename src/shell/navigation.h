@@ -28,6 +28,8 @@ void ChooseFolder(Workspace& ws);
 // is opened and remembered as the start document; without one the program folder is the
 // start folder. Sets CurrentFolder; the caller then reads the topic list.
 void EvaluateCommandLine(Workspace& ws, const QStringList& args);
+// The document the command line names (absolute), or empty for none or a folder.
+QString CommandLineDocument(const QStringList& args);
 
 // The information shown after the folder was read.
 QString TopicsReadMessage(int count);

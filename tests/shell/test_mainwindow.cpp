@@ -10,6 +10,7 @@
 #include "view/widgets/tlernviewwidget.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -62,6 +63,16 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
     EXPECT_TRUE(m.IndividualUebung1->isEnabled());
     EXPECT_TRUE(m.Oeffnen1->isEnabled());
     EXPECT_TRUE(m.Info1->isEnabled());
+}
+
+// A lesson may never open a dialog; building them all made the first frame wait.
+TEST(MainWindow, StartsWithoutBuildingItsDialogs) {
+    ScriptedPrompter p;
+    Started s(Edition::Autor);
+    QStringList made;
+    for (const QDialog* d : s.form.findChildren<QDialog*>())
+        made << QString::fromLatin1(d->metaObject()->className());
+    EXPECT_TRUE(made.isEmpty()) << made.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST(MainWindow, EditionsDifferWhereTheyShould) {

@@ -16,17 +16,39 @@ AuthoringWindows::AuthoringWindows(QWidget* window, DocumentEditor& editor,
                                    std::function<void(const NewDocumentRatio&)> storeDefaults)
     : QObject(window), window_(window), ed_(editor), authoring_(editor), base_(authoring_, editor),
       currentFolder_(std::move(currentFolder)), readDefaults_(std::move(readDefaults)),
-      storeDefaults_(std::move(storeDefaults)), ratio_(new TSeitenverhaeltnisForm(window)),
-      info_(new TProjektInfoForm(window)), size_(new TBildErwForm(window)),
-      transform_(new TObjtransForm(window)) {
-    info_->onSeitenverhaeltnis = [this] { Seitenverhaeltnis1Click(); };
-    size_->onSeitenverhaeltnis = [this] {
-        if (Seitenverhaeltnis1Click())
-            size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
-    };
-}
+      storeDefaults_(std::move(storeDefaults)) {}
 
 AuthoringWindows::~AuthoringWindows() = default;
+
+// The dialogs are made when first opened; a lesson rarely needs them.
+TSeitenverhaeltnisForm* AuthoringWindows::ratioForm() {
+    if (!ratio_) ratio_ = new TSeitenverhaeltnisForm(window_);
+    return ratio_;
+}
+
+TProjektInfoForm* AuthoringWindows::infoForm() {
+    if (!info_) {
+        info_ = new TProjektInfoForm(window_);
+        info_->onSeitenverhaeltnis = [this] { Seitenverhaeltnis1Click(); };
+    }
+    return info_;
+}
+
+TBildErwForm* AuthoringWindows::sizeForm() {
+    if (!size_) {
+        size_ = new TBildErwForm(window_);
+        size_->onSeitenverhaeltnis = [this] {
+            if (Seitenverhaeltnis1Click())
+                size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
+        };
+    }
+    return size_;
+}
+
+TObjtransForm* AuthoringWindows::transformForm() {
+    if (!transform_) transform_ = new TObjtransForm(window_);
+    return transform_;
+}
 
 void AuthoringWindows::Bind(const AuthoringActions& a) {
     auto on = [this](QAction* action, auto&& f) {
@@ -60,34 +82,37 @@ void AuthoringWindows::Bind(const AuthoringActions& a) {
 }
 
 bool AuthoringWindows::Seitenverhaeltnis1Click() {
+    TSeitenverhaeltnisForm* ratio = ratioForm();
     const HeaderDataTyp& h = ed_.document().CurrentHeader;
     const NewDocumentRatio defaults = readDefaults_();
-    ratio_->Fill({h.SeitFest, h.SeitBreite, h.SeitHoehe}, defaults.ratio,
-                 defaults.neuesBlattVollflaeche);
-    if (ratio_->exec() != QDialog::Accepted) return false;
-    storeDefaults_({ratio_->DefaultsChoice(), ratio_->NeuesBlattVollflaeche()});
+    ratio->Fill({h.SeitFest, h.SeitBreite, h.SeitHoehe}, defaults.ratio,
+                defaults.neuesBlattVollflaeche);
+    if (ratio->exec() != QDialog::Accepted) return false;
+    storeDefaults_({ratio->DefaultsChoice(), ratio->NeuesBlattVollflaeche()});
     PageLayout layout = PageLayout::FromHeader(h);
-    const RatioChoice c = ratio_->DocumentChoice();
+    const RatioChoice c = ratio->DocumentChoice();
     layout.SeitFest = c.seitFest;
     layout.SeitBreite = c.breite;
     layout.SeitHoehe = c.hoehe;
-    authoring_.SetPageLayout(layout, ratio_->TransformObjects());
+    authoring_.SetPageLayout(layout, ratio->TransformObjects());
     return true;
 }
 
 void AuthoringWindows::Dokumenteigenschaften1Click(bool editable) {
-    info_->Fill(ed_.document().CurrentHeader, editable);
-    if (info_->exec() != QDialog::Accepted || !editable) return;
-    authoring_.SetProperties(info_->Titel(), info_->Autor(), info_->Bemerkung(), info_->NumArt(),
-                             info_->GeordnetArt());
+    TProjektInfoForm* info = infoForm();
+    info->Fill(ed_.document().CurrentHeader, editable);
+    if (info->exec() != QDialog::Accepted || !editable) return;
+    authoring_.SetProperties(info->Titel(), info->Autor(), info->Bemerkung(), info->NumArt(),
+                             info->GeordnetArt());
 }
 
 bool AuthoringWindows::Randzoneerweitern1Click() {
-    size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
-    if (size_->exec() != QDialog::Accepted) return false;
+    TBildErwForm* size = sizeForm();
+    size->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
+    if (size->exec() != QDialog::Accepted) return false;
     // The ratio may have changed meanwhile through "Seitenverhältnis...".
-    const PageLayout layout = size_->Layout(PageLayout::FromHeader(ed_.document().CurrentHeader));
-    authoring_.SetPageLayout(layout, size_->TransformObjects());
+    const PageLayout layout = size->Layout(PageLayout::FromHeader(ed_.document().CurrentHeader));
+    authoring_.SetPageLayout(layout, size->TransformObjects());
     return true;
 }
 
@@ -97,9 +122,10 @@ void AuthoringWindows::Transformieren1Click() {
             QStringLiteral("Es sind keine zu transformierenden Objekte vorhanden."));
         return;
     }
-    if (transform_->exec() != QDialog::Accepted) return;
+    TObjtransForm* transform = transformForm();
+    if (transform->exec() != QDialog::Accepted) return;
     TObjtransForm::Values v;
-    if (!transform_->Read(v)) return;
+    if (!transform->Read(v)) return;
     if (clearEditorSelection) clearEditorSelection();
     authoring_.TransformObjects(v.fakX, v.offsetX, v.fakY, v.offsetY);
 }

@@ -62,10 +62,10 @@ public:
     std::function<void()> clearEditorSelection;
 
     Authoring& authoring() { return authoring_; }
-    TSeitenverhaeltnisForm* ratioForm() const { return ratio_; }
-    TProjektInfoForm* infoForm() const { return info_; }
-    TBildErwForm* sizeForm() const { return size_; }
-    TObjtransForm* transformForm() const { return transform_; }
+    TSeitenverhaeltnisForm* ratioForm();
+    TProjektInfoForm* infoForm();
+    TBildErwForm* sizeForm();
+    TObjtransForm* transformForm();
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
 
@@ -77,10 +77,10 @@ private:
     std::function<QString()> currentFolder_;
     std::function<NewDocumentRatio()> readDefaults_;
     std::function<void(const NewDocumentRatio&)> storeDefaults_;
-    TSeitenverhaeltnisForm* ratio_;
-    TProjektInfoForm* info_;
-    TBildErwForm* size_;
-    TObjtransForm* transform_;
+    TSeitenverhaeltnisForm* ratio_ = nullptr;
+    TProjektInfoForm* info_ = nullptr;
+    TBildErwForm* size_ = nullptr;
+    TObjtransForm* transform_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
 };

@@ -80,26 +80,27 @@ DrawingControls::DrawingControls(LearnView& view, ToolManager& tools, TLernViewW
             updateTextBoxFont();
             if (textBox_->isHidden()) textBox_->clear();
         });
+    // The three picture menus are drawn when first opened, not at every start.
     if (b.SymbolBtn) {
-        QMenu* m = symbolMenu(b.SymbolBtn);
-        connect(b.SymbolBtn, &QToolButton::clicked, this, [this, m, btn = b.SymbolBtn] {
+        connect(b.SymbolBtn, &QToolButton::clicked, this, [this, btn = b.SymbolBtn] {
             if (board_.EditorOpen()) return;
             board_.state().StampDone = false;
-            m->popup(btn->mapToGlobal(QPoint(0, btn->height())));
+            if (!symbolMenu_) symbolMenu_ = symbolMenu(btn);
+            symbolMenu_->popup(btn->mapToGlobal(QPoint(0, btn->height())));
         });
     }
     if (b.StrichdickeBtn) {
         b.StrichdickeBtn->setEnabled(true);
-        QMenu* m = widthMenu(b.StrichdickeBtn);
-        connect(b.StrichdickeBtn, &QToolButton::clicked, this, [m, btn = b.StrichdickeBtn] {
-            m->popup(btn->mapToGlobal(QPoint(0, btn->height())));
+        connect(b.StrichdickeBtn, &QToolButton::clicked, this, [this, btn = b.StrichdickeBtn] {
+            if (!widthMenu_) widthMenu_ = widthMenu(btn);
+            widthMenu_->popup(btn->mapToGlobal(QPoint(0, btn->height())));
         });
     }
     if (b.FarbeBtn) {
         b.FarbeBtn->setEnabled(true);
-        QMenu* m = colourMenu(b.FarbeBtn);
-        connect(b.FarbeBtn, &QToolButton::clicked, this, [m, btn = b.FarbeBtn] {
-            m->popup(btn->mapToGlobal(QPoint(-50, btn->height() - 100)));
+        connect(b.FarbeBtn, &QToolButton::clicked, this, [this, btn = b.FarbeBtn] {
+            if (!colourMenu_) colourMenu_ = colourMenu(btn);
+            colourMenu_->popup(btn->mapToGlobal(QPoint(-50, btn->height() - 100)));
         });
     }
     if (b.MarkEntfBtn) {

@@ -47,6 +47,9 @@ private:
     QMenu* widthMenu(QWidget* parent);
     QMenu* colourMenu(QWidget* parent);
     QMenu* symbolMenu(QWidget* parent);
+    QMenu* widthMenu_ = nullptr;
+    QMenu* colourMenu_ = nullptr;
+    QMenu* symbolMenu_ = nullptr;
     void placeTextBox(QPoint viewPoint);
     void updateTextBoxFont();
 

@@ -8,9 +8,7 @@
 namespace bw {
 
 SheetMenu::SheetMenu(QWidget* dialogParent, QObject* parent)
-    : QObject(parent), menu_(new QMenu(dialogParent)),
-      countForm_(new TBlattAnzahlForm(dialogParent)),
-      tableForm_(new TBlattTabelleForm(dialogParent)) {
+    : QObject(parent), dialogParent_(dialogParent), menu_(new QMenu(dialogParent)) {
     menu_->setObjectName(QStringLiteral("BlattMenu"));
     QMap<QString, QMenu*> groups;
     for (const SheetMenuEntry& e : SheetMenuEntries()) {
@@ -30,19 +28,30 @@ SheetMenu::SheetMenu(QWidget* dialogParent, QObject* parent)
 
 SheetMenu::~SheetMenu() = default;
 
+// The two dialogs are made when first asked for.
+TBlattAnzahlForm* SheetMenu::countForm() {
+    if (!countForm_) countForm_ = new TBlattAnzahlForm(dialogParent_);
+    return countForm_;
+}
+
+TBlattTabelleForm* SheetMenu::tableForm() {
+    if (!tableForm_) tableForm_ = new TBlattTabelleForm(dialogParent_);
+    return tableForm_;
+}
+
 void SheetMenu::Choose(const SheetMenuEntry& e) {
     TableRuling table;
     int n = e.n;
     if (e.kind == SheetKind::Table) {
         if (e.free) {
-            if (!tableForm_->Execute(&table)) return;
+            if (!tableForm()->Execute(&table)) return;
         } else {
             table.rows = e.rows;
             table.columns = e.columns;
         }
     } else if (e.free) {
         n = counts_.count(e.kind);
-        if (!countForm_->Execute(FreeSheetCaption(e.kind), &n)) return;
+        if (!countForm()->Execute(FreeSheetCaption(e.kind), &n)) return;
         n = counts_.remember(e.kind, n);
     }
     emit sheetRequested(e.kind, n, table);

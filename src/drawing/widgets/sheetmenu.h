@@ -23,8 +23,8 @@ public:
     ~SheetMenu() override;
 
     QMenu* menu() const { return menu_; }
-    TBlattAnzahlForm* countForm() const { return countForm_; }
-    TBlattTabelleForm* tableForm() const { return tableForm_; }
+    TBlattAnzahlForm* countForm();
+    TBlattTabelleForm* tableForm();
     const SheetCounts& counts() const { return counts_; }
 
     // What the entry's handler does: a fixed variant asks at once, a free one after its dialog.
@@ -36,9 +36,10 @@ signals:
     void sheetRequested(bw::SheetKind kind, int n, const bw::TableRuling& table);
 
 private:
+    QWidget* dialogParent_;
     QMenu* menu_;
-    TBlattAnzahlForm* countForm_;
-    TBlattTabelleForm* tableForm_;
+    TBlattAnzahlForm* countForm_ = nullptr;
+    TBlattTabelleForm* tableForm_ = nullptr;
     SheetCounts counts_;
 };
 

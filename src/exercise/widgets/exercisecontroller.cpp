@@ -20,15 +20,13 @@ namespace bw {
 ExerciseController::ExerciseController(Document& doc, LearnView& view, Settings& settings,
                                        QWidget* UebungPan, QWidget* UebStatusPan,
                                        QWidget* dialogParent)
-    : doc_(doc), settings_(settings), UebungPan_(UebungPan) {
+    : doc_(doc), settings_(settings), UebungPan_(UebungPan), dialogParent_(dialogParent) {
     ex_ = std::make_unique<Exercise>(doc, view, clock_, random_, *this);
     panel_ = new ExercisePanel(*ex_, UebungPan);
     auto* lay = new QVBoxLayout(UebungPan);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(panel_);
     status_ = new ExerciseStatusPanel(UebStatusPan);
-    optForm_ = new TUebOptForm(dialogParent);
-    optFragenForm_ = new TUebOptFragenForm(dialogParent);
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("ZeitTimer"));
     timer_->setInterval(100);
@@ -37,22 +35,35 @@ ExerciseController::ExerciseController(Document& doc, LearnView& view, Settings&
 
 ExerciseController::~ExerciseController() = default;
 
+// The option dialogs are made when first opened, so that the window shows sooner.
+TUebOptForm* ExerciseController::optForm() {
+    if (!optForm_) optForm_ = new TUebOptForm(dialogParent_);
+    return optForm_;
+}
+
+TUebOptFragenForm* ExerciseController::optFragenForm() {
+    if (!optFragenForm_) optFragenForm_ = new TUebOptFragenForm(dialogParent_);
+    return optFragenForm_;
+}
+
 namespace {
 
 RunEndSettings EndSettingsOf(const Settings& s) {
-    return {s.OptAutoProtSpeichern, s.OptErgebBestListEintragen, s.OptProtOrdner,
-            s.OptBestListOrdner,    s.NetzKomOrdner,             s.NetzKomKanal};
+    return {s.OptAutoProtSpeichern, s.OptErgebBestListEintragen,
+            s.OptProtOrdner,        s.OptBestListOrdner,
+            s.NetzKomOrdner,        s.NetzKomKanal};
 }
 
 } // namespace
 
 void ExerciseController::SetResultWindows(ResultWindows* results) {
     results_ = results;
-    if (results_)
-        results_->SetProtocol(ex_->protocol);
+    if (results_) results_->SetProtocol(ex_->protocol);
 }
 
-QString ExerciseController::AskName() { return results_ ? results_->AskName() : QString(); }
+QString ExerciseController::AskName() {
+    return results_ ? results_->AskName() : QString();
+}
 
 bool ExerciseController::Offered() const {
     const int t = doc_.CurrentHeader.DokTyp;
@@ -99,18 +110,20 @@ bool ExerciseController::Start(bool showOptions, int repeat, int role) {
 
 bool ExerciseController::ShowOptionsDialog(int dokTyp) {
     if (dokTyp == DokEinzelfragen || dokTyp == DokMultipleChoice) {
-        optFragenForm_->PrepareFor(dokTyp);
-        optFragenForm_->SetOptions(settings_.UebOpt);
-        const bool ok = optFragenForm_->exec() == QDialog::Accepted;
-        if (ok) optFragenForm_->ReadInto(settings_.UebOpt);
-        settings_.UebOpt.ShowBeforeEachExercise = optFragenForm_->VorJederUebung->isChecked();
+        TUebOptFragenForm* form = optFragenForm();
+        form->PrepareFor(dokTyp);
+        form->SetOptions(settings_.UebOpt);
+        const bool ok = form->exec() == QDialog::Accepted;
+        if (ok) form->ReadInto(settings_.UebOpt);
+        settings_.UebOpt.ShowBeforeEachExercise = form->VorJederUebung->isChecked();
         if (ok) ex_->options = settings_.UebOpt;
         return ok;
     }
-    optForm_->SetOptions(settings_.UebOpt);
-    const bool ok = optForm_->exec() == QDialog::Accepted;
-    if (ok) optForm_->ReadInto(settings_.UebOpt);
-    settings_.UebOpt.ShowBeforeEachExercise = optForm_->VorJederUebung->isChecked();
+    TUebOptForm* form = optForm();
+    form->SetOptions(settings_.UebOpt);
+    const bool ok = form->exec() == QDialog::Accepted;
+    if (ok) form->ReadInto(settings_.UebOpt);
+    settings_.UebOpt.ShowBeforeEachExercise = form->VorJederUebung->isChecked();
     if (ok) ex_->options = settings_.UebOpt;
     return ok;
 }
@@ -201,7 +214,9 @@ void ExerciseController::ShowResult() {
         return;
     }
     FinishWindowHooks hooks;
-    hooks.repeat = [this](int item) { return Start(settings_.UebOpt.ShowBeforeEachExercise, item); };
+    hooks.repeat = [this](int item) {
+        return Start(settings_.UebOpt.ShowBeforeEachExercise, item);
+    };
     hooks.learningView = [this] { ex_->ReturnToLearningView(); };
     hooks.endSettings = [this] { return EndSettingsOf(settings_); };
     results_->RunFinishWindow(*ex_, hooks);

@@ -33,8 +33,8 @@ public:
     Exercise& exercise() { return *ex_; }
     ExercisePanel* panel() const { return panel_; }
     ExerciseStatusPanel* statusPanel() const { return status_; }
-    TUebOptForm* optForm() const { return optForm_; }
-    TUebOptFragenForm* optFragenForm() const { return optFragenForm_; }
+    TUebOptForm* optForm();
+    TUebOptFragenForm* optFragenForm();
     QTimer* ZeitTimer() const { return timer_; }
 
     // Whether the document's type has an exercise (all four types do; damaged files may not).
@@ -93,6 +93,7 @@ private:
     std::unique_ptr<Exercise> ex_;
     ExercisePanel* panel_ = nullptr;
     ExerciseStatusPanel* status_ = nullptr; // owned by the status panel widget
+    QWidget* dialogParent_;
     TUebOptForm* optForm_ = nullptr;
     TUebOptFragenForm* optFragenForm_ = nullptr;
     QTimer* timer_ = nullptr;

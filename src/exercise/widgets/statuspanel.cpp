@@ -70,11 +70,12 @@ ExerciseStatusPanel::ExerciseStatusPanel(QWidget* pan) : QObject(pan) {
     KennzInfoPan->setToolTip(QStringLiteral("Information zu den Kennzahlen"));
     grid->addWidget(KennzInfoPan, 0, 7, 2, 1);
     grid->setColumnStretch(8, 1);
-    infoBox = new TKennzInfoBox(pan->window());
     connect(KennzInfoPan, &QToolButton::clicked, this, [this] { KennzInfoPanMouseDown(); });
 }
 
 void ExerciseStatusPanel::KennzInfoPanMouseDown() {
+    // Made at the first question for it.
+    if (!infoBox) infoBox = new TKennzInfoBox(KennzInfoPan->window());
     infoBox->exec();
 }
 

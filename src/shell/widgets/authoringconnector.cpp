@@ -47,26 +47,9 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
                     m.BasisbildKopieren1, m.BasisbildLoeschen1, m.Seitenverhaeltnis1,
                     m.AutorDokumenteigenschaften1, m.Dokumenteigenschaften1, m.ObjekteLoeschen1,
                     m.BasisbildGroesse1, m.ObjekteTransformieren1});
-    windows_->clearEditorSelection = [this] { form_->ShowObject(-1); };
-
-    form_ = new TObjEditneuForm(windows_->authoring(), ws.editor, p_.view, p_.window);
-    form_->activateObject = [this](int index) {
-        const int typ = p_.ws.doc.CurrentObjects[index].Typ;
-        ClickResult r;
-        r.index = index;
-        r.kind = typ == TypInfopunkt    ? ClickResult::InfoPoint
-                 : typ == TypLinkExtern ? ClickResult::ExternalLink
-                                        : ClickResult::InternalLink;
-        p_.viewWidget->activate(r);
+    windows_->clearEditorSelection = [this] {
+        if (form_) form_->ShowObject(-1);
     };
-    connect(form_, &TObjEditneuForm::opened, this, [this] { editorOpened(); });
-    connect(form_, &TObjEditneuForm::closed, this, [this] { editorClosed(); });
-    connect(tool_, &ObjectEditTool::objectClicked, this, [this](int index) {
-        form_->ShowObject(index);
-        if (form_->BezMemo->isEnabled() && form_->BezMemo->isVisible()) form_->BezMemo->setFocus();
-    });
-    connect(tool_, &ObjectEditTool::dragged, form_, &TObjEditneuForm::ShowDragged);
-    connect(tool_, &ObjectEditTool::dropped, form_, &TObjEditneuForm::ShowDropped);
 
     connect(m.NeuBildbeschriftung1, &QAction::triggered, this, [this] {
         if (NewDocument(DokBildbeschriftung)) OpenObjectEditor();
@@ -94,18 +77,6 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
     connect(m.Assistent1, &QAction::triggered, this, [this] { Assistenteinblenden1Click(); });
     connect(p_.side.BeschrEditBtn, &QToolButton::clicked, this, [this] { OpenObjectEditor(); });
     p_.side.BeschrEditBtn->setVisible(ws.edition == Edition::Autor);
-    previews_ = new TVorschaubilderForm(p_.window);
-    assistant_ = new TAutorAssistForm(
-        {m.NeuBildbeschriftung1, m.NeuLueckentext1, m.NeuEinzelfragen1, m.NeuMultipleChoice1,
-         m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1, m.BasisbildKopieren1,
-         m.BasisbildLoeschen1, m.BasisbildGroesse1, m.DokumentBearbeiten1,
-         m.AutorDokumenteigenschaften1, m.Speichern1, m.SpeichernUnter1},
-        p_.window);
-    connect(assistant_, &TAutorAssistForm::visibilityChanged, this, [this](bool visible) {
-        p_.menu.Assistent1->setText(visible ? QStringLiteral("Assistent ausblenden")
-                                            : QStringLiteral("&Assistent einblenden"));
-    });
-
     // The entries follow the menu, which is enabled in the learning view of the authoring
     // edition only; their shortcuts must not act where the menu does not.
     connect(m.Autorenfunktion->menuAction(), &QAction::changed, this, [this] { updateEntries(); });
@@ -118,6 +89,52 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
 }
 
 AuthoringConnector::~AuthoringConnector() = default;
+
+// The editors and the assistant are made when first needed: most lessons never open them,
+// and the window shows sooner without them.
+TObjEditneuForm* AuthoringConnector::objectEditor() {
+    if (form_) return form_;
+    form_ = new TObjEditneuForm(windows_->authoring(), p_.ws.editor, p_.view, p_.window);
+    form_->activateObject = [this](int index) {
+        const int typ = p_.ws.doc.CurrentObjects[index].Typ;
+        ClickResult r;
+        r.index = index;
+        r.kind = typ == TypInfopunkt    ? ClickResult::InfoPoint
+                 : typ == TypLinkExtern ? ClickResult::ExternalLink
+                                        : ClickResult::InternalLink;
+        p_.viewWidget->activate(r);
+    };
+    connect(form_, &TObjEditneuForm::opened, this, [this] { editorOpened(); });
+    connect(form_, &TObjEditneuForm::closed, this, [this] { editorClosed(); });
+    connect(tool_, &ObjectEditTool::objectClicked, this, [this](int index) {
+        form_->ShowObject(index);
+        if (form_->BezMemo->isEnabled() && form_->BezMemo->isVisible()) form_->BezMemo->setFocus();
+    });
+    connect(tool_, &ObjectEditTool::dragged, form_, &TObjEditneuForm::ShowDragged);
+    connect(tool_, &ObjectEditTool::dropped, form_, &TObjEditneuForm::ShowDropped);
+    return form_;
+}
+
+TAutorAssistForm* AuthoringConnector::assistant() {
+    if (assistant_) return assistant_;
+    const MainMenu& m = p_.menu;
+    assistant_ = new TAutorAssistForm(
+        {m.NeuBildbeschriftung1, m.NeuLueckentext1, m.NeuEinzelfragen1, m.NeuMultipleChoice1,
+         m.BasisbildAusDatei1, m.BasisbildAusZwischenablage1, m.BasisbildKopieren1,
+         m.BasisbildLoeschen1, m.BasisbildGroesse1, m.DokumentBearbeiten1,
+         m.AutorDokumenteigenschaften1, m.Speichern1, m.SpeichernUnter1},
+        p_.window);
+    connect(assistant_, &TAutorAssistForm::visibilityChanged, this, [this](bool visible) {
+        p_.menu.Assistent1->setText(visible ? QStringLiteral("Assistent ausblenden")
+                                            : QStringLiteral("&Assistent einblenden"));
+    });
+    return assistant_;
+}
+
+TVorschaubilderForm* AuthoringConnector::previewForm() {
+    if (!previews_) previews_ = new TVorschaubilderForm(p_.window);
+    return previews_;
+}
 
 void AuthoringConnector::updateEntries() {
     const MainMenu& m = p_.menu;
@@ -145,18 +162,18 @@ bool AuthoringConnector::EditContent(int dokTyp) {
 }
 
 void AuthoringConnector::Assistenteinblenden1Click() {
-    if (assistant_->isVisible())
+    if (assistant_ && assistant_->isVisible())
         assistant_->hide();
     else
         ShowAssistant();
 }
 
 void AuthoringConnector::ShowAssistant() {
+    TAutorAssistForm* form = assistant();
     const QRect main = p_.window->frameGeometry();
-    assistant_->adjustSize();
-    assistant_->move(main.left() + main.width() - assistant_->frameGeometry().width() - 4,
-                     main.top() + 150);
-    assistant_->show();
+    form->adjustSize();
+    form->move(main.left() + main.width() - form->frameGeometry().width() - 4, main.top() + 150);
+    form->show();
 }
 
 void AuthoringConnector::Vorschaubildergenerieren1Click() {
@@ -165,8 +182,9 @@ void AuthoringConnector::Vorschaubildergenerieren1Click() {
         prompter().ShowInfo(QStringLiteral("Bitte zuerst den Beschriftungseditor schließen."));
         return;
     }
-    if (previews_->exec() != QDialog::Accepted) return;
-    const int height = previews_->Height();
+    TVorschaubilderForm* previews = previewForm();
+    if (previews->exec() != QDialog::Accepted) return;
+    const int height = previews->Height();
     const QString folder = PreviewFolder(ws.doc.CurrentHeader.Datei, ws.CurrentFolder);
     if (!EnsurePreviewFolder(folder)) {
         prompter().ShowError(PreviewFolderErrorText(folder));
@@ -179,7 +197,7 @@ void AuthoringConnector::Vorschaubildergenerieren1Click() {
             prompter().ShowError(QStringLiteral("Datei konnte nicht erstellt werden:\r\n") +
                                  QDir::toNativeSeparators(path));
     };
-    if (!previews_->AllDocuments()) {
+    if (!previews->AllDocuments()) {
         write();
         return;
     }
@@ -229,14 +247,15 @@ void AuthoringConnector::OpenObjectEditor() {
         o.Abgedeckt = 0;
     for (QCheckBox* c : {p_.side.Ebene0Check, p_.side.Ebene1Check, p_.side.Ebene2Check})
         if (!c->isChecked()) c->setChecked(true);
+    TObjEditneuForm* form = objectEditor();
     const QRect main = p_.window->frameGeometry();
-    form_->move(main.left() + main.width() - form_->frameGeometry().width() - 4, main.top() + 4);
-    form_->show();
+    form->move(main.left() + main.width() - form->frameGeometry().width() - 4, main.top() + 4);
+    form->show();
     p_.view.RedrawView();
 }
 
 void AuthoringConnector::CloseObjectEditor() {
-    if (form_->isVisible()) form_->close();
+    if (form_ && form_->isVisible()) form_->close();
 }
 
 void AuthoringConnector::InhalteBearbeiten1Click() {

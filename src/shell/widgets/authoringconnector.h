@@ -56,12 +56,12 @@ public:
     // its content was confirmed and stored.
     bool EditContent(int dokTyp);
 
-    TObjEditneuForm* objectEditor() const { return form_; }
+    TObjEditneuForm* objectEditor();
     ContentEditors* contentEditors() const { return content_; }
     ObjectEditTool* editTool() const { return tool_; }
     AuthoringWindows* windows() const { return windows_; }
-    TAutorAssistForm* assistant() const { return assistant_; }
-    TVorschaubilderForm* previewForm() const { return previews_; }
+    TAutorAssistForm* assistant();
+    TVorschaubilderForm* previewForm();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -74,10 +74,10 @@ private:
 
     Parts p_;
     AuthoringWindows* windows_;
-    TObjEditneuForm* form_;
+    TObjEditneuForm* form_ = nullptr;
     ObjectEditTool* tool_;
-    TAutorAssistForm* assistant_;
-    TVorschaubilderForm* previews_;
+    TAutorAssistForm* assistant_ = nullptr;
+    TVorschaubilderForm* previews_ = nullptr;
     ContentEditors* content_ = nullptr;
 };
 

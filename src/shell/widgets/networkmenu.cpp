@@ -36,13 +36,6 @@ NetworkCommands::NetworkCommands(Workspace& ws, LearnView& view, ExerciseControl
       window_(window) {
     teacher_ = std::make_unique<NetTeacher>(exercise_.exercise().ueb);
     participant_ = std::make_unique<NetParticipant>(exercise_.exercise(), *this);
-    master_ = new TMasterProtForm(*teacher_, window);
-    start_ = new TNetzUebungTnStartForm(window);
-    komm_ = new TKommVerzForm(window);
-    master_->showBestList = [this] {
-        results_.ShowBestList(true, teacher_->BestListPath(), ws_.settings.OptProtOrdner);
-    };
-    master_->endNetworkExercise = [this] { return EndNetworkExercise(true); };
     connect(teacher_.get(), &NetTeacher::bestListEntered, this, [this] {
         for (const QString& e : teacher_->TakeBestListErrors())
             prompter().ShowError(e);
@@ -92,6 +85,28 @@ void NetworkCommands::Connect(const MainMenu& menu) {
     });
 }
 
+// The network windows are made when first needed: most lessons never open them.
+TMasterProtForm* NetworkCommands::masterForm() {
+    if (!master_) {
+        master_ = new TMasterProtForm(*teacher_, window_);
+        master_->showBestList = [this] {
+            results_.ShowBestList(true, teacher_->BestListPath(), ws_.settings.OptProtOrdner);
+        };
+        master_->endNetworkExercise = [this] { return EndNetworkExercise(true); };
+    }
+    return master_;
+}
+
+TNetzUebungTnStartForm* NetworkCommands::startForm() {
+    if (!start_) start_ = new TNetzUebungTnStartForm(window_);
+    return start_;
+}
+
+TKommVerzForm* NetworkCommands::kommForm() {
+    if (!komm_) komm_ = new TKommVerzForm(window_);
+    return komm_;
+}
+
 void NetworkCommands::Netzwerkuebunginitiieren1Click() {
     Exercise& ex = exercise_.exercise();
     if (ex.Running() && !ex.AbortExercise()) return;
@@ -100,7 +115,7 @@ void NetworkCommands::Netzwerkuebunginitiieren1Click() {
         return;
     }
     if (NetRole() == 2) {
-        master_->ShowDisplay();
+        masterForm()->ShowDisplay();
         return;
     }
     if (NetRole() == 1) {
@@ -126,9 +141,10 @@ void NetworkCommands::Netzwerkuebunginitiieren1Click() {
     for (const QString& e : init.errors)
         prompter().ShowError(e);
     if (!teacher_->Initiated()) return;
-    master_->hide();
-    master_->PrepareParticipantGrid();
-    master_->ShowDisplay();
+    TMasterProtForm* master = masterForm();
+    master->hide();
+    master->PrepareParticipantGrid();
+    master->ShowDisplay();
     const QString markerError = teacher_->WriteMarker();
     if (!markerError.isEmpty()) prompter().ShowError(markerError);
 }
@@ -140,7 +156,7 @@ bool NetworkCommands::EndNetworkExercise(bool ask) {
             "bearbeiten, die Kontrollanzeige wird jedoch nicht mehr aktualisiert.")))
         return false;
     teacher_->End();
-    master_->UpdateCaption();
+    if (master_) master_->UpdateCaption();
     return true;
 }
 
@@ -154,7 +170,7 @@ void NetworkCommands::LehrerNetzwerkUebungbeenden1Click() {
 }
 
 void NetworkCommands::NetzwerkbungKontrollanzeige1Click() {
-    master_->ShowDisplay();
+    masterForm()->ShowDisplay();
 }
 
 void NetworkCommands::Netzwerkuebung1Click() {
@@ -181,7 +197,7 @@ void NetworkCommands::Netzwerkuebung1Click() {
     const QString& folder = ws_.settings.NetzKomOrdner;
     const QString& channel = ws_.settings.NetzKomKanal;
     ex.grading = ws_.settings.GradingBoundaries();
-    const bool joined = start_->Execute(folder, channel, name) &&
+    const bool joined = startForm()->Execute(folder, channel, name) &&
                         participant_->JoinNetworkExercise(folder, channel, name);
     joinBtn_->setChecked(joined);
 }
@@ -212,7 +228,7 @@ void NetworkCommands::NetzKommunikation1Click() {
     Settings& s = ws_.settings;
     DeleteOwnExerciseFiles(s.NetzKomOrdner, s.NetzKomKanal, ComputerName());
     QString folder = s.NetzKomOrdner, channel = s.NetzKomKanal;
-    if (komm_->Execute(folder, channel)) {
+    if (kommForm()->Execute(folder, channel)) {
         s.NetzKomOrdner = folder;
         s.NetzKomKanal = channel;
     }

@@ -49,9 +49,9 @@ public:
 
     NetTeacher& teacher() { return *teacher_; }
     NetParticipant& participant() { return *participant_; }
-    TMasterProtForm* masterForm() const { return master_; }
-    TNetzUebungTnStartForm* startForm() const { return start_; }
-    TKommVerzForm* kommForm() const { return komm_; }
+    TMasterProtForm* masterForm();
+    TNetzUebungTnStartForm* startForm();
+    TKommVerzForm* kommForm();
 
     // ParticipantHost
     bool LoadDocument(const QString& path) override;
@@ -69,9 +69,9 @@ private:
     QWidget* window_;
     std::unique_ptr<NetTeacher> teacher_;
     std::unique_ptr<NetParticipant> participant_;
-    TMasterProtForm* master_;
-    TNetzUebungTnStartForm* start_;
-    TKommVerzForm* komm_;
+    TMasterProtForm* master_ = nullptr;
+    TNetzUebungTnStartForm* start_ = nullptr;
+    TKommVerzForm* komm_ = nullptr;
     bool participantRun_ = false;
 };
 

@@ -1,16 +1,16 @@
 #include "shell/widgets/tform1.h"
 
-#include "shell/widgets/authoringconnector.h"
 #include "drawing/widgets/drawingcontrols.h"
 #include "exercise/widgets/exercisecontroller.h"
+#include "exercise/widgets/resultwindows.h"
 #include "platform/prompter.h"
 #include "platform/system.h"
 #include "shell/closing.h"
 #include "shell/displaycheck.h"
 #include "shell/navigation.h"
 #include "shell/widgets/actionbutton.h"
+#include "shell/widgets/authoringconnector.h"
 #include "shell/widgets/dialogs.h"
-#include "exercise/widgets/resultwindows.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
 #include "shell/widgets/networkmenu.h"
@@ -42,8 +42,7 @@ namespace bw {
 namespace {
 
 // Dialogs a lesson may never open are made when first needed, not at every start.
-template <class T, class... Args>
-T* Made(T*& form, Args&&... args) {
+template <class T, class... Args> T* Made(T*& form, Args&&... args) {
     if (!form) form = new T(std::forward<Args>(args)...);
     return form;
 }
@@ -79,7 +78,6 @@ TForm1::TForm1(Edition edition, QWidget* parent) : QMainWindow(parent), ws_(edit
     ConnectCommands();
     ConnectNavigation();
     ConnectExercise();
-    meldForm_ = new TMeldForm(this);
     results_ = new ResultWindows(this);
     ConnectResultMenu(menu_, *results_, ws_);
     exercise_->SetResultWindows(results_);
@@ -252,14 +250,19 @@ void TForm1::ConnectExercise() {
             &ExerciseController::Lernkarte1Click);
 }
 
+TMeldForm* TForm1::meldForm() {
+    return Made(meldForm_, this);
+}
+
 void TForm1::ConnectAuthoring() {
     authoring_ = new AuthoringConnector({this, ws_, *view_, tools_, pointerTool_, LernKartPicImg,
                                          menu_, side_, [this] { UpdateModeControls(); }});
     authoring_->notice = [this](const QString& text) {
-        if (text.isEmpty())
-            meldForm_->HideNotice();
-        else
-            meldForm_->ShowNotice(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n')));
+        if (text.isEmpty()) {
+            if (meldForm_) meldForm_->HideNotice();
+        } else {
+            meldForm()->ShowNotice(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n')));
+        }
     };
     connect(&ws_.editor, &DocumentEditor::headerChanged, this, [this] { UpdateWindowTitle(); });
 }
@@ -286,8 +289,7 @@ void TForm1::ConnectNavigation() {
         auto* f = command;
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, f] {
-            if (ws_.ViewMode == ViewModeKind::Learning)
-                f(ws_);
+            if (ws_.ViewMode == ViewModeKind::Learning) f(ws_);
         });
     }
     connect(info_.PrevDokPan, &QToolButton::clicked, this, [this] { OpenPreviousTopic(ws_); });
@@ -338,8 +340,7 @@ bool TForm1::FormCreate() {
         depth = screen ? screen->depth() : 0;
     }
     const QString warning = DisplayWarningText(w, h, depth);
-    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning))
-        return false;
+    if (!warning.isEmpty() && !prompter().AskWarningYesNo(warning)) return false;
 
     setWindowTitle(ApplicationTitle(ws_.edition));
     ws_.FirstActivation = true;
@@ -351,40 +352,36 @@ bool TForm1::FormCreate() {
     UpdateWindowTitle();
 
     // The stamp symbols are drawn from this font.
-    if (!FontInstalled(StampFontFamily()))
-        prompter().ShowWarning(SymbolFontWarningText());
+    if (!FontInstalled(StampFontFamily())) prompter().ShowWarning(SymbolFontWarningText());
     return true;
 }
 
 void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    if (!ws_.FirstActivation || activationArmed_)
-        return;
+    if (!ws_.FirstActivation || activationArmed_) return;
     activationArmed_ = true;
     // The first activation runs right after the first frame is on the screen, so the window
     // shows at once and the document follows; it does not wait for focus, which a window
     // manager may never give. A window that is never exposed gets it a moment later.
-    if (QWindow* w = windowHandle())
-        w->installEventFilter(this);
+    if (QWindow* w = windowHandle()) w->installEventFilter(this);
     QTimer::singleShot(kActivationFallbackMs, this, [this] { FormActivate(); });
 }
 
 void TForm1::FormActivate() {
-    if (!ws_.FirstActivation)
-        return;
+    if (!ws_.FirstActivation) return;
     ws_.settings = LoadSettingsInForce(ws_.ProgramFolder);
     sounds_.SetFolder(ws_.settings.SoundOrdner);
     ApplyOptionsToMenu();
     UpdateModeControls();
-    ShowLearningView();
+    // With a document to read, the start picture would be drawn only to be replaced.
+    ShowLearningView(CommandLineDocument(commandLine_).isEmpty());
 
     StartInfoPan->setText(ForLabel(StartScreenText()));
     StartInfoPan->setVisible(ws_.StartScreenVisible);
     EvaluateCommandLine(ws_, commandLine_);
     StartInfoPan->setVisible(ws_.StartScreenVisible);
     // A document from the command line is on the screen before its folder is listed.
-    if (!ws_.StartScreenVisible)
-        repaint();
+    if (!ws_.StartScreenVisible) repaint();
     ws_.ReadTopicList();
     ws_.FirstActivation = false;
 }
@@ -422,8 +419,7 @@ void TForm1::ReadOptionsFromMenu() {
     s.OptAutoProtSpeichern = menu_.ProtokolleSpeichern1->isChecked();
     s.OptErgebBestListEintragen = menu_.BestenlisteEintragen1->isChecked();
     sounds_.SetEnabled(s.OptSound);
-    if (!s.OptSound)
-        sounds_.Stop();
+    if (!s.OptSound) sounds_.Stop();
 }
 
 void TForm1::ShowLearningView(bool redraw) {
@@ -438,8 +434,7 @@ void TForm1::ShowLearningView(bool redraw) {
     menu_.Werkzeugleiste1->setText(expanded ? QStringLiteral("Werkzeugleiste zu&klappen")
                                             : QStringLiteral("Werkzeugleiste auf&klappen"));
     LayoutViewArea();
-    if (redraw)
-        drawing_->board().RedrawKeepingDrawings();
+    if (redraw) drawing_->board().RedrawKeepingDrawings();
 }
 
 void TForm1::LayoutViewArea() {
@@ -450,8 +445,7 @@ void TForm1::LayoutViewArea() {
     view_->SetViewSize(w, r.height());
     StartInfoPan->setGeometry(r);
     UebungPan->setGeometry(9, 8, std::max(0, r.width() - 17), std::max(0, r.height() - 16));
-    if (StartInfoPan->isVisible())
-        StartInfoPan->raise();
+    if (StartInfoPan->isVisible()) StartInfoPan->raise();
 }
 
 void TForm1::UpdateModeControls() {
@@ -502,7 +496,9 @@ QString TForm1::PlaySoundFile(const QString& name, bool wait, bool loop) {
     return sounds_.PlaySoundFile(name, wait, loop);
 }
 
-void TForm1::Info1Click() { Made(infoBox_, ApplicationTitle(ws_.edition), this)->exec(); }
+void TForm1::Info1Click() {
+    Made(infoBox_, ApplicationTitle(ws_.edition), this)->exec();
+}
 
 void TForm1::Vollbild1Click() {
     resizeEnabled_ = false;
@@ -523,7 +519,9 @@ void TForm1::Fenster1Click() {
     ShowLearningView();
 }
 
-void TForm1::Minimieren1Click() { showMinimized(); }
+void TForm1::Minimieren1Click() {
+    showMinimized();
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
@@ -546,16 +544,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
 
 void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_)
-        return;
+    if (ws_.FirstActivation || ws_.Closing || !resizeEnabled_) return;
     // The view panel's own resize has redrawn already when the view changed size.
-    if (ws_.ViewMode == ViewModeKind::Learning)
-        ShowLearningView(false);
+    if (ws_.ViewMode == ViewModeKind::Learning) ShowLearningView(false);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    if (HandleViewKey(e))
-        return;
+    if (HandleViewKey(e)) return;
     QMainWindow::keyPressEvent(e);
 }
 
@@ -577,8 +572,7 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
     }
     const int dokTyp = ws_.doc.CurrentHeader.DokTyp;
     const int questions = ws_.doc.CurrentHeader.AnzFrageNummern;
-    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 &&
-        !ws_.EditorOpen) {
+    if (mods == Qt::NoModifier && IsQuestionDocument(dokTyp) && questions >= 1 && !ws_.EditorOpen) {
         const int q = view_->CurrentQuestion;
         switch (e->key()) {
         case Qt::Key_End:
@@ -601,10 +595,8 @@ bool TForm1::HandleViewKey(QKeyEvent* e) {
 }
 
 bool TForm1::FormCloseQuery() {
-    if (!ws_.ConfirmLeaveExercise())
-        return false;
-    if (!ws_.AskSaveChanges())
-        return false;
+    if (!ws_.ConfirmLeaveExercise()) return false;
+    if (!ws_.AskSaveChanges()) return false;
     const QString chronicle = ChronicleQuestionText(int(chronicleFiles_.size()), chronicleFolder_);
     if (!chronicle.isEmpty()) {
         switch (prompter().AskYesNoCancel(chronicle)) {
@@ -620,8 +612,7 @@ bool TForm1::FormCloseQuery() {
     if (ws_.edition == Edition::Basis) {
         const bool quit = quitConfirmer_ ? quitConfirmer_()
                                          : Made(endeInfoForm_, this)->exec() == QDialog::Accepted;
-        if (!quit)
-            return false;
+        if (!quit) return false;
     }
     ws_.Closing = true;
     network_->Shutdown();

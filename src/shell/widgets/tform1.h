@@ -59,7 +59,7 @@ public:
     ExerciseController* exerciseController() const { return exercise_.get(); }
     NetworkCommands* network() const { return network_.get(); }
     AuthoringConnector* authoring() const { return authoring_; }
-    TMeldForm* meldForm() const { return meldForm_; }
+    TMeldForm* meldForm();
     ResultWindows* results() const { return results_; }
     SheetCommands* sheets() const { return sheets_; }
     DrawingControls* drawing() const { return drawing_; }

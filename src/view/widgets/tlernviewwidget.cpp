@@ -44,7 +44,6 @@ TLernViewWidget::TLernViewWidget(LearnView& view, ViewHost* host, QWidget* paren
     // The tool under it gets the mouse; the marker only shows where a drag would grab.
     marker_ = new FrameWidget(this, QColor(255, 0, 0), true);
     marker_->setObjectName(QStringLiteral("MoveAnker"));
-    infobox_ = new TInfoboxForm(this);
 
     connect(&view_, &LearnView::viewShown, this, [this] { update(); });
     connect(&view_, &LearnView::viewRectChanged, this,
@@ -194,8 +193,14 @@ void TLernViewWidget::activate(const ClickResult& r) {
     }
 }
 
+// The info box is made at the first info point opened.
+TInfoboxForm* TLernViewWidget::infobox() {
+    if (!infobox_) infobox_ = new TInfoboxForm(this);
+    return infobox_;
+}
+
 void TLernViewWidget::ShowInfoText(const QString& cap) {
-    infobox_->ShowText(cap, window()->frameGeometry());
+    infobox()->ShowText(cap, window()->frameGeometry());
 }
 
 void TLernViewWidget::showHandle(const QRect& viewRect) {

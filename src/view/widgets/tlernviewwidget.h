@@ -42,7 +42,7 @@ public:
 
     // Shows the information window for an info text (TInfoboxForm).
     void ShowInfoText(const QString& cap);
-    TInfoboxForm* infobox() const { return infobox_; }
+    TInfoboxForm* infobox();
 
     // The position marker (MoveAnker): the object editor's handle under the pointer.
     void showHandle(const QRect& viewRect) override;
