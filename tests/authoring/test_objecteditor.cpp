@@ -4,6 +4,7 @@
 #include "authoring/authoring.h"
 #include "authoring/newdocument.h"
 #include "authoring/objectedittool.h"
+#include "authoring/objecttypes.h"
 #include "authoring/widgets/tobjeditneuform.h"
 #include "document/docfile.h"
 #include "support/scriptedprompter.h"
@@ -322,4 +323,33 @@ TEST_F(EditorFixture, ACardDraggedAcrossItsAnchorChangesSidesAndStaysUnderThePoi
     editor.undoStack().undo();
     EXPECT_EQ(doc.CurrentObjects[0].KAusrAkt, 1);
     EXPECT_DOUBLE_EQ(doc.CurrentObjects[0].Kx, 0.7);
+}
+
+TEST_F(EditorFixture, EveryCaptionShowsWholeAtTheSmallestSize) {
+    // The editor without an object, and with an object of every type.
+    for (int type = -1; type < kTypeIndexCount; ++type) {
+        if (type >= 0) form.NewObject(type);
+        ASSERT_FALSE(form.IsLarge());
+        ASSERT_EQ(form.size(), TObjEditneuForm::kSmallSize);
+        QApplication::processEvents();
+        for (QWidget* w : form.findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            if (!w->isVisibleTo(&form) || (!label && !button)) continue;
+            const QString caption = label ? label->text() : button->text();
+            if (caption.isEmpty() || (label && label->wordWrap())) continue;
+            const std::string what = std::to_string(type) + " \"" + caption.toStdString() + "\"";
+            EXPECT_TRUE(form.rect().contains(QRect(w->mapTo(&form, QPoint(0, 0)), w->size())))
+                << what;
+            const QFontMetrics fm(w->font());
+            EXPECT_GE(w->height(), fm.height()) << what;
+            if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QToolButton*>(w)) {
+                // Push and tool buttons: the text with a little room at both ends.
+                EXPECT_GE(w->width(), fm.size(Qt::TextShowMnemonic, caption).width() + 6) << what;
+            } else {
+                // Labels and check boxes: all their content.
+                EXPECT_GE(w->width(), w->sizeHint().width()) << what;
+            }
+        }
+    }
 }

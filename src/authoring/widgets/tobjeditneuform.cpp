@@ -98,8 +98,8 @@ void TObjEditneuForm::build() {
     f.setPointSize(8);
     setFont(f);
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->setHorizontalSpacing(6);
+    grid->setContentsMargins(3, 4, 3, 4);
+    grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(3);
 
     // The three panels share one place at the left; the hint stands there without an object.
@@ -110,6 +110,7 @@ void TObjEditneuForm::build() {
     BezMemo = new QPlainTextEdit(TextPanel);
     BezMemo->setObjectName(QStringLiteral("BezMemo"));
     BezMemo->setTabChangesFocus(true);
+    BezMemo->setMinimumWidth(60);
     auto* bezClip = Button(TextPanel, QStringLiteral("aus Zwisch.abl."));
     auto* bezFile = Button(TextPanel, QStringLiteral("aus Datei..."));
     auto* bezCopy = Button(TextPanel, QStringLiteral("In Zw.abl. kopieren"));
@@ -169,7 +170,7 @@ void TObjEditneuForm::build() {
     auto* types = new QWidget(this);
     auto* typl = new QVBoxLayout(types);
     typl->setContentsMargins(0, 0, 0, 0);
-    typl->setSpacing(1);
+    typl->setSpacing(0);
     typeGroup_ = new QButtonGroup(this);
     typeGroup_->setExclusive(true);
     TypCombo = Combo(this, "TypCombo", {});
@@ -219,13 +220,15 @@ void TObjEditneuForm::build() {
                         QStringLiteral("Infopunkte")});
     pos->addWidget(ebeneLab, 2, 0);
     pos->addWidget(EbeneCombo, 2, 1, 1, 4);
+    // The longest caption of the column has a row of its own, so that the editor's smallest
+    // size shows every caption whole.
     auto* kausrLab = new QLabel(QStringLiteral("Position zum Ankerpunkt:"), this);
     KAusrCombo = Combo(this, "KAusrCombo",
                        {QStringLiteral("automatisch"), QStringLiteral("rechts"),
                         QStringLiteral("oben"), QStringLiteral("links"), QStringLiteral("unten")});
-    pos->addWidget(kausrLab, 3, 0);
-    pos->addWidget(KAusrCombo, 3, 1, 1, 4);
-    pos->setRowStretch(4, 1);
+    pos->addWidget(kausrLab, 3, 0, 1, 5);
+    pos->addWidget(KAusrCombo, 4, 1, 1, 4);
+    pos->setRowStretch(5, 1);
     grid->addLayout(pos, 0, 2);
     positionControls_ = {PosLab, xk,     yk,       xs,         ys,       KxEdit,     KyEdit,
                          SxEdit, SyEdit, ebeneLab, EbeneCombo, kausrLab, KAusrCombo, SlineCheck};
