@@ -5,6 +5,7 @@
 #include "authoring/widgets/tvorschaubilderform.h"
 #include "document/docfile.h"
 #include "shell/widgets/authoringconnector.h"
+#include "shell/widgets/panels.h"
 #include "shell/widgets/tform1.h"
 #include "support/scriptedprompter.h"
 #include "view/learnview.h"
@@ -143,8 +144,15 @@ TEST(AuthoringWindow, TheAssistantNamesTheShortcutsInGermanAndToggles) {
     ScriptedPrompter p;
     Started s(Edition::Autor);
     const MainMenu& m = s.form.menu();
+    s.form.show();
     m.Assistent1->trigger();
-    EXPECT_TRUE(s.form.authoring()->assistant()->isVisible());
+    const TAutorAssistForm* assistant = s.form.authoring()->assistant();
+    EXPECT_TRUE(assistant->isVisible());
+    // It leaves the side toolbar free.
+    const QWidget* bar = s.form.sidePanel().LernInfoPan;
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_FALSE(assistant->frameGeometry().intersects(
+        QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())));
     m.Assistent1->trigger();
     EXPECT_FALSE(s.form.authoring()->assistant()->isVisible());
     EXPECT_EQ(m.Assistent1->text(), QStringLiteral("&Assistent einblenden"));

@@ -1,9 +1,12 @@
 #include "authoring/widgets/tautorassistform.h"
 
+#include "authoring/toolwindowplace.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace bw {
@@ -82,6 +85,22 @@ TAutorAssistForm::TAutorAssistForm(const Commands& c, QWidget* parent)
     button(QStringLiteral("Speichern"), c.speichern);
     button(QStringLiteral("Speich. unter"), c.speichernUnter);
     layout->addStretch(1);
+}
+
+void TAutorAssistForm::ShowBeside(QWidget* window, QWidget* view, const QRect& pictureInView) {
+    adjustSize();
+    ToolWindowRoom room;
+    room.mainFrame = window->frameGeometry();
+    const QScreen* screen = window->screen();
+    room.screen = screen ? screen->availableGeometry() : room.mainFrame;
+    if (view) {
+        room.view = QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+        const QRect shown = pictureInView & view->rect();
+        if (!shown.isEmpty()) room.picture = shown.translated(room.view.topLeft());
+    }
+    room.top = room.mainFrame.top() + 150;
+    move(ToolWindowPlace(room, frameGeometry().size()));
+    show();
 }
 
 void TAutorAssistForm::showEvent(QShowEvent* e) {

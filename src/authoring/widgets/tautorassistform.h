@@ -20,6 +20,11 @@ public:
     };
     TAutorAssistForm(const Commands& commands, QWidget* parent = nullptr);
 
+    // Shows the assistant beside the main window or over its picture control view, clear of
+    // the side toolbar and, where there is room, of the picture (pictureInView, in the
+    // control's coordinates).
+    void ShowBeside(QWidget* window, QWidget* view, const QRect& pictureInView);
+
     // "Tastenkürzel: " and the shortcut in German key names.
     static QString ShortcutHint(const QKeySequence& key);
 

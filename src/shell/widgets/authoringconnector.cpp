@@ -3,6 +3,7 @@
 #include "authoring/newdocument.h"
 #include "authoring/objectedittool.h"
 #include "authoring/preview.h"
+#include "authoring/toolwindowplace.h"
 #include "authoring/widgets/authoringwindows.h"
 #include "authoring/widgets/contenteditors.h"
 #include "authoring/widgets/tautorassistform.h"
@@ -169,11 +170,9 @@ void AuthoringConnector::Assistenteinblenden1Click() {
 }
 
 void AuthoringConnector::ShowAssistant() {
-    TAutorAssistForm* form = assistant();
-    const QRect main = p_.window->frameGeometry();
-    form->adjustSize();
-    form->move(main.left() + main.width() - form->frameGeometry().width() - 4, main.top() + 150);
-    form->show();
+    const QRect picture =
+        BaseImageInView(p_.ws.doc, p_.view).translated(p_.viewWidget->bitmapOffset());
+    assistant()->ShowBeside(p_.window, p_.viewWidget, picture);
 }
 
 void AuthoringConnector::Vorschaubildergenerieren1Click() {
