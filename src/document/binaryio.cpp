@@ -158,16 +158,17 @@ QString DeviceReader::readLengthString() {
 // ByteWriter
 
 void ByteWriter::flush() {
-    if (buffer_.isEmpty()) return;
-    if (ok_ && out_.write(buffer_) != buffer_.size()) ok_ = false;
-    buffer_.clear();
+    if (used_ == 0) return;
+    if (ok_ && out_.write(buffer_.constData(), used_) != used_) ok_ = false;
+    used_ = 0;
 }
 
 void ByteWriter::writeRaw(QByteArrayView bytes) {
     if (!ok_) return;
-    if (buffer_.size() + bytes.size() <= kWriteBuffer) {
-        if (buffer_.capacity() < kWriteBuffer) buffer_.reserve(kWriteBuffer);
-        buffer_.append(bytes);
+    if (used_ + bytes.size() <= kWriteBuffer) {
+        if (buffer_.isEmpty()) buffer_.resize(kWriteBuffer);
+        std::memcpy(buffer_.data() + used_, bytes.data(), size_t(bytes.size()));
+        used_ += bytes.size();
         return;
     }
     flush();

@@ -88,7 +88,8 @@ private:
     void flush();
 
     QIODevice& out_;
-    QByteArray buffer_;
+    QByteArray buffer_; // allocated at the first write, filled up to used_
+    qsizetype used_ = 0;
     bool ok_ = true;
 };
 

@@ -2,12 +2,54 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace bw {
 
 namespace {
 
 bool IsBlankOrControl(QChar c) {
     return c.unicode() <= 32;
+}
+
+// Calls f with each line of text, as SplitLines splits it, without copying.
+template <typename F> void ForEachLine(QStringView text, F f) {
+    // Like a string list's text: a final line break does not start another line.
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            ++i;
+            continue;
+        }
+        f(text.sliced(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = ++i;
+    }
+    if (start < n) f(text.sliced(start));
+}
+
+// Appends item, quoted when it holds a blank, control character, comma or double quote.
+void AppendCommaItem(QString& out, QStringView item) {
+    const auto special = [](QChar c) {
+        return IsBlankOrControl(c) || c == QLatin1Char(',') || c == QLatin1Char('"');
+    };
+    if (std::none_of(item.begin(), item.end(), special)) {
+        out += item;
+        return;
+    }
+    out += QLatin1Char('"');
+    qsizetype from = 0;
+    for (qsizetype q = item.indexOf(QLatin1Char('"')); q >= 0;
+         q = item.indexOf(QLatin1Char('"'), q + 1)) {
+        out += item.sliced(from, q + 1 - from);
+        out += QLatin1Char('"');
+        from = q + 1;
+    }
+    out += item.sliced(from);
+    out += QLatin1Char('"');
 }
 
 } // namespace
@@ -23,48 +65,19 @@ QString TrimBlanks(const QString& s) {
 }
 
 QStringList SplitLines(const QString& text) {
-    // Like a string list's text: a final line break does not start another line.
     QStringList lines;
-    QString cur;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines << cur;
-            cur.clear();
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n')) ++i;
-            ++i;
-            continue;
-        }
-        cur += c;
-        ++i;
-    }
-    if (!cur.isEmpty()) lines << cur;
+    ForEachLine(text, [&lines](QStringView line) { lines << line.toString(); });
     return lines;
 }
 
 QString EncodeCommaItems(const QStringList& items) {
     if (items.size() == 1 && items[0].isEmpty()) return QStringLiteral("\"\"");
-    QStringList out;
-    out.reserve(items.size());
-    for (const QString& item : items) {
-        bool quote = false;
-        for (QChar c : item) {
-            if (IsBlankOrControl(c) || c == QLatin1Char(',') || c == QLatin1Char('"')) {
-                quote = true;
-                break;
-            }
-        }
-        if (quote) {
-            QString q = item;
-            q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-            out << QLatin1Char('"') + q + QLatin1Char('"');
-        } else {
-            out << item;
-        }
+    QString out;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i > 0) out += QLatin1Char(',');
+        AppendCommaItem(out, items[i]);
     }
-    return out.join(QLatin1Char(','));
+    return out;
 }
 
 QStringList SplitCommaItems(const QString& stored) {
@@ -112,7 +125,16 @@ QStringList SplitCommaItems(const QString& stored) {
 }
 
 QString EncodeCommaList(const QString& text) {
-    return EncodeCommaItems(SplitLines(text));
+    QString out;
+    out.reserve(text.size() + 8);
+    int lines = 0;
+    ForEachLine(text, [&](QStringView line) {
+        if (lines++ > 0) out += QLatin1Char(',');
+        AppendCommaItem(out, line);
+    });
+    // A single empty line still needs its quotes, or it would read as no line at all.
+    if (lines == 1 && out.isEmpty()) return QStringLiteral("\"\"");
+    return out;
 }
 
 QString DecodeCommaList(const QString& stored) {

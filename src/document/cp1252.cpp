@@ -36,19 +36,22 @@ QString DecodeCp1252(QByteArrayView bytes) {
 }
 
 QByteArray EncodeCp1252(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    const auto* src = reinterpret_cast<const char16_t*>(text.constData());
     const qsizetype n = text.size();
+    qsizetype k = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            out += '?';
-            ++i;
+        const char16_t c = src[i];
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            dst[k++] = char(c);
             continue;
         }
-        const int b = Cp1252Byte(c.unicode());
-        out += b < 0 ? '?' : char(b);
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(src[i + 1])) ++i;
+        const int b = Cp1252Byte(c);
+        dst[k++] = b < 0 ? '?' : char(b);
     }
+    out.truncate(k);
     return out;
 }
 

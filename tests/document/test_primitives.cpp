@@ -127,6 +127,25 @@ TEST(ByteWriter, WritesTheSameBytesTheReaderReads) {
     EXPECT_EQ(buf.data(), expected.data);
 }
 
+TEST(ByteWriter, SmallItemsAcrossTheBufferKeepTheirOrder) {
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    ByteWriter w(buf);
+    Bytes expected;
+    // Small items fill and overflow the buffer many times, with blocks of several sizes between.
+    for (int i = 0; i < 40000; ++i) {
+        w.writeInt32(i);
+        expected.i32(i);
+        if (i % 4096 == 0) {
+            const QByteArray block(i / 4, char('a' + i % 26));
+            w.writeRaw(block);
+            expected.raw(block);
+        }
+    }
+    ASSERT_TRUE(w.finish());
+    EXPECT_EQ(buf.data(), expected.data);
+}
+
 TEST(DeviceReader, ChecksLengthsAgainstTheFile) {
     QTemporaryFile f;
     ASSERT_TRUE(f.open());
@@ -149,6 +168,7 @@ TEST(CommaList, EncodesLinesAsTheFormatRequires) {
         {"a\tb", "\"a\tb\""},
         {"x,y", "\"x,y\""},
         {"sagt \"hallo\"", "\"sagt \"\"hallo\"\"\""},
+        {"\"zitiert\"\r\n\"", "\"\"\"zitiert\"\"\",\"\"\"\""},
         {"eins\r\n\r\ndrei", "eins,,drei"},
         {"\r\n", "\"\""},
         {"", ""},
