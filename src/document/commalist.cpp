@@ -31,25 +31,21 @@ template <typename F> void ForEachLine(QStringView text, F f) {
     if (start < n) f(text.sliced(start));
 }
 
-// Appends item, quoted when it holds a blank, control character, comma or double quote.
-void AppendCommaItem(QString& out, QStringView item) {
-    const auto special = [](QChar c) {
-        return IsBlankOrControl(c) || c == QLatin1Char(',') || c == QLatin1Char('"');
-    };
-    if (std::none_of(item.begin(), item.end(), special)) {
-        out += item;
-        return;
+// Writes item at out, quoted when it holds a blank, control character, comma or double
+// quote, and returns the end; out has room for 2 * item.size() + 2 characters.
+char16_t* PutCommaItem(char16_t* out, QStringView item) {
+    const char16_t* p = item.utf16();
+    const qsizetype n = item.size();
+    const bool quote = std::any_of(
+        p, p + n, [](char16_t c) { return IsBlankOrControl(c) || c == u',' || c == u'"'; });
+    if (!quote) return std::copy(p, p + n, out);
+    *out++ = u'"';
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u'"') *out++ = u'"';
+        *out++ = p[i];
     }
-    out += QLatin1Char('"');
-    qsizetype from = 0;
-    for (qsizetype q = item.indexOf(QLatin1Char('"')); q >= 0;
-         q = item.indexOf(QLatin1Char('"'), q + 1)) {
-        out += item.sliced(from, q + 1 - from);
-        out += QLatin1Char('"');
-        from = q + 1;
-    }
-    out += item.sliced(from);
-    out += QLatin1Char('"');
+    *out++ = u'"';
+    return out;
 }
 
 } // namespace
@@ -72,11 +68,17 @@ QStringList SplitLines(const QString& text) {
 
 QString EncodeCommaItems(const QStringList& items) {
     if (items.size() == 1 && items[0].isEmpty()) return QStringLiteral("\"\"");
-    QString out;
+    qsizetype room = 0;
+    for (const QString& item : items)
+        room += 2 * item.size() + 3;
+    QString out(room, Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(out.data());
+    char16_t* end = begin;
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (i > 0) out += QLatin1Char(',');
-        AppendCommaItem(out, items[i]);
+        if (i > 0) *end++ = u',';
+        end = PutCommaItem(end, items[i]);
     }
+    out.truncate(end - begin);
     return out;
 }
 
@@ -125,15 +127,21 @@ QStringList SplitCommaItems(const QString& stored) {
 }
 
 QString EncodeCommaList(const QString& text) {
-    QString out;
-    out.reserve(text.size() + 8);
-    int lines = 0;
+    // Every line takes at most twice its length, two quotes and a comma.
+    const qsizetype breaks = std::count_if(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    });
+    QString out(2 * text.size() + 3 * (breaks + 1), Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(out.data());
+    char16_t* end = begin;
+    qsizetype lines = 0;
     ForEachLine(text, [&](QStringView line) {
-        if (lines++ > 0) out += QLatin1Char(',');
-        AppendCommaItem(out, line);
+        if (lines++ > 0) *end++ = u',';
+        end = PutCommaItem(end, line);
     });
     // A single empty line still needs its quotes, or it would read as no line at all.
-    if (lines == 1 && out.isEmpty()) return QStringLiteral("\"\"");
+    if (lines == 1 && end == begin) return QStringLiteral("\"\"");
+    out.truncate(end - begin);
     return out;
 }
 
