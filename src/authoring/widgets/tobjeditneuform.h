@@ -119,6 +119,7 @@ private:
     void store(bool redrawAll);
     void followEdits();
     bool objectSelected() const;
+    QString memoText() const;
 
     Authoring& authoring_;
     DocumentEditor& ed_;
