@@ -46,8 +46,9 @@ struct GlyphCache {
     qsizetype bytes = 0;
 };
 
+// Per thread, as the fonts the glyphs come from are.
 GlyphCache& Cache() {
-    static GlyphCache cache;
+    thread_local GlyphCache cache;
     return cache;
 }
 
@@ -84,6 +85,17 @@ const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colou
     return *cache.glyphs.insert(key, std::move(g));
 }
 
+// A text in a font; fonts that compare equal measure and shape alike.
+struct TextKey {
+    QFont font;
+    QString text;
+    bool operator==(const TextKey&) const = default;
+};
+
+size_t qHash(const TextKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.font, k.text);
+}
+
 // The glyphs of one line of text as shaped for a font: a page draws the same "?", labels and
 // captions at every redraw, and shaping them again cost as much as drawing them.
 struct ShapedLine {
@@ -94,8 +106,9 @@ struct ShapedLine {
 constexpr qsizetype kMaxShapedLines = 4096;
 
 const ShapedLine& Shaped(const QFont& font, const QString& text) {
-    static QHash<QString, ShapedLine> lines;
-    const QString key = font.key() + QChar(0) + text;
+    // Per thread: the runs hold the thread's fonts.
+    thread_local QHash<TextKey, ShapedLine> lines;
+    TextKey key{font, text};
     auto it = lines.constFind(key);
     if (it != lines.constEnd()) return *it;
     QTextLayout layout(text, font);
@@ -104,24 +117,44 @@ const ShapedLine& Shaped(const QFont& font, const QString& text) {
     line.setNumColumns(int(text.size()));
     layout.endLayout();
     if (lines.size() >= kMaxShapedLines) lines.clear();
-    return *lines.insert(key, ShapedLine{layout.glyphRuns(), line.ascent()});
+    return *lines.insert(std::move(key), ShapedLine{layout.glyphRuns(), line.ascent()});
+}
+
+// A bitmap drawn on without scaling.
+bool OnBitmap(const QPainter& p) {
+    return p.transform().type() <= QTransform::TxTranslate && p.device() &&
+           p.device()->devType() == QInternal::Image;
 }
 
 bool NeedsGlyphCache(const QPainter& p, const QFont& font) {
     const int px =
         font.pixelSize() > 0 ? font.pixelSize() : int(std::lround(font.pointSizeF() * 96.0 / 72.0));
-    return px > kQtCachedGlyphLimit && px <= kMaxCachedPixelSize &&
-           p.transform().type() <= QTransform::TxTranslate && p.device() &&
-           p.device()->devType() == QInternal::Image;
+    return px > kQtCachedGlyphLimit && px <= kMaxCachedPixelSize && OnBitmap(p);
 }
 
 } // namespace
+
+int TextWidth(const QFont& font, const QString& text) {
+    constexpr qsizetype kMaxWidths = 8192;
+    thread_local QHash<TextKey, int> widths; // per thread, as fonts are
+    TextKey key{font, text};
+    auto it = widths.constFind(key);
+    if (it != widths.constEnd()) return *it;
+    const int w = QFontMetrics(font).horizontalAdvance(text);
+    if (widths.size() >= kMaxWidths) widths.clear();
+    widths.insert(std::move(key), w);
+    return w;
+}
 
 void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colour,
                 const QString& text) {
     if (text.isEmpty()) return;
     const QFontMetrics fm(font);
-    if (!NeedsGlyphCache(p, font)) {
+    const bool cached = NeedsGlyphCache(p, font);
+    // Smaller fonts keep the painter's glyphs and only skip the shaping; decorations are the
+    // painter's own there.
+    const bool shapedOnly = !cached && OnBitmap(p) && !font.underline() && !font.strikeOut();
+    if (!cached && !shapedOnly) {
         p.setFont(font);
         p.setPen(colour);
         p.drawText(QPoint(x, y + fm.ascent()), text);
@@ -130,6 +163,12 @@ void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colo
     const ShapedLine& shaped = Shaped(font, text);
     const QPointF baseline(x, y + fm.ascent());
     const QPointF layoutOrigin = baseline - QPointF(0, shaped.ascent);
+    if (shapedOnly) {
+        p.setPen(colour);
+        for (const QGlyphRun& run : shaped.runs)
+            p.drawGlyphRun(layoutOrigin, run);
+        return;
+    }
     for (const QGlyphRun& run : shaped.runs) {
         const QRawFont raw = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
@@ -142,7 +181,7 @@ void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colo
         }
     }
     if (font.underline() || font.strikeOut()) {
-        const int w = fm.horizontalAdvance(text);
+        const int w = TextWidth(font, text);
         const int lw = std::max(1, fm.lineWidth());
         // Centred on the decoration's position, as the painter draws it.
         if (font.underline())
@@ -154,10 +193,9 @@ void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colo
 
 void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, const QFont& font,
                   const QColor& colour, const QString& text) {
-    const QFontMetrics fm(font);
     int x = lineRect.left();
     if (hAlign & (Qt::AlignHCenter | Qt::AlignRight)) {
-        const int w = fm.horizontalAdvance(text);
+        const int w = TextWidth(font, text);
         x = (hAlign & Qt::AlignRight) ? lineRect.left() + lineRect.width() - w
                                       : lineRect.left() + (lineRect.width() - w) / 2;
     }

@@ -10,9 +10,10 @@ class QPainter;
 namespace bw {
 
 // Draws one line of text with its top-left inside lineRect, aligned by hAlign (Qt::AlignLeft,
-// AlignHCenter or AlignRight). Large fonts go through a cache of rendered glyphs: the raster
-// engine otherwise fills every glyph above 64 pixels as a path, which makes a page of cards
-// at 200 % several times slower than its base image.
+// AlignHCenter or AlignRight). On a bitmap each text is shaped once per font, and large fonts
+// go through a cache of rendered glyphs: the raster engine otherwise fills every glyph above
+// 64 pixels as a path, which makes a page of cards at 200 % several times slower than its
+// base image.
 void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, const QFont& font,
                   const QColor& colour, const QString& text);
 
@@ -20,7 +21,11 @@ void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, cons
 void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colour,
                 const QString& text);
 
-// Empties the glyph cache (tests).
+// QFontMetrics(font).horizontalAdvance(text), remembered: a page measures the same labels at
+// every redraw.
+int TextWidth(const QFont& font, const QString& text);
+
+// Empties the calling thread's glyph cache (tests).
 void ClearGlyphCache();
 
 } // namespace bw

@@ -118,12 +118,22 @@ int ObjectDrawContext::units(double n) const {
 }
 
 QFont ArialPixels(int pixels, bool bold, bool italic, bool underline) {
+    // A page asks for the same few fonts hundreds of times; a new QFont looks its font up
+    // again at first use, a copy of a used one does not. Per thread, as fonts are.
+    constexpr qsizetype kMaxFonts = 256;
+    thread_local QHash<quint32, QFont> fonts;
+    pixels = std::max(1, pixels);
+    const quint32 key = quint32(std::min(pixels, 1 << 24)) << 3 | quint32(bold) |
+                        quint32(italic) << 1 | quint32(underline) << 2;
+    auto it = fonts.constFind(key);
+    if (it != fonts.constEnd()) return *it;
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(std::max(1, pixels));
+    f.setPixelSize(pixels);
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);
-    return f;
+    if (fonts.size() >= kMaxFonts) fonts.clear();
+    return *fonts.insert(key, f);
 }
 
 QColor Darker30(const QColor& c) {
@@ -350,7 +360,7 @@ CardLayout LayoutObject(const ObjectDrawContext& ctx, int index) {
             const QStringList lines = text.split(QLatin1Char('\n'));
             int w = 0;
             for (const QString& l : lines)
-                w = std::max(w, fm.horizontalAdvance(l));
+                w = std::max(w, TextWidth(L.font, l));
             ts = QSize(w, int(lines.size()) * fm.height());
         }
         if (o.Typ == TypLuecke) ts.rheight() += 4;
