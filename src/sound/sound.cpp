@@ -1,39 +1,55 @@
 #include "sound/sound.h"
 
-#include <QEventLoop>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include "sound/soundbackend.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
 
 namespace bw {
 
-SoundPlayer::SoundPlayer() = default;
+namespace {
 
-SoundPlayer::~SoundPlayer() {
-    // Qt reads a wave on a loader thread; a player that goes while a file is still being read
-    // leaves the reader objects to a thread that has already ended. A local wave takes
-    // milliseconds, so let it finish.
-    if (effect_ && effect_->status() == QSoundEffect::Loading) {
-        QEventLoop loop;
-        QObject::connect(effect_.get(), &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
-        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+// Beside the program first; the build folder's copy serves the tests.
+MakeSoundBackendFn LoadModule() {
+    QStringList dirs;
+    if (QCoreApplication::instance()) dirs << QCoreApplication::applicationDirPath();
+#ifdef BW_SOUND_MODULE_DIR
+    dirs << QStringLiteral(BW_SOUND_MODULE_DIR);
+#endif
+    for (const QString& dir : dirs) {
+        QLibrary lib(dir + QStringLiteral("/brettwerk-sound"));
+        if (auto f = reinterpret_cast<MakeSoundBackendFn>(lib.resolve(kMakeSoundBackendSymbol)))
+            return f; // the library stays loaded for the rest of the run
     }
+    return nullptr;
+}
+
+MakeSoundBackendFn Module() {
+    static const MakeSoundBackendFn make = LoadModule();
+    return make;
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer() = default;
+SoundPlayer::~SoundPlayer() = default;
+
+bool SoundPlayer::ModuleAvailable() {
+    return Module() != nullptr;
 }
 
 void SoundPlayer::Play(const QString& path, bool loop) {
     Stop();
-    if (!effect_)
-        effect_ = std::make_unique<QSoundEffect>();
+    if (!backend_) {
+        const MakeSoundBackendFn make = Module();
+        if (make) backend_.reset(make());
+    }
     current_ = path;
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->setLoopCount(loop ? QSoundEffect::Infinite : 1);
-    effect_->play();
+    if (backend_) backend_->Play(path, loop);
 }
 
 void SoundPlayer::Stop() {
-    if (effect_)
-        effect_->stop();
+    if (backend_) backend_->Stop();
     current_.clear();
 }
 

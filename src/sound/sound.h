@@ -3,11 +3,12 @@
 #include <QString>
 #include <memory>
 
-class QSoundEffect;
-
 namespace bw {
 
-// Asynchronous wave playback; silent and harmless without a sound device.
+class SoundBackend;
+
+// Asynchronous wave playback; silent and harmless without a sound device or without the
+// sound module.
 class SoundPlayer {
 public:
     SoundPlayer();
@@ -19,8 +20,11 @@ public:
     void Stop();
     QString CurrentFile() const { return current_; }
 
+    // Whether the sound module could be loaded (it is loaded at the first call).
+    static bool ModuleAvailable();
+
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<SoundBackend> backend_;
     QString current_;
 };
 

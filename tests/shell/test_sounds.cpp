@@ -78,3 +78,8 @@ TEST(Sounds, ShippedSoundsAreWaves) {
         EXPECT_LT(ms, 2000) << name;
     }
 }
+
+TEST(Sounds, TheSoundModuleIsBuiltBesideThePrograms) {
+    // Without it every sound would be silent, without a message.
+    EXPECT_TRUE(SoundPlayer::ModuleAvailable());
+}
