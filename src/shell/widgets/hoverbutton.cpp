@@ -1,31 +1,70 @@
 #include "shell/widgets/hoverbutton.h"
 
+#include <QApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionToolButton>
+
 namespace bw {
 
 namespace {
-const char* const kHoverProperty = "bwHover";
+
+const QColor kBorder(162, 162, 154);
+const QColor kFace(236, 236, 232);
+const QColor kHoverFace(254, 254, 248);
+const QColor kText(81, 81, 78);
+const QColor kDisabledText(170, 170, 166);
+constexpr int kFrame = 2; // border and padding, one pixel each
+
+class HoverButtonStyle : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* p,
+                            const QWidget* widget) const override {
+        const auto* tb = qstyleoption_cast<const QStyleOptionToolButton*>(option);
+        if (control != CC_ToolButton || !tb) {
+            QProxyStyle::drawComplexControl(control, option, p, widget);
+            return;
+        }
+        const bool enabled = tb->state & State_Enabled;
+        const bool checked = tb->state & State_On;
+        const bool hover = enabled && (tb->state & State_MouseOver);
+        p->fillRect(tb->rect, checked ? QColor(Qt::white) : hover ? kHoverFace : kFace);
+        p->setPen(kBorder);
+        p->drawRect(tb->rect.adjusted(0, 0, -1, -1));
+        QStyleOptionToolButton label(*tb);
+        label.rect = tb->rect.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+        // The text stays where it is when the button is pressed or checked.
+        label.state &= ~(State_Sunken | State_On);
+        label.palette.setColor(QPalette::ButtonText, !enabled  ? kDisabledText
+                                                     : checked ? QColor(Qt::black)
+                                                               : kText);
+        drawControl(CE_ToolButtonLabel, &label, p, widget);
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        if (type == CT_ToolButton) return size + QSize(2 * kFrame, 2 * kFrame);
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+};
+
+// One style for all hover buttons of the program, gone with the application.
+QStyle* HoverStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new HoverButtonStyle;
+        style->setParent(qApp);
+    }
+    return style;
 }
 
-void StyleHoverButton(QAbstractButton* button) {
-    button->setProperty(kHoverProperty, true);
+} // namespace
+
+void StyleHoverButton(QToolButton* button) {
     button->setAttribute(Qt::WA_Hover, true);
-    if (auto* tb = qobject_cast<QToolButton*>(button))
-        tb->setAutoRaise(false);
-}
-
-void InstallHoverButtonStyle(QWidget* container) {
-    // Border RGB(162,162,154), normal RGB(236,236,232), checked white, hover RGB(254,254,248),
-    // font RGB(81,81,78), checked font black and not bold.
-    container->setStyleSheet(QStringLiteral(
-        "QToolButton[bwHover=\"true\"], QPushButton[bwHover=\"true\"] {"
-        " border: 1px solid rgb(162,162,154); background-color: rgb(236,236,232);"
-        " color: rgb(81,81,78); font-weight: normal; padding: 1px; }"
-        "QToolButton[bwHover=\"true\"]:hover, QPushButton[bwHover=\"true\"]:hover {"
-        " background-color: rgb(254,254,248); }"
-        "QToolButton[bwHover=\"true\"]:checked, QPushButton[bwHover=\"true\"]:checked {"
-        " background-color: white; color: black; font-weight: normal; }"
-        "QToolButton[bwHover=\"true\"]:disabled, QPushButton[bwHover=\"true\"]:disabled {"
-        " color: rgb(170,170,166); }"));
+    button->setAutoRaise(false);
+    button->setStyle(HoverStyle());
 }
 
 QToolButton* MakeHoverButton(QWidget* parent, const QString& objectName, const QString& caption,

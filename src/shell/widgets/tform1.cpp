@@ -132,7 +132,6 @@ void TForm1::BuildWindow() {
 
     auto* central = new QWidget(this);
     SetBackground(central, kWindowColour);
-    InstallHoverButtonStyle(central);
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
