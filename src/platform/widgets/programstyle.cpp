@@ -1,6 +1,8 @@
 #include "platform/widgets/programstyle.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleOptionGroupBox>
 
 namespace bw {
@@ -40,6 +42,26 @@ QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionCom
     default:
         return r;
     }
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    // Two chevrons pointing along the bar: right for a horizontal one, down for a vertical.
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    if (icon == SP_ToolBarVerticalExtensionButton) {
+        p.translate(16, 0);
+        p.rotate(90);
+    }
+    for (qreal x : {4.0, 9.0})
+        p.drawPolyline(QPolygonF({{x, 4}, {x + 3.5, 8}, {x, 12}}));
+    p.end();
+    return QIcon(pm);
 }
 
 void UseProgramStyle(QApplication& app) {

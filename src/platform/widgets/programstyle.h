@@ -18,6 +18,10 @@ public:
                             QPainter* painter, const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override;
+    // The menu bar's overflow button is drawn here: the style's own picture is a file whose
+    // reading loads every image format plug-in, at every start.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override;
 
     // The pixels by which capitals with accents rise above the ascent of the font.
     static int AccentRoom(const QFontMetrics& fm);
