@@ -1,43 +1,25 @@
 // brettwerk-tool new and previews from a script's side.
 #include "document/docfile.h"
-#include "document/imagecodec.h"
+
+#include "support/toolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace bw;
+using test::ReadPng;
+using test::ToolRun;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QByteArray out, err;
-};
-
 ToolRun Tool(const QStringList& args, const QString& home) {
-    QProcess p;
     // The settings in force are the defaults of a user without stored settings.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRETTWERK_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-QImage ReadPng(const QString& path) {
-    QFile f(path);
-    QImage img;
-    if (f.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = f.readAll();
-        DecodePng(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), img);
-    }
-    return img;
+    return test::RunTool(args, {}, env);
 }
 
 } // namespace
@@ -54,7 +36,7 @@ TEST(AuthoringTool, NewMakesALaidOutDocumentAndNeverReplacesOne) {
               QStringLiteral("--base"), base, QStringLiteral("--title"), QStringLiteral("Flüsse"),
               QStringLiteral("--author"), QStringLiteral("Hr. Ott")},
              dir.path());
-    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
     Document doc;
     ASSERT_TRUE(ReadDocumentFile(out, doc, false).ok);
     EXPECT_EQ(doc.CurrentHeader.DokTyp, 1);
@@ -97,7 +79,7 @@ TEST(AuthoringTool, PreviewsOfAFolderWithProgressAndSkippedDamage) {
         const ToolRun r = Tool({QStringLiteral("new"), dir.filePath(QString::fromLatin1(name)),
                                 QStringLiteral("--type"), QStringLiteral("0")},
                                dir.path());
-        ASSERT_EQ(r.status, 0) << r.err.constData();
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
     }
     QDir(dir.path()).mkdir(QStringLiteral("vorschaubilder"));
     QFile other(dir.filePath(QStringLiteral("vorschaubilder/a-100.png")));
@@ -106,7 +88,7 @@ TEST(AuthoringTool, PreviewsOfAFolderWithProgressAndSkippedDamage) {
     other.close();
 
     ToolRun r = Tool({QStringLiteral("previews"), dir.path()}, dir.path());
-    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err.count("Bearbeite Dokument Nr."), 3);
     EXPECT_TRUE(r.err.contains("Nr. 3 von 3"));
     for (const char* name : {"a-200.png", "b-200.png", "c-200.png"}) {
@@ -163,7 +145,7 @@ TEST(AuthoringTool, NewFromTextFilesOfEachTypeAndNothingWrittenForABadCharacter)
         const ToolRun r = Tool({QStringLiteral("new"), out, QStringLiteral("--type"),
                                 QString::number(c.type), QStringLiteral("--text"), c.text},
                                dir.path());
-        ASSERT_EQ(r.status, 0) << r.err.constData();
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
         Document doc;
         ASSERT_TRUE(ReadDocumentFile(out, doc, false).ok);
         EXPECT_EQ(doc.CurrentHeader.DokTyp, c.type);
@@ -200,7 +182,7 @@ TEST(AuthoringTool, NewFromTextFilesOfEachTypeAndNothingWrittenForABadCharacter)
                             QStringLiteral("2"), QStringLiteral("--text"), bad},
                            dir.path());
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("Zeile 2, Spalte 8")) << r.err.constData();
+    EXPECT_TRUE(r.err.contains("Zeile 2, Spalte 8")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
     // A text for a labelling document is a mistake of the call.
     EXPECT_EQ(Tool({QStringLiteral("new"), out, QStringLiteral("--type"), QStringLiteral("0"),

@@ -4,6 +4,8 @@
 #include "document/docfile.h"
 #include "document/imagecodec.h"
 
+#include "support/toolrun.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -11,29 +13,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 using namespace bw;
+using test::ToolRun;
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    QByteArray out, err;
-};
-
-ToolRun Tool(const QStringList& args, const QProcessEnvironment& env = {}) {
-    QProcess p;
-    if (!env.isEmpty()) p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRETTWERK_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QString SaveSample(const QTemporaryDir& dir, Document d) {
     const QString path = dir.filePath(QStringLiteral("probe.bwk"));
@@ -46,8 +34,8 @@ QString SaveSample(const QTemporaryDir& dir, Document d) {
 TEST(BrettwerkTool, DumpShowsEveryStoredFieldAsJson) {
     QTemporaryDir dir;
     const Document sample = test::SampleDocument();
-    const ToolRun r = Tool({QStringLiteral("dump"), SaveSample(dir, sample)});
-    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const ToolRun r = test::RunTool({QStringLiteral("dump"), SaveSample(dir, sample)});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(r.out, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError);
@@ -80,7 +68,8 @@ TEST(BrettwerkTool, DumpShowsEveryStoredFieldAsJson) {
 
 TEST(BrettwerkTool, InfoNamesTitleTypeCountAndImageSize) {
     QTemporaryDir dir;
-    const ToolRun r = Tool({QStringLiteral("info"), SaveSample(dir, test::SampleDocument())});
+    const ToolRun r =
+        test::RunTool({QStringLiteral("info"), SaveSample(dir, test::SampleDocument())});
     ASSERT_EQ(r.status, 0);
     const QString out = QString::fromUtf8(r.out);
     EXPECT_TRUE(out.contains(QStringLiteral("title: Europa – Flüsse & Städte €"))) << r.out.data();
@@ -97,18 +86,18 @@ TEST(BrettwerkTool, UnreadableFileGivesTheReadersMessageAndStatus1) {
     f.write("kein Dokument");
     f.close();
     for (const char* cmd : {"info", "dump"}) {
-        const ToolRun r = Tool({QLatin1String(cmd), path});
+        const ToolRun r = test::RunTool({QLatin1String(cmd), path});
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.out.isEmpty());
-        const QString err = QString::fromUtf8(r.err);
-        EXPECT_TRUE(err.contains(QStringLiteral("Ungültiges Dateiformat.\n"))) << r.err.data();
-        EXPECT_TRUE(err.contains(QStringLiteral("Die Datei \"") + path +
-                                 QStringLiteral("\" kann nicht gelesen werden.")));
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Ungültiges Dateiformat.\n")))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Die Datei \"") + path +
+                                   QStringLiteral("\" kann nicht gelesen werden.")));
     }
     const ToolRun missing =
-        Tool({QStringLiteral("dump"), dir.filePath(QStringLiteral("fehlt.bwk"))});
+        test::RunTool({QStringLiteral("dump"), dir.filePath(QStringLiteral("fehlt.bwk"))});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(QString::fromUtf8(missing.err).contains(QStringLiteral("\" existiert nicht.")));
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("\" existiert nicht.")));
 }
 
 TEST(BrettwerkTool, ConvertBringsAnOldDocumentToTheCurrentFormat) {
@@ -129,8 +118,8 @@ TEST(BrettwerkTool, ConvertBringsAnOldDocumentToTheCurrentFormat) {
     f.close();
 
     const QString out = dir.filePath(QStringLiteral("neu.bwk"));
-    const ToolRun r = Tool({QStringLiteral("convert"), in, out});
-    ASSERT_EQ(r.status, 0) << r.err.data();
+    const ToolRun r = test::RunTool({QStringLiteral("convert"), in, out});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QFile o(out);
     ASSERT_TRUE(o.open(QIODevice::ReadOnly));
     const QByteArray converted = o.readAll();
@@ -145,7 +134,8 @@ TEST(BrettwerkTool, ConvertBringsAnOldDocumentToTheCurrentFormat) {
 
     const QString none = dir.filePath(QStringLiteral("nichts.bwk"));
     EXPECT_EQ(
-        Tool({QStringLiteral("convert"), dir.filePath(QStringLiteral("fehlt.qlx")), none}).status,
+        test::RunTool({QStringLiteral("convert"), dir.filePath(QStringLiteral("fehlt.qlx")), none})
+            .status,
         1);
     EXPECT_FALSE(QFile::exists(none));
 }
@@ -161,10 +151,10 @@ TEST(BrettwerkTool, SettingsOnlyReadsADamagedStore) {
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
-    const ToolRun r =
-        Tool({QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, env);
-    ASSERT_EQ(r.status, 0) << r.err.data();
-    EXPECT_TRUE(r.err.contains("beschädigt")) << r.err.data();
+    const ToolRun r = test::RunTool(
+        {QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, {}, env);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("beschädigt")) << r.err.toStdString();
     EXPECT_TRUE(QJsonDocument::fromJson(r.out).isObject());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("settings.conf")});
 }
@@ -181,10 +171,10 @@ TEST(BrettwerkTool, SettingsMaskThePasswordAndTheAccessCode) {
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
-    const ToolRun r =
-        Tool({QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, env);
-    ASSERT_EQ(r.status, 0) << r.err.data();
-    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    const ToolRun r = test::RunTool(
+        {QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, {}, env);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject& o = r.json;
     EXPECT_EQ(o.value(QStringLiteral("TB-Benutzer")).toString(), QStringLiteral("lehrer"));
     EXPECT_EQ(o.value(QStringLiteral("TB-Zugangscode")).toString(), QStringLiteral("********"));
     EXPECT_EQ(o.value(QStringLiteral("TB-Kennwort")).toString(), QStringLiteral("********"));
@@ -202,9 +192,9 @@ TEST(BrettwerkTool, ConvertAndRenderRefuseAPipeAsTargetAndKeepIt) {
          {QStringList{QStringLiteral("convert"), in, fifo},
           QStringList{QStringLiteral("render"), in, link, QStringLiteral("--view"),
                       QStringLiteral("64x48")}}) {
-        const ToolRun r = Tool(args);
+        const ToolRun r = test::RunTool(args);
         EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains("kann nicht geschrieben werden")) << r.err.data();
+        EXPECT_TRUE(r.err.contains("kann nicht geschrieben werden")) << r.err.toStdString();
     }
     struct stat st {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);

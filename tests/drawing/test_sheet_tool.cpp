@@ -1,46 +1,23 @@
-#include "document/imagecodec.h"
 #include "drawing/sheets.h"
 #include "shell/settingsstore.h"
 #include "support/filerestorer.h"
+#include "support/toolrun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace bw;
-
-namespace {
-
-struct ToolRun {
-    int status = -1;
-    QByteArray out;
-};
-
-ToolRun Tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(BRETTWERK_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput()};
-}
-
-QImage ReadPng(const QString& path) {
-    QFile f(path);
-    QImage img;
-    if (f.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = f.readAll();
-        DecodePng(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), img);
-    }
-    return img;
-}
-
-} // namespace
+using test::ReadPng;
+using test::RunTool;
+using test::ToolRun;
 
 TEST(SheetTool, WritesTheSameRulingAsTheSheetAndClampsCounts) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("lines.png"));
-    const ToolRun r = Tool({QStringLiteral("sheet"), QStringLiteral("lines"), QStringLiteral("0"),
-                            QStringLiteral("--size"), QStringLiteral("1000x700"), out});
+    const ToolRun r =
+        RunTool({QStringLiteral("sheet"), QStringLiteral("lines"), QStringLiteral("0"),
+                 QStringLiteral("--size"), QStringLiteral("1000x700"), out});
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QByteArray("lines 1000x700 1\n"));
     QImage expected = NewSheetImage({1000, 700});
@@ -52,10 +29,10 @@ TEST(SheetTool, WritesTheSameRulingAsTheSheetAndClampsCounts) {
             ASSERT_EQ(got.pixel(x, y) | 0xFF000000u, expected.pixel(x, y)) << x << "," << y;
 
     const QString table = dir.filePath(QStringLiteral("table.png"));
-    const ToolRun t =
-        Tool({QStringLiteral("sheet"), QStringLiteral("table"), QStringLiteral("12"),
-              QStringLiteral("300"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-              QStringLiteral("150"), QStringLiteral("--size"), QStringLiteral("200x100"), table});
+    const ToolRun t = RunTool({QStringLiteral("sheet"), QStringLiteral("table"),
+                               QStringLiteral("12"), QStringLiteral("300"), QStringLiteral("0"),
+                               QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("150"),
+                               QStringLiteral("--size"), QStringLiteral("200x100"), table});
     ASSERT_EQ(t.status, 0);
     EXPECT_EQ(t.out, QByteArray("table 200x100 12 200 0 0 0 100\n"));
 }
@@ -76,7 +53,7 @@ TEST(SheetTool, AMalformedCommandLineWritesNothing) {
          QStringLiteral("--size"), QStringLiteral("10x10"), out},
     };
     for (const QStringList& args : bad) {
-        EXPECT_EQ(Tool(args).status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(RunTool(args).status, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(QFile::exists(out));
     }
 }
@@ -87,7 +64,7 @@ TEST(SheetTool, AControlSizeGivesTheSheetTheWindowWouldMake) {
     auto run = [&](QStringList extra) {
         QStringList args{QStringLiteral("sheet"), QStringLiteral("squares"), QStringLiteral("20")};
         args << extra << out;
-        return Tool(args);
+        return RunTool(args);
     };
     // Without stored settings a new sheet fits the window.
     const test::FileRestorer keep(SettingsStore::DefaultPath());

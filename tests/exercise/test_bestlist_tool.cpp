@@ -1,28 +1,14 @@
 #include "exercise/bestlistfile.h"
 
+#include "support/toolrun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace bw;
-
-namespace {
-
-struct ToolRun {
-    int status = -1;
-    QByteArray out, err;
-};
-
-ToolRun Tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(BRETTWERK_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-} // namespace
+using test::RunTool;
+using test::ToolRun;
 
 TEST(BestListTool, PrintsTheSortedExportText) {
     QTemporaryDir dir;
@@ -31,8 +17,8 @@ TEST(BestListTool, PrintsTheSortedExportText) {
     BestListDataTyp quick{QStringLiteral("Ömer"), QStringLiteral("PC-3"), 46000.5, 80000, 0.875};
     ASSERT_TRUE(AppendBestListEntry(path, slow, false).ok);
     ASSERT_TRUE(AppendBestListEntry(path, quick, false).ok);
-    const ToolRun r = Tool({QStringLiteral("bestlist"), path});
-    EXPECT_EQ(r.status, 0) << r.err.constData();
+    const ToolRun r = RunTool({QStringLiteral("bestlist"), path});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
     const QList<QByteArray> lines = r.out.split('\n');
     ASSERT_EQ(lines.size(), 4); // three rows and the empty rest after the last "\r\n"
     EXPECT_EQ(lines[0], "Pos.\tName\tRechner\tLeistung\tZeit (Min:Sek)\tDatum/Uhrzeit\r");
@@ -49,15 +35,15 @@ TEST(BestListTool, RefusesWhatIsNotABestList) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Pos.\tName\r\n");
     f.close();
-    const ToolRun r = Tool({QStringLiteral("bestlist"), path});
+    const ToolRun r = RunTool({QStringLiteral("bestlist"), path});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
-    EXPECT_EQ(QString::fromUtf8(r.err),
+    EXPECT_EQ(r.err,
               QStringLiteral("Die Datei \"") + path +
                   QStringLiteral("\" kann nicht gelesen werden. Mögliche Ursachen:\r\n- Datei "
                                  "existiert nicht\r\n- Ungültiges Dateiformat\r\n- Fehlende "
                                  "Lesezugriffsberechtigung im Netzwerk\n"));
-    EXPECT_EQ(Tool({QStringLiteral("bestlist"), dir.filePath(QStringLiteral("fehlt.hsc"))}).status,
-              1);
-    EXPECT_EQ(Tool({QStringLiteral("bestlist")}).status, 2);
+    EXPECT_EQ(
+        RunTool({QStringLiteral("bestlist"), dir.filePath(QStringLiteral("fehlt.hsc"))}).status, 1);
+    EXPECT_EQ(RunTool({QStringLiteral("bestlist")}).status, 2);
 }

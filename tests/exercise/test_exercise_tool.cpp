@@ -1,42 +1,21 @@
 // brettwerk-tool exercise on the bundled samples: solvable, scripted, strict about input.
 
+#include "support/testfiles.h"
+#include "support/toolrun.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QJsonObject json;
-    QString err;
-};
+using bw::test::RunTool;
+using bw::test::Sample;
+using bw::test::SolvingMoves;
+using bw::test::ToolRun;
 
 ToolRun Exercise(const QString& sample, const QStringList& extra, const QByteArray& moves) {
-    QProcess p;
-    p.start(
-        QStringLiteral(BRETTWERK_TOOL),
-        QStringList{QStringLiteral("exercise"), QStringLiteral(BRETTWERK_SAMPLES "/") + sample} +
-            extra);
-    p.write(moves);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    ToolRun r;
-    r.status = p.exitCode();
-    r.json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QByteArray SolveAll(const QJsonObject& j) {
-    QByteArray moves;
-    for (const auto& e : j[QStringLiteral("Order")].toArray()) {
-        const int obj = e.toObject()[QStringLiteral("Card")].toInt();
-        moves += "drop " + QByteArray::number(obj) + ' ' + QByteArray::number(obj) + '\n';
-    }
-    return moves;
+    return RunTool(QStringList{QStringLiteral("exercise"), Sample(sample)} + extra, moves);
 }
 
 TEST(ExerciseTool, BothSamplesCanBeSolvedInEveryMode) {
@@ -90,7 +69,7 @@ TEST(ExerciseTool, RepeatAsksTheWrongObjectsAgain) {
     const int a = order[0].toObject()[QStringLiteral("Card")].toInt();
     const int b = order[1].toObject()[QStringLiteral("Card")].toInt();
     QByteArray moves = "drop " + QByteArray::number(a) + ' ' + QByteArray::number(b) + '\n';
-    moves += SolveAll(first.json);
+    moves += SolvingMoves(first.json);
     const ToolRun r = Exercise(QStringLiteral("insel-karte.bwk"), opts, moves);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_LT(r.json[QStringLiteral("AskedCount")].toInt(),

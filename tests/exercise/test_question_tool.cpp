@@ -1,36 +1,18 @@
 // brettwerk-tool on the question samples: the generated layout as the view holds it, and an
 // exercise driven by answer, tick and ok.
 
+#include "support/testfiles.h"
+#include "support/toolrun.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QJsonObject json;
-    QString err;
-};
-
-ToolRun Tool(const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(QStringLiteral(BRETTWERK_TOOL), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    ToolRun r;
-    r.status = p.exitCode();
-    r.json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QString Sample(const char* name) {
-    return QStringLiteral(BRETTWERK_SAMPLES "/") + QLatin1String(name);
-}
+using bw::test::RunTool;
+using bw::test::Sample;
+using bw::test::ToolRun;
 
 int CountTyp(const QJsonObject& dump, int typ) {
     int n = 0;
@@ -40,11 +22,11 @@ int CountTyp(const QJsonObject& dump, int typ) {
 }
 
 TEST(QuestionTool, DumpGeneratedShowsTheMultipleChoiceLayoutThatTheFileLeavesOut) {
-    const QString file = Sample("insel-multiple-choice.bwk");
-    const ToolRun stored = Tool({QStringLiteral("dump"), file});
+    const QString file = Sample(QStringLiteral("insel-multiple-choice.bwk"));
+    const ToolRun stored = RunTool({QStringLiteral("dump"), file});
     ASSERT_EQ(stored.status, 0) << stored.err.toStdString();
     EXPECT_EQ(stored.json[QStringLiteral("objects")].toArray().size(), 3);
-    const ToolRun gen = Tool({QStringLiteral("dump"), QStringLiteral("--generated"), file});
+    const ToolRun gen = RunTool({QStringLiteral("dump"), QStringLiteral("--generated"), file});
     ASSERT_EQ(gen.status, 0) << gen.err.toStdString();
     EXPECT_EQ(
         gen.json[QStringLiteral("header")].toObject()[QStringLiteral("AnzFrageNummern")].toInt(),
@@ -56,16 +38,17 @@ TEST(QuestionTool, DumpGeneratedShowsTheMultipleChoiceLayoutThatTheFileLeavesOut
     EXPECT_EQ(CountTyp(gen.json, 23), 1);
     EXPECT_EQ(CountTyp(gen.json, 26), 3);
     EXPECT_EQ(CountTyp(gen.json, 16), 1);
-    EXPECT_EQ(Tool({QStringLiteral("dump"), QStringLiteral("--view"), QStringLiteral("9x9"), file})
-                  .status,
-              2);
+    EXPECT_EQ(
+        RunTool({QStringLiteral("dump"), QStringLiteral("--view"), QStringLiteral("9x9"), file})
+            .status,
+        2);
 }
 
 TEST(QuestionTool, SingleQuestionSampleIsSolvedByAnsweringEachQuestion) {
-    const QString file = Sample("insel-fragen.bwk");
+    const QString file = Sample(QStringLiteral("insel-fragen.bwk"));
     const QStringList opts{QStringLiteral("exercise"), file, QStringLiteral("--seed"),
                            QStringLiteral("5")};
-    const ToolRun first = Tool(opts);
+    const ToolRun first = RunTool(opts);
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     const int asked = first.json[QStringLiteral("AskedCount")].toInt();
     ASSERT_EQ(asked, 6);
@@ -77,7 +60,7 @@ TEST(QuestionTool, SingleQuestionSampleIsSolvedByAnsweringEachQuestion) {
         moves += "answer " +
                  QByteArray::number(order[k].toObject()[QStringLiteral("Position")].toInt()) + '\n';
     }
-    const ToolRun run = Tool(opts, moves);
+    const ToolRun run = RunTool(opts, moves);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.json[QStringLiteral("RightCount")].toInt(), 6) << run.err.toStdString();
     EXPECT_EQ(run.json[QStringLiteral("EndReason")].toInt(), 1);
@@ -90,10 +73,10 @@ TEST(QuestionTool, SingleQuestionSampleIsSolvedByAnsweringEachQuestion) {
 
 TEST(QuestionTool, MultipleChoiceSampleTakesTicksAndOk) {
     const QStringList opts{
-        QStringLiteral("exercise"), Sample("insel-multiple-choice.bwk"),
+        QStringLiteral("exercise"), Sample(QStringLiteral("insel-multiple-choice.bwk")),
         QStringLiteral("--seed"),   QStringLiteral("2"),
         QStringLiteral("--set"),    QStringLiteral("UebOptFragen-Zuordnungsziele=0")};
-    const ToolRun first = Tool(opts);
+    const ToolRun first = RunTool(opts);
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     EXPECT_EQ(first.json[QStringLiteral("CurrentQuestion")].toInt(), 1);
     // Question 1: Lindau, Südmünde and Nordhafen apply.
@@ -106,7 +89,7 @@ TEST(QuestionTool, MultipleChoiceSampleTakesTicksAndOk) {
             moves += "tick " + QByteArray::number(card[QStringLiteral("Object")].toInt()) + '\n';
     }
     moves += "ok\nok\n";
-    const ToolRun run = Tool(opts, moves);
+    const ToolRun run = RunTool(opts, moves);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.json[QStringLiteral("RightCount")].toInt(), 1);
     EXPECT_EQ(run.json[QStringLiteral("WrongCount")].toInt(), 1);

@@ -4,13 +4,12 @@
 #include "exercise/protocoltext.h"
 #include "platform/system.h"
 #include "support/scriptedprompter.h"
+#include "support/testfiles.h"
+#include "support/toolrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -139,28 +138,20 @@ TEST(BestListNames, NetworkEntriesKeepAnEmptyName) {
 
 TEST(ExerciseToolEnd, WritesProtocolAndBestListWhenAsked) {
     QTemporaryDir dir;
-    const QString sample = QStringLiteral(BRETTWERK_SAMPLES "/insel-karte.bwk");
+    const QString sample = test::Sample(QStringLiteral("insel-karte.bwk"));
     auto run = [&](const QStringList& extra, const QByteArray& moves) {
-        QProcess p;
-        p.start(QStringLiteral(BRETTWERK_TOOL),
-                QStringList{QStringLiteral("exercise"), sample, QStringLiteral("--seed"),
-                            QStringLiteral("1"), QStringLiteral("--set"),
-                            QStringLiteral("Opt-ProtOrdner=") + dir.path() + QLatin1Char('/'),
-                            QStringLiteral("--set"),
-                            QStringLiteral("Opt-BestListOrdner=") + dir.path() + QLatin1Char('/')} +
-                    extra);
-        p.write(moves);
-        p.closeWriteChannel();
-        p.waitForFinished(60000);
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        const test::ToolRun r = test::RunTool(
+            QStringList{QStringLiteral("exercise"), sample, QStringLiteral("--seed"),
+                        QStringLiteral("1"), QStringLiteral("--set"),
+                        QStringLiteral("Opt-ProtOrdner=") + dir.path() + QLatin1Char('/'),
+                        QStringLiteral("--set"),
+                        QStringLiteral("Opt-BestListOrdner=") + dir.path() + QLatin1Char('/')} +
+                extra,
+            moves);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        return r.json;
     };
-    const QJsonObject first = run({}, {});
-    QByteArray moves;
-    for (const auto& e : first[QStringLiteral("Order")].toArray()) {
-        const int obj = e.toObject()[QStringLiteral("Card")].toInt();
-        moves += "drop " + QByteArray::number(obj) + ' ' + QByteArray::number(obj) + '\n';
-    }
+    const QByteArray moves = test::SolvingMoves(run({}, {}));
     const QJsonObject plain = run({}, moves);
     EXPECT_EQ(plain[QStringLiteral("Mark")].toInt(), 1);
     EXPECT_TRUE(plain[QStringLiteral("HeaderText")].toString().startsWith(

@@ -8,6 +8,8 @@
 #include "network/mailslot.h"
 #include "network/netfiles.h"
 #include "network/teachergrid.h"
+#include "support/testfiles.h"
+#include "support/toolrun.h"
 #include "view/learnview.h"
 
 #include <QFile>
@@ -27,8 +29,8 @@ namespace {
 
 using test::SpinUntil;
 
-const QString kTool = QStringLiteral(BRETTWERK_TOOL);
-const QString kSample = QStringLiteral(BRETTWERK_SAMPLES "/insel-karte.bwk");
+const QString kTool = test::ToolPath();
+const QString kSample = test::Sample(QStringLiteral("insel-karte.bwk"));
 constexpr int kLabels = 8; // objects 0..7 are labels, 8 is a query image
 
 class ClassroomTest : public ::testing::Test {

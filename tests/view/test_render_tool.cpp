@@ -1,42 +1,21 @@
 #include "document/docfile.h"
-#include "document/imagecodec.h"
 #include "view/learnview.h"
 #include "view/links.h"
 
+#include "support/testfiles.h"
+#include "support/toolrun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace bw;
+using test::ReadPng;
+using test::RunTool;
+using test::Sample;
+using test::ToolRun;
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    QByteArray err;
-};
-
-ToolRun Tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(BRETTWERK_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError()};
-}
-
-QString Sample(const QString& name) {
-    return QStringLiteral(BRETTWERK_SAMPLES "/") + name;
-}
-
-QImage ReadPng(const QString& path) {
-    QFile f(path);
-    QImage img;
-    if (f.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = f.readAll();
-        DecodePng(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), img);
-    }
-    return img;
-}
 
 int CountColour(const QImage& img, QRgb c) {
     int n = 0;
@@ -51,9 +30,9 @@ int CountColour(const QImage& img, QRgb c) {
 TEST(RenderTool, DrawsTheViewBitmapOfTheLearningView) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("karte.png"));
-    const ToolRun r = Tool({QStringLiteral("render"), Sample(QStringLiteral("insel-karte.bwk")),
-                            out, QStringLiteral("--view"), QStringLiteral("1200x800")});
-    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const ToolRun r = RunTool({QStringLiteral("render"), Sample(QStringLiteral("insel-karte.bwk")),
+                               out, QStringLiteral("--view"), QStringLiteral("1200x800")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QImage img = ReadPng(out);
     ASSERT_EQ(img.size(), QSize(1200, 750)); // the page fitted into the control
 
@@ -72,16 +51,16 @@ TEST(RenderTool, UncoverAndZoomOptions) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("l.png"));
     const QString file = Sample(QStringLiteral("insel-lueckentext.bwk"));
-    ASSERT_EQ(Tool({QStringLiteral("render"), file, out, QStringLiteral("--view"),
-                    QStringLiteral("1000x700"), QStringLiteral("--uncover")})
+    ASSERT_EQ(RunTool({QStringLiteral("render"), file, out, QStringLiteral("--view"),
+                       QStringLiteral("1000x700"), QStringLiteral("--uncover")})
                   .status,
               0);
     const QImage open = ReadPng(out);
     EXPECT_EQ(CountColour(open, qRgb(202, 228, 255)), 0);
     EXPECT_GT(CountColour(open, qRgb(0, 0, 255)), 100); // the blue gap texts
 
-    ASSERT_EQ(Tool({QStringLiteral("render"), file, out, QStringLiteral("--view"),
-                    QStringLiteral("1000x700"), QStringLiteral("--zoom"), QStringLiteral("4")})
+    ASSERT_EQ(RunTool({QStringLiteral("render"), file, out, QStringLiteral("--view"),
+                       QStringLiteral("1000x700"), QStringLiteral("--zoom"), QStringLiteral("4")})
                   .status,
               0);
     EXPECT_EQ(ReadPng(out).size(), QSize(1000, 700));
@@ -90,17 +69,18 @@ TEST(RenderTool, UncoverAndZoomOptions) {
 TEST(RenderTool, RefusesBadArgumentsAndUnreadableFiles) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("x.png"));
-    EXPECT_EQ(Tool({QStringLiteral("render"), Sample(QStringLiteral("insel-karte.bwk")), out,
-                    QStringLiteral("--view"), QStringLiteral("12x")})
+    EXPECT_EQ(RunTool({QStringLiteral("render"), Sample(QStringLiteral("insel-karte.bwk")), out,
+                       QStringLiteral("--view"), QStringLiteral("12x")})
                   .status,
               2);
-    EXPECT_EQ(Tool({QStringLiteral("render"), Sample(QStringLiteral("insel-karte.bwk")), out,
-                    QStringLiteral("--view"), QStringLiteral("100x100"), QStringLiteral("--zoom"),
-                    QStringLiteral("3")})
+    EXPECT_EQ(RunTool({QStringLiteral("render"), Sample(QStringLiteral("insel-karte.bwk")), out,
+                       QStringLiteral("--view"), QStringLiteral("100x100"),
+                       QStringLiteral("--zoom"), QStringLiteral("3")})
                   .status,
               2);
-    const ToolRun missing = Tool({QStringLiteral("render"), dir.filePath(QStringLiteral("no.bwk")),
-                                  out, QStringLiteral("--view"), QStringLiteral("100x100")});
+    const ToolRun missing =
+        RunTool({QStringLiteral("render"), dir.filePath(QStringLiteral("no.bwk")), out,
+                 QStringLiteral("--view"), QStringLiteral("100x100")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains("existiert nicht"));
     EXPECT_FALSE(QFile::exists(out));
