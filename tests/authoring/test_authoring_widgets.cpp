@@ -5,9 +5,10 @@
 #include "authoring/widgets/tbilderwform.h"
 #include "authoring/widgets/tobjtransform.h"
 #include "authoring/widgets/tprojektinfoform.h"
+#include "support/dialogdriver.h"
+#include "support/scriptedprompter.h"
 #include <QDoubleSpinBox>
 #include <QSlider>
-#include "support/scriptedprompter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include <gtest/gtest.h>
 
 using namespace bw;
+using test::FindButton;
+using test::OnDialog;
 
 namespace {
 
@@ -47,19 +50,6 @@ struct WindowsFixture : ::testing::Test {
         a.alleLoeschen = alleLoeschen;
         a.dokumenteigenschaften = eigenschaften;
         windows.Bind(a);
-    }
-
-    // Runs f on the dialog once it is shown, then presses the button with the caption.
-    template <typename F> void OnDialog(QDialog* d, F f, const QString& button) {
-        QTimer::singleShot(0, d, [d, f, button] {
-            f();
-            for (QPushButton* b : d->findChildren<QPushButton*>())
-                if (b->text() == button) {
-                    b->click();
-                    return;
-                }
-            d->reject();
-        });
     }
 };
 
@@ -121,11 +111,10 @@ TEST_F(WindowsFixture, PropertiesDialogAppendsTheTypeAndStoresChanges) {
     OnDialog(
         form,
         [form] {
-            for (QPushButton* b : form->findChildren<QPushButton*>())
-                if (b->text() == QStringLiteral("Dok.typ an Titel anfügen")) {
-                    b->click();
-                    b->click();
-                }
+            QPushButton* append = FindButton(form, QStringLiteral("Dok.typ an Titel anfügen"));
+            ASSERT_NE(append, nullptr);
+            append->click();
+            append->click();
         },
         QStringLiteral("OK"));
     eigenschaften->trigger();

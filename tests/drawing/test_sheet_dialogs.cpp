@@ -1,6 +1,7 @@
 // The new-sheet menu and its two dialogs, driven as a user would.
 #include "drawing/widgets/sheetdialogs.h"
 #include "drawing/widgets/sheetmenu.h"
+#include "support/dialogdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace bw;
+using test::OnDialog;
 
 namespace {
 
@@ -40,19 +42,6 @@ struct MenuFixture : ::testing::Test {
             if (a->text() == caption) return a;
         ADD_FAILURE() << caption.toStdString();
         return nullptr;
-    }
-
-    // Runs f on the dialog once it is shown, then presses the button with the caption.
-    template <typename F> void OnDialog(QDialog* d, F f, const QString& button) {
-        QTimer::singleShot(0, d, [d, f, button] {
-            f();
-            for (QPushButton* b : d->findChildren<QPushButton*>())
-                if (b->text() == button) {
-                    b->click();
-                    return;
-                }
-            d->reject();
-        });
     }
 };
 
