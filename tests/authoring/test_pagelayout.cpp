@@ -3,8 +3,8 @@
 #include "authoring/objecttypes.h"
 #include "authoring/pagelayout.h"
 #include "document/docfile.h"
+#include "support/docbytes.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace bw;
@@ -85,11 +85,7 @@ TEST(PageLayout, ApplyingAgainAfterReadingChangesOnlyWholePixels) {
     doc.CurrentHeader.RandErw = ComputeMargins(1000, 500, Ratio(10, 7, 80, 30, 70));
     const QSize page = doc.PageSize();
     const QPoint origin = doc.BaseImageOrigin();
-    QBuffer buf;
-    buf.open(QIODevice::ReadWrite);
-    ASSERT_TRUE(WriteDocumentTo(buf, doc).ok);
-    Document read;
-    ASSERT_TRUE(ReadDocumentBytes(buf.data(), read, false).ok);
+    Document read = test::ReadBytes(test::WriteBytes(doc));
 
     read.CurrentHeader.RandErw =
         ComputeMargins(1000, 500, PageLayout::FromHeader(read.CurrentHeader));

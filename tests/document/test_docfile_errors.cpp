@@ -3,8 +3,8 @@
 
 #include "document/docfile.h"
 #include "document/imagecodec.h"
+#include "support/docbytes.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,6 +23,7 @@
 
 using namespace bw;
 using bw::test::Bytes;
+using bw::test::WriteBytes;
 using Msgs = std::vector<DocMessage>;
 
 namespace {
@@ -46,13 +47,6 @@ QByteArray OldFile(const QByteArray& magic, const QByteArray& fields = kOldField
     b.i32(0).i32(0).i32(2).i32(0).i32(0).i32(0).i32(1);
     b.raw(Png(30, 20, 2));
     return b.data;
-}
-
-QByteArray WriteBytes(Document& d) {
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WriteDocumentTo(buf, d).ok);
-    return buf.data();
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {

@@ -4,12 +4,14 @@
 #include "document/binaryio.h"
 #include "document/docfile.h"
 #include "document/imagecodec.h"
+#include "support/docbytes.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace bw;
 using bw::test::Bytes;
+using bw::test::ReadBytes;
+using bw::test::WriteBytes;
 
 namespace {
 
@@ -18,23 +20,6 @@ const QByteArray kFieldList =
     "HD-DokTyp|HD-RandErw|HD-NumArt|HD-GeordnetArt|OB-Sx|OB-Sy|OB-Kx|OB-Ky|OB-Cap|OB-KAusr|"
     "OB-TAusr|OB-Ebene|OB-Typ|OB-Sline|OB-Fsize|OB-KAusrAkt|OB-FrageNummer|OB-Stil|OB-Farbe|"
     "OB-Untertyp|OB-BildAntw|OB-AntwortAnz|";
-
-QByteArray WriteBytes(Document& d) {
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    const DocResult r = WriteDocumentTo(buf, d);
-    EXPECT_TRUE(r.ok);
-    EXPECT_TRUE(r.messages.empty());
-    return buf.data();
-}
-
-Document ReadBytes(const QByteArray& bytes, bool editorOpen = false) {
-    Document d;
-    const DocResult r = ReadDocumentBytes(bytes, d, editorOpen);
-    EXPECT_TRUE(r.ok);
-    EXPECT_TRUE(r.messages.empty());
-    return d;
-}
 
 ObjDataTyp TextObject(const QString& cap) {
     ObjDataTyp o;

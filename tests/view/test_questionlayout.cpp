@@ -3,10 +3,10 @@
 
 #include "document/commalist.h"
 #include "document/docfile.h"
+#include "support/docbytes.h"
 #include "view/learnview.h"
 #include "view/questionlayout.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace bw {
@@ -265,12 +265,7 @@ TEST(ChoiceLayout, GeneratedObjectsAreNeverWrittenAndComeBackAtLoad) {
          Choice(QStringLiteral("Zwei"), {QStringLiteral("-c"), QStringLiteral("+d")})});
     const int generated = doc.ObjectCount();
     ASSERT_GT(generated, 2);
-    QBuffer file;
-    file.open(QIODevice::ReadWrite);
-    ASSERT_TRUE(WriteDocumentTo(file, doc).ok);
-    file.seek(0);
-    Document back;
-    ASSERT_TRUE(ReadDocumentFrom(file, back, false).ok);
+    Document back = test::ReadBytes(test::WriteBytes(doc));
     ASSERT_EQ(back.ObjectCount(), 2);
     for (const ObjDataTyp& o : back.CurrentObjects)
         EXPECT_TRUE(o.Typ == TypMCFrage || o.Typ == TypMCFrageBild);
@@ -288,12 +283,7 @@ TEST(ChoiceLayout, GeneratedObjectsAreNeverWrittenAndComeBackAtLoad) {
 
 TEST(ChoiceLayout, SingleQuestionObjectsAreStoredWithTheFile) {
     Document doc = SingleQuestions(QStringLiteral("Eins // 1\nZwei // 2"));
-    QBuffer file;
-    file.open(QIODevice::ReadWrite);
-    ASSERT_TRUE(WriteDocumentTo(file, doc).ok);
-    file.seek(0);
-    Document back;
-    ASSERT_TRUE(ReadDocumentFrom(file, back, false).ok);
+    Document back = test::ReadBytes(test::WriteBytes(doc));
     EXPECT_EQ(back.ObjectCount(), doc.ObjectCount());
     EXPECT_EQ(back.CurrentHeader.AnzFrageNummern, 2);
 }
