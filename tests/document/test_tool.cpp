@@ -29,6 +29,23 @@ QString SaveSample(const QTemporaryDir& dir, Document d) {
     return path;
 }
 
+// brettwerk-tool settings for a user whose configuration folder is dir and whose stored
+// settings are content.
+ToolRun SettingsOfStore(const QTemporaryDir& dir, const QByteArray& content) {
+    const QString folder = dir.filePath(QStringLiteral("brettwerk"));
+    QDir().mkpath(folder);
+    QFile store(folder + QStringLiteral("/settings.conf"));
+    if (!store.open(QIODevice::WriteOnly) || store.write(content) != content.size()) {
+        ADD_FAILURE() << "cannot write " << store.fileName().toStdString();
+        return {};
+    }
+    store.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    return test::RunTool(
+        {QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, {}, env);
+}
+
 } // namespace
 
 TEST(BrettwerkTool, DumpShowsEveryStoredFieldAsJson) {
@@ -143,16 +160,7 @@ TEST(BrettwerkTool, ConvertBringsAnOldDocumentToTheCurrentFormat) {
 TEST(BrettwerkTool, SettingsOnlyReadsADamagedStore) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("brettwerk"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile store(folder + QStringLiteral("/settings.conf"));
-    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
-    store.write("kein Einstellungsformat\n");
-    store.close();
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
-    const ToolRun r = test::RunTool(
-        {QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, {}, env);
+    const ToolRun r = SettingsOfStore(dir, "kein Einstellungsformat\n");
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("beschädigt")) << r.err.toStdString();
     EXPECT_TRUE(QJsonDocument::fromJson(r.out).isObject());
@@ -161,18 +169,9 @@ TEST(BrettwerkTool, SettingsOnlyReadsADamagedStore) {
 
 TEST(BrettwerkTool, SettingsMaskThePasswordAndTheAccessCode) {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("brettwerk"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile store(folder + QStringLiteral("/settings.conf"));
-    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
-    store.write("# brettwerk-settings 1\nstring TB-Zugangscode=Zugang123\n"
-                "string TB-Kennwort=Geheim456\nstring TB-Benutzer=lehrer\n");
-    store.close();
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
-    const ToolRun r = test::RunTool(
-        {QStringLiteral("settings"), QStringLiteral("--program-folder"), dir.path()}, {}, env);
+    const ToolRun r =
+        SettingsOfStore(dir, "# brettwerk-settings 1\nstring TB-Zugangscode=Zugang123\n"
+                             "string TB-Kennwort=Geheim456\nstring TB-Benutzer=lehrer\n");
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject& o = r.json;
     EXPECT_EQ(o.value(QStringLiteral("TB-Benutzer")).toString(), QStringLiteral("lehrer"));

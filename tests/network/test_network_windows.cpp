@@ -41,6 +41,21 @@ void Touch(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// A teacher on another computer running the sample, sharing the folder and channel of
+// settings.
+struct TeacherElsewhere {
+    Document doc;
+    UebDataTyp run;
+    NetTeacher teacher{run};
+
+    bool Start(const Settings& settings) {
+        if (!ReadDocumentFile(kSample, doc, false).ok) return false;
+        teacher.Initiate(doc, ExerciseOptions{}, kDefaultGradingBoundaries, settings.NetzKomOrdner,
+                         settings.NetzKomKanal);
+        return teacher.WriteMarker().isEmpty();
+    }
+};
+
 TEST(StartDialog, WaitsRedTurnsGreenAndWantsAName) {
     ScriptedPrompter prompter;
     QTemporaryDir dir;
@@ -202,15 +217,10 @@ TEST(NetworkInWindow, UnwritableFolderIsReportedAndNoMarkerAppears) {
 TEST(NetworkInWindow, ParticipantJoinsRunsAndLeavesToTheStartScreen) {
     ScriptedPrompter prompter;
     Window w;
-    const Settings& s = w.form.workspace().settings;
     // A teacher elsewhere: its files in the folder and its slot on this computer.
-    Document doc;
-    ASSERT_TRUE(ReadDocumentFile(kSample, doc, false).ok);
-    UebDataTyp teacherRun;
-    NetTeacher teacher(teacherRun);
-    teacher.Initiate(doc, ExerciseOptions{}, kDefaultGradingBoundaries, s.NetzKomOrdner,
-                     s.NetzKomKanal);
-    ASSERT_TRUE(teacher.WriteMarker().isEmpty());
+    TeacherElsewhere elsewhere;
+    ASSERT_TRUE(elsewhere.Start(w.form.workspace().settings));
+    NetTeacher& teacher = elsewhere.teacher;
 
     NetworkCommands* net = w.form.network();
     QTimer::singleShot(0, net->startForm(), [&] {
@@ -241,14 +251,9 @@ TEST(NetworkInWindow, ParticipantJoinsRunsAndLeavesToTheStartScreen) {
 TEST(NetworkInWindow, FinishedParticipantRepeatsOnlyWhileJoiningIsAllowed) {
     ScriptedPrompter prompter;
     Window w;
-    const Settings& s = w.form.workspace().settings;
-    Document doc;
-    ASSERT_TRUE(ReadDocumentFile(kSample, doc, false).ok);
-    UebDataTyp teacherRun;
-    NetTeacher teacher(teacherRun);
-    teacher.Initiate(doc, ExerciseOptions{}, kDefaultGradingBoundaries, s.NetzKomOrdner,
-                     s.NetzKomKanal);
-    ASSERT_TRUE(teacher.WriteMarker().isEmpty());
+    TeacherElsewhere elsewhere;
+    ASSERT_TRUE(elsewhere.Start(w.form.workspace().settings));
+    NetTeacher& teacher = elsewhere.teacher;
     NetworkCommands* net = w.form.network();
     Exercise& ex = w.form.exerciseController()->exercise();
     QTimer::singleShot(0, net->startForm(), [&] {
