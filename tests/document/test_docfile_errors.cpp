@@ -4,6 +4,7 @@
 #include "document/docfile.h"
 #include "document/imagecodec.h"
 #include "support/docbytes.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +24,9 @@
 
 using namespace bw;
 using bw::test::Bytes;
+using bw::test::ReadFile;
 using bw::test::WriteBytes;
+using bw::test::WriteFile;
 using Msgs = std::vector<DocMessage>;
 
 namespace {
@@ -47,16 +50,6 @@ QByteArray OldFile(const QByteArray& magic, const QByteArray& fields = kOldField
     b.i32(0).i32(0).i32(2).i32(0).i32(0).i32(0).i32(1);
     b.raw(Png(30, 20, 2));
     return b.data;
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The empty start document, with the caller's page-ratio defaults kept.

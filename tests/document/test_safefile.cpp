@@ -1,4 +1,5 @@
 #include "document/safefile.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,21 +15,13 @@
 #include <unistd.h>
 
 using namespace bw;
+using test::ReadFile;
+using test::WriteFile;
 
 namespace {
 
 QByteArray Name(const QString& path) {
     return QFile::encodeName(path);
-}
-
-bool Put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray Get(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList Entries(const QString& dir) {
@@ -47,12 +40,12 @@ TEST(SafeWrite, ReplacesAFileAndLeavesNothingBeside) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.bwk"));
     ASSERT_TRUE(WriteFileSafely(path, QByteArray("neu")));
-    EXPECT_EQ(Get(path), "neu");
-    ASSERT_TRUE(Put(path, "alt"));
+    EXPECT_EQ(ReadFile(path), "neu");
+    ASSERT_TRUE(WriteFile(path, "alt"));
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
                                                 QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(WriteFileSafely(path, QByteArray("zweimal neu")));
-    EXPECT_EQ(Get(path), "zweimal neu");
+    EXPECT_EQ(ReadFile(path), "zweimal neu");
     EXPECT_EQ(TypeOf(path), mode_t(S_IFREG));
     EXPECT_TRUE(QFileInfo(path).permissions().testFlag(QFile::ReadOther));
     EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("a.bwk")});
@@ -61,7 +54,7 @@ TEST(SafeWrite, ReplacesAFileAndLeavesNothingBeside) {
 TEST(SafeWrite, AModeIsSetBeforeAnyByteAndOnAnExistingFileToo) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.conf"));
-    ASSERT_TRUE(Put(path, "alt"));
+    ASSERT_TRUE(WriteFile(path, "alt"));
     ASSERT_TRUE(
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
     mode_t seen = 0;
@@ -88,7 +81,7 @@ TEST(SafeWrite, AModeIsSetBeforeAnyByteAndOnAnExistingFileToo) {
 TEST(SafeWrite, AFillThatGivesUpOrFailedWritesLeaveTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.bwk"));
-    ASSERT_TRUE(Put(path, "alt"));
+    ASSERT_TRUE(WriteFile(path, "alt"));
     WriteResult r = WriteFileSafely(path, [](QIODevice& out) {
         out.write("halb");
         return false;
@@ -97,14 +90,14 @@ TEST(SafeWrite, AFillThatGivesUpOrFailedWritesLeaveTheOldFile) {
     EXPECT_EQ(r.error, 0);
     r = WriteFileSafely(path, [](QIODevice&) -> bool { throw std::bad_alloc(); });
     EXPECT_FALSE(r);
-    EXPECT_EQ(Get(path), "alt");
+    EXPECT_EQ(ReadFile(path), "alt");
     EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("a.bwk")});
 }
 
 TEST(SafeWrite, AFileSizeLimitIsAWriteErrorNotTheEndOfTheProgram) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.png"));
-    ASSERT_TRUE(Put(path, "alt"));
+    ASSERT_TRUE(WriteFile(path, "alt"));
     IgnoreFileSizeSignal();
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -121,7 +114,7 @@ TEST(SafeWrite, AFileSizeLimitIsAWriteErrorNotTheEndOfTheProgram) {
     EXPECT_FALSE(r);
     EXPECT_EQ(r.error, EFBIG);
     EXPECT_FALSE(r.ErrorText().isEmpty());
-    EXPECT_EQ(Get(path), "alt");
+    EXPECT_EQ(ReadFile(path), "alt");
     EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("a.png")});
 }
 
@@ -157,7 +150,7 @@ TEST(SafeWrite, ALinkToAFileReplacesThatFileAndStays) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir().mkdir(dir.filePath(QStringLiteral("echt"))));
     const QString real = dir.filePath(QStringLiteral("echt/a.bwk"));
-    ASSERT_TRUE(Put(real, "alt"));
+    ASSERT_TRUE(WriteFile(real, "alt"));
     // Relative links are taken from the folder of the link, through two hops.
     const QString first = dir.filePath(QStringLiteral("eins.bwk"));
     const QString second = dir.filePath(QStringLiteral("zwei.bwk"));
@@ -166,7 +159,7 @@ TEST(SafeWrite, ALinkToAFileReplacesThatFileAndStays) {
     ASSERT_TRUE(WriteFileSafely(second, QByteArray("neu")));
     EXPECT_EQ(TypeOf(first), mode_t(S_IFLNK));
     EXPECT_EQ(TypeOf(second), mode_t(S_IFLNK));
-    EXPECT_EQ(Get(real), "neu");
+    EXPECT_EQ(ReadFile(real), "neu");
     EXPECT_EQ(Entries(dir.filePath(QStringLiteral("echt"))), QStringList{QStringLiteral("a.bwk")});
 }
 
@@ -193,20 +186,20 @@ TEST(SafeRead, OnlyRegularFilesAreOpenedAndNeverWaitedFor) {
 TEST(SafeRead, ReadsAtMostTheLimit) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a"));
-    ASSERT_TRUE(Put(path, QByteArray(1000, 'a')));
+    ASSERT_TRUE(WriteFile(path, QByteArray(1000, 'a')));
     ReadResult r = ReadRegularFile(path, 1000);
     EXPECT_EQ(r.status, ReadStatus::Ok);
     EXPECT_EQ(r.bytes, QByteArray(1000, 'a'));
     r = ReadRegularFile(path, 999);
     EXPECT_EQ(r.status, ReadStatus::TooLarge);
     EXPECT_TRUE(r.bytes.isEmpty());
-    ASSERT_TRUE(Put(path, QByteArray()));
+    ASSERT_TRUE(WriteFile(path, QByteArray()));
     r = ReadRegularFile(path, 10);
     EXPECT_EQ(r.status, ReadStatus::Ok);
     EXPECT_TRUE(r.bytes.isEmpty());
 
     // Opened by descriptor, the file reads as a file does.
-    ASSERT_TRUE(Put(path, "Inhalt"));
+    ASSERT_TRUE(WriteFile(path, "Inhalt"));
     QFile f;
     ASSERT_EQ(OpenRegularFile(f, path), ReadStatus::Ok);
     EXPECT_EQ(f.size(), 6);

@@ -1,6 +1,7 @@
 #include "exercise/bestlist.h"
 #include "exercise/bestlistfile.h"
 #include "platform/sharedfile.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 
 using namespace bw;
+using test::ReadFile;
 
 namespace {
 
@@ -37,11 +39,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 const BestListRetry kQuick{5, 1, 1};

@@ -1,6 +1,7 @@
 #include "document/docfile.h"
 #include "shell/workspace.h"
 #include "support/scriptedprompter.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 using namespace bw;
+using test::ReadFile;
 using test::ScriptedPrompter;
 
 namespace {
@@ -21,11 +23,6 @@ QString WriteSample(const QTemporaryDir& dir, const QString& name, const QString
     const QString path = dir.filePath(name);
     EXPECT_TRUE(WriteDocumentFile(path, d).ok);
     return path;
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -110,7 +107,7 @@ struct ChangedSample : ::testing::Test {
 
     void SetUp() override {
         path = WriteSample(dir, QStringLiteral("alt.bwk"), QStringLiteral("Alt"));
-        before = Bytes(path);
+        before = ReadFile(path);
         ASSERT_TRUE(ws.ReadDocument(path, true));
         ws.doc.CurrentHeader.titel = QStringLiteral("Neu");
         ws.doc.CurrentHeader.Geaendert = true;
@@ -126,7 +123,7 @@ TEST_F(ChangedSample, AFailedWriteKeepsModelAndOldFile) {
         QStringLiteral("Die Datei \"") + missing + QStringLiteral("\" kann nicht geschrieben")));
     EXPECT_EQ(ws.doc.CurrentHeader.Datei, path);
     EXPECT_TRUE(ws.doc.CurrentHeader.Geaendert);
-    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(ReadFile(path), before);
 }
 
 TEST_F(ChangedSample, SavingIntoAReadOnlyFolderKeepsTheOldFile) {
@@ -134,7 +131,7 @@ TEST_F(ChangedSample, SavingIntoAReadOnlyFolderKeepsTheOldFile) {
     QFile::setPermissions(path, QFile::ReadOwner);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_FALSE(ws.Speichern());
-    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(ReadFile(path), before);
     EXPECT_TRUE(ws.doc.CurrentHeader.Geaendert);
     EXPECT_EQ(p.count(QStringLiteral("error")), 1);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
