@@ -164,7 +164,7 @@ void ByteWriter::flush() {
 }
 
 void ByteWriter::writeRaw(QByteArrayView bytes) {
-    if (!ok_) return;
+    if (!ok_ || bytes.isEmpty()) return; // an empty view may have no data at all
     if (used_ + bytes.size() <= kWriteBuffer) {
         if (buffer_.isEmpty()) buffer_.resize(kWriteBuffer);
         std::memcpy(buffer_.data() + used_, bytes.data(), size_t(bytes.size()));

@@ -116,6 +116,7 @@ TEST(ByteWriter, WritesTheSameBytesTheReaderReads) {
     w.writeFloat64(0.1);
     w.writeDouble4({1, 2, 3, 4});
     w.writeLengthString(QStringLiteral("Straße"));
+    w.writeLengthBytes(QByteArrayView());
     const QByteArray big(200000, 'z');
     w.writeRaw(big);
     w.writeInt32(9);
@@ -123,6 +124,7 @@ TEST(ByteWriter, WritesTheSameBytesTheReaderReads) {
     Bytes expected;
     expected.i32(-2).f64(0.1).f64(1).f64(2).f64(3).f64(4).str("Stra\xDF"
                                                               "e");
+    expected.i32(0);
     expected.raw(big).i32(9);
     EXPECT_EQ(buf.data(), expected.data);
 }
