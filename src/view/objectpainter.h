@@ -96,6 +96,10 @@ void DrawPolyEllipse(QPainter& p, const QRect& r, const QColor& fill, const QCol
 void DrawCentredText(QPainter& p, const QRect& r, const QFont& font, const QColor& colour,
                      const QString& text);
 
+// r filled with fill inside a one-pixel frame of frame (an aliased rectangle of a one-pixel
+// pen).
+void FillFramedBox(QPainter& p, const QRect& r, const QColor& fill, const QColor& frame);
+
 // Per channel round(c x 0.7).
 QColor Darker30(const QColor& c);
 
