@@ -1,6 +1,7 @@
 #include "document/safefile.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -87,23 +88,33 @@ int ResolveTarget(const QByteArray& start, Target& t) {
     }
 }
 
-int CurrentUmask() {
-    const mode_t m = ::umask(0);
-    ::umask(m);
-    return int(m);
+// The mode the new file must have exactly: the one asked for, else that of the file it
+// replaces; -1 for a new file, which takes 0666 less the umask as any new file does.
+int ExactMode(const Target& t, const WriteOptions& options) {
+    if (options.mode >= 0) return options.mode;
+    return t.exists ? int(t.st.st_mode & 07777) : -1;
+}
+
+// Creates the temporary file beside the target under a fresh name, never opening a file
+// that is already there; it starts with no more permissions than it is to have.
+int CreateTemporary(const QByteArray& stem, int exactMode, QByteArray& name) {
+    const mode_t mode = exactMode >= 0 ? mode_t(exactMode & 0600) : mode_t(0666);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = stem + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1; // errno is EEXIST
 }
 
 // The temporary file's mode and owner before any byte goes in, so the file never shows
 // more than the target did.
-int MatchTarget(int fd, const Target& t, const WriteOptions& options) {
-    mode_t mode = options.mode >= 0 ? mode_t(options.mode) : mode_t(0666 & ~CurrentUmask());
-    if (t.exists) {
-        if (options.mode < 0) mode = t.st.st_mode & 07777;
-        // Keeps a file the administrator saves for a user that user's; may fail, harmlessly.
-        if (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid())
-            (void)::fchown(fd, t.st.st_uid, t.st.st_gid);
-    }
-    return ::fchmod(fd, mode) == 0 ? 0 : errno;
+int MatchTarget(int fd, const Target& t, int exactMode) {
+    // Keeps a file the administrator saves for a user that user's; may fail, harmlessly.
+    if (t.exists && (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid()))
+        (void)::fchown(fd, t.st.st_uid, t.st.st_gid);
+    if (exactMode < 0) return 0;
+    return ::fchmod(fd, mode_t(exactMode)) == 0 ? 0 : errno;
 }
 
 // Makes the rename itself durable; folders that cannot be synced (some network file
@@ -127,12 +138,12 @@ WriteResult WriteFileSafely(const QString& path, const std::function<bool(QIODev
     if (const int e = ResolveTarget(QFile::encodeName(path), target)) return {false, e};
 
     const QByteArray dir = DirectoryOf(target.path);
-    const qsizetype slash = target.path.lastIndexOf('/');
-    QByteArray temp = dir + '/' + target.path.mid(slash + 1) + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    const int exactMode = ExactMode(target, options);
+    QByteArray temp;
+    const int fd = CreateTemporary(target.path, exactMode, temp);
     if (fd < 0) return {false, errno};
 
-    int error = MatchTarget(fd, target, options);
+    int error = MatchTarget(fd, target, exactMode);
     bool filled = false;
     if (error == 0) {
         DescriptorWriter out(fd);

@@ -78,6 +78,20 @@ TEST(SafeWrite, AModeIsSetBeforeAnyByteAndOnAnExistingFileToo) {
     EXPECT_EQ(st.st_mode & 07777, mode_t(0600));
 }
 
+TEST(SafeWrite, ANewFileTakesTheUsualModeLessTheUmask) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("neu.bwk"));
+    const mode_t before = ::umask(027);
+    const WriteResult r = WriteFileSafely(path, QByteArray("neu"));
+    const mode_t after = ::umask(before);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(after, mode_t(027));
+    struct stat st {};
+    ASSERT_EQ(::stat(Name(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode_t(0640));
+    EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("neu.bwk")});
+}
+
 TEST(SafeWrite, AFillThatGivesUpOrFailedWritesLeaveTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.bwk"));
