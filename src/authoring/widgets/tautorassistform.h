@@ -20,7 +20,7 @@ public:
     };
     TAutorAssistForm(const Commands& commands, QWidget* parent = nullptr);
 
-    // Shows the assistant beside the main window or over its picture control view, clear of
+    // Shows the assistant beside the main window or over its picture control, clear of
     // the side toolbar and, where there is room, of the picture (pictureInView, in the
     // control's coordinates).
     void ShowBeside(QWidget* window, QWidget* view, const QRect& pictureInView);
