@@ -353,3 +353,21 @@ TEST_F(EditorFixture, EveryCaptionShowsWholeAtTheSmallestSize) {
         }
     }
 }
+
+TEST_F(EditorFixture, ALinkPathLeftUnfinishedIsNotStoredWhileTheEditorIsDestroyed) {
+    // The program ends with the editor's link field in focus: losing the focus as the window
+    // goes must not run the editor's change handling any more.
+    auto* other = new TObjEditneuForm(authoring, editor, view);
+    other->show();
+    QApplication::setActiveWindow(other);
+    other->NewObject(5);
+    const int n = doc.ObjectCount() - 1;
+    ASSERT_GE(n, 0);
+    const ObjDataTyp before = doc.CurrentObjects[n];
+    other->DateiEdit->setText(QStringLiteral("halb-getippt.txt"));
+    ASSERT_TRUE(other->DateiEdit->hasFocus());
+    const int steps = editor.undoStack().count();
+    delete other;
+    EXPECT_TRUE(SameStoredFields(doc.CurrentObjects[n], before));
+    EXPECT_EQ(editor.undoStack().count(), steps);
+}

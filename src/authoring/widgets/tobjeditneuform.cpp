@@ -46,6 +46,13 @@ TObjEditneuForm::TObjEditneuForm(Authoring& authoring, DocumentEditor& editor, L
     fill(-1);
 }
 
+TObjEditneuForm::~TObjEditneuForm() {
+    // The window hides as it goes, and its controls lose the focus: a link field losing it
+    // would store its text through an editor that is half gone.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 void TObjEditneuForm::followEdits() {
     // Undo, redo and the other windows change the document under the editor: the selection
     // follows the list, the controls what the object now holds.

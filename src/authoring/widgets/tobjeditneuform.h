@@ -33,6 +33,7 @@ class TObjEditneuForm : public QWidget {
 public:
     TObjEditneuForm(Authoring& authoring, DocumentEditor& editor, LearnView& view,
                     QWidget* parent = nullptr);
+    ~TObjEditneuForm() override;
 
     static constexpr QSize kSmallSize{737, 172};
     static constexpr QSize kLargeSize{900, 260};
