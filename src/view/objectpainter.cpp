@@ -82,10 +82,10 @@ int PlacementSide(const ObjDataTyp& o, double cardX, double cardY, double viewAs
 // the fills cost a tenth. Across the bitmap's edge it leaves out a corner, so it draws there.
 bool FramesByFills(const QPainter& p, const QRect& r, const QColor& frame) {
     const QPaintDevice* d = p.device();
-    return d && d->devType() == QInternal::Image &&
-           p.transform().type() <= QTransform::TxTranslate &&
-           QRect(0, 0, d->width(), d->height())
-               .contains(r.translated(p.transform().dx(), p.transform().dy())) &&
+    const QTransform& t = p.transform();
+    return d && d->devType() == QInternal::Image && t.type() <= QTransform::TxTranslate &&
+           t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy()) &&
+           QRect(0, 0, d->width(), d->height()).contains(r.translated(int(t.dx()), int(t.dy()))) &&
            p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0 &&
            frame.alpha() == 255 && r.width() >= 2 && r.height() >= 2;
 }
@@ -133,10 +133,10 @@ QFont ArialPixels(int pixels, bool bold, bool italic, bool underline) {
     // A page asks for the same few fonts hundreds of times; a new QFont looks its font up
     // again at first use, a copy of a used one does not. Per thread, as fonts are.
     constexpr qsizetype kMaxFonts = 256;
-    thread_local QHash<quint32, QFont> fonts;
+    thread_local QHash<quint64, QFont> fonts;
     pixels = std::max(1, pixels);
-    const quint32 key = quint32(std::min(pixels, 1 << 24)) << 3 | quint32(bold) |
-                        quint32(italic) << 1 | quint32(underline) << 2;
+    const quint64 key =
+        quint64(pixels) << 3 | quint64(bold) | quint64(italic) << 1 | quint64(underline) << 2;
     auto it = fonts.constFind(key);
     if (it != fonts.constEnd()) return *it;
     QFont f(QStringLiteral("Arial"));
@@ -149,8 +149,8 @@ QFont ArialPixels(int pixels, bool bold, bool italic, bool underline) {
 }
 
 void FillFramedBox(QPainter& p, const QRect& r, const QColor& fill, const QColor& frame) {
-    p.fillRect(r, fill);
     if (FramesByFills(p, r, frame)) {
+        p.fillRect(r, fill);
         p.fillRect(QRect(r.left(), r.top(), r.width(), 1), frame);
         p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), frame);
         p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), frame);
@@ -159,6 +159,7 @@ void FillFramedBox(QPainter& p, const QRect& r, const QColor& fill, const QColor
     }
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(r, fill);
     p.setPen(QPen(frame, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(0, 0, -1, -1));
