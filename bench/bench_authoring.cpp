@@ -4,6 +4,7 @@
 
 #include "authoring/authoring.h"
 #include "authoring/objectedittool.h"
+#include "benchdocument.h"
 #include "view/learnview.h"
 
 #include <QGuiApplication>
@@ -21,26 +22,16 @@ namespace {
 // A drag step may cost a few pan steps and still follow the pointer as smoothly.
 constexpr double kDragGoal = 4;
 
-QImage MakeBase(int seed) {
-    QImage img(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] = qRgb(((x + seed) / 16) & 0xFF, (y / 12) & 0xFF, ((x ^ y) >> 3) & 0xFF);
-    }
-    return img;
-}
-
 struct Scene {
     Document doc;
     DocumentEditor editor{doc};
     Authoring authoring{editor};
     std::unique_ptr<LearnView> view;
-    QImage bases[2] = {MakeBase(0), MakeBase(7)};
+    QImage bases[2] = {bench::MapPicture(0), bench::MapPicture(7)};
 
     Scene() {
         editor.undoStack().setUndoLimit(4);
-        doc.BaseImage = Picture(MakeBase(3).copy(0, 0, 3000, 3000));
+        doc.BaseImage = Picture(bench::MapPicture(3).copy(0, 0, 3000, 3000));
         QRandomGenerator rng(42);
         for (int i = 0; i < 300; ++i) {
             ObjDataTyp o = Authoring::MakeNewObject(i % 7, {});

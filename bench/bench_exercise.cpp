@@ -4,6 +4,7 @@
 // FindTarget over 300 candidates, the frame and the card repainted) under 1 ms median,
 // against the floor of copying the card's rectangle in the view bitmap.
 
+#include "benchdocument.h"
 #include "document/document.h"
 #include "exercise/cardface.h"
 #include "exercise/exercisedriver.h"
@@ -25,16 +26,6 @@ namespace {
 
 const QSize kPanel(900, 690);
 
-QImage MakeBase() {
-    QImage img(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] = qRgb((x / 16) & 0xFF, (y / 12) & 0xFF, ((x ^ y) >> 3) & 0xFF);
-    }
-    return img;
-}
-
 struct Scene {
     Document doc;
     std::unique_ptr<LearnView> view;
@@ -44,7 +35,7 @@ struct Scene {
     std::unique_ptr<Exercise> ex;
 
     Scene() {
-        doc.BaseImage = Picture(MakeBase());
+        doc.BaseImage = Picture(bench::MapPicture());
         doc.CurrentHeader.Datei = QStringLiteral("bench.bwk");
         QRandomGenerator rng(42);
         for (int i = 0; i < 300; ++i) {

@@ -8,6 +8,7 @@
 // The document: a 4000 x 3000 base image and 300 objects. Settings and data folders of the
 // started programs point into a temporary folder.
 
+#include "benchdocument.h"
 #include "benchgoals.h"
 #include "document/docfile.h"
 
@@ -15,9 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -25,39 +24,8 @@ using namespace bw;
 
 namespace {
 
-QImage MapPicture() {
-    QImage img(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] = qRgb((x / 16) & 0xFF, (y / 12) & 0xFF, ((x ^ y) >> 3) & 0xFF);
-    }
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::darkBlue, 8));
-    for (int i = 0; i < 40; ++i)
-        p.drawLine(i * 100, 0, 4000 - i * 90, 3000);
-    return img;
-}
-
 void WriteBenchDocument(const QString& path) {
-    Document doc;
-    doc.BaseImage = Picture(MapPicture());
-    doc.CurrentHeader.titel = QStringLiteral("Karte");
-    doc.CurrentHeader.RandErw = {0.08, 0.05, 0.08, 0.05};
-    QRandomGenerator rng(7);
-    for (int i = 0; i < 300; ++i) {
-        ObjDataTyp o;
-        o.Typ = i % 10 < 6 ? TypAbfrage : (i % 10 < 8 ? TypFix : TypInfopunkt);
-        o.Ebene = o.Typ == TypInfopunkt ? 2 : 1;
-        o.Cap = QStringLiteral("Ort Nummer %1").arg(i);
-        o.Sx = rng.bounded(0.9) + 0.05;
-        o.Sy = rng.bounded(0.9) + 0.05;
-        o.Kx = std::clamp(o.Sx + rng.bounded(0.1) - 0.05, 0.02, 0.98);
-        o.Ky = std::clamp(o.Sy + rng.bounded(0.1) - 0.05, 0.02, 0.98);
-        o.KAusr = i % 5;
-        doc.CurrentObjects.push_back(o);
-    }
+    Document doc = bench::MapDocument();
     if (!WriteDocumentFile(path, doc).ok) qFatal("cannot write the benchmark document");
 }
 
