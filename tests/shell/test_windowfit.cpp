@@ -2,6 +2,7 @@
 #include "platform/widgets/qtprompter.h"
 #include "shell/widgets/tform1.h"
 #include "support/scriptedprompter.h"
+#include "support/testfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +83,41 @@ TEST(WindowFit, ALongTitleNeitherWidensTheWindowNorHidesTheToolbar) {
                   InWindow(form.infoPanel().LogoImg).left());
         EXPECT_TRUE(client.contains(InWindow(form.klappPan()))) << size.width();
     }
+}
+
+// The exercise's status panel takes the title's place in the top bar; its figures must not
+// push the window off a 1024 x 768 whiteboard, during the run or after it.
+TEST(WindowFit, AnExerciseKeepsTheWindowOnTheScreen) {
+    ScriptedPrompter p;
+    TForm1 form(Edition::Autor);
+    form.SetDisplayOverride(1024, 768, 24);
+    form.SetCommandLine({test::Sample(QStringLiteral("insel-karte.bwk"))});
+    ASSERT_TRUE(form.FormCreate());
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(1024 - 16, 768 - 48);
+    form.show();
+    form.FormActivate();
+    Settle();
+    Settings& s = form.workspace().settings;
+    s.UebOpt.ShowBeforeEachExercise = false;
+    s.OptUebNameEingabe = false;
+    s.OptUebStatusInfo = true;
+    const int width = form.width();
+
+    form.menu().IndividualUebung1->trigger();
+    Settle();
+    ASSERT_EQ(form.workspace().ViewMode, ViewModeKind::Exercise);
+    ASSERT_TRUE(form.infoPanel().UebStatusPan->isVisible());
+    EXPECT_LT(form.minimumSizeHint().width(), 1024);
+    EXPECT_EQ(form.width(), width);
+    EXPECT_TRUE(form.rect().contains(InWindow(form.infoPanel().LogoImg)));
+
+    p.answers.push_back(YesNoCancel::Yes); // should the exercise be left: yes
+    form.menu().UebungAbbrechen1->trigger();
+    Settle();
+    ASSERT_EQ(form.workspace().ViewMode, ViewModeKind::Learning);
+    EXPECT_EQ(form.width(), width);
+    EXPECT_TRUE(form.rect().contains(InWindow(form.sidePanel().LernInfoPan)));
 }
 
 TEST(WindowFit, StartsCentredWithItsDesignedSizeWhereItFits) {

@@ -193,8 +193,14 @@ void TForm1::LayoutViewArea() {
 void TForm1::UpdateModeControls() {
     const bool learning = ws_.ViewMode == ViewModeKind::Learning;
     const bool exercise = ws_.ViewMode == ViewModeKind::Exercise;
+    const bool status = exercise && ws_.settings.OptUebStatusInfo;
+    // The title and the status panel share the top bar. Showing a control lays out its parent
+    // at once, so the one that goes is hidden first: with both shown for a moment, the window
+    // would grow past a 1024-pixel screen and stay that wide.
+    if (!learning) info_.TitelPan->setVisible(false);
+    if (!status) info_.UebStatusPan->setVisible(false);
     info_.TitelPan->setVisible(learning);
-    info_.UebStatusPan->setVisible(exercise && ws_.settings.OptUebStatusInfo);
+    info_.UebStatusPan->setVisible(status);
     info_.LernKartBtn->setChecked(learning);
     info_.LernKartBtn->setText(exercise ? QStringLiteral("Übung abbrechen")
                                         : QStringLiteral("Lernansicht"));
