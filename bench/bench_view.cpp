@@ -7,6 +7,7 @@
 // The document: a 4000 x 3000 base image with white margins and 300 objects, in a 1920 x
 // 1080 view.
 
+#include "benchdocument.h"
 #include "benchgoals.h"
 #include "document/document.h"
 #include "view/learnview.h"
@@ -14,7 +15,6 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <cstring>
 #include <memory>
 
@@ -25,49 +25,12 @@ namespace {
 constexpr int kViewW = 1920;
 constexpr int kViewH = 1080;
 
-QImage MakeBase() {
-    // A map-like picture: smooth gradients with some structure, no flat colour.
-    QImage img(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] = qRgb((x / 16) & 0xFF, (y / 12) & 0xFF, ((x ^ y) >> 3) & 0xFF);
-    }
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::darkBlue, 8));
-    for (int i = 0; i < 40; ++i)
-        p.drawLine(i * 100, 0, 4000 - i * 90, 3000);
-    return img;
-}
-
 struct Scene {
-    Document doc;
+    Document doc = bench::MapDocument();
     std::unique_ptr<LearnView> view;
     int field = -1;
 
     Scene() {
-        doc.BaseImage = Picture(MakeBase());
-        doc.CurrentHeader.Datei = QStringLiteral("bench.bwk");
-        // White margins around the picture, as the documents made with the editor have.
-        doc.CurrentHeader.RandErw = {0.08, 0.05, 0.08, 0.05};
-        QRandomGenerator rng(42);
-        for (int i = 0; i < 300; ++i) {
-            ObjDataTyp o;
-            const int kind = i % 10;
-            o.Typ = kind < 6 ? TypAbfrage : (kind < 8 ? TypFix : TypInfopunkt);
-            o.Ebene = o.Typ == TypInfopunkt ? 2 : 1;
-            o.Cap = QStringLiteral("Ort Nummer %1").arg(i);
-            o.Sx = rng.bounded(0.9) + 0.05;
-            o.Sy = rng.bounded(0.9) + 0.05;
-            o.Kx = std::clamp(o.Sx + rng.bounded(0.1) - 0.05, 0.02, 0.98);
-            o.Ky = std::clamp(o.Sy + rng.bounded(0.1) - 0.05, 0.02, 0.98);
-            o.Sline = i % 3 == 0 ? 1 : 0;
-            o.KAusr = i % 5;
-            o.KAusrAkt = o.KAusr;
-            o.Abgedeckt = -1;
-            doc.CurrentObjects.push_back(o);
-        }
         field = 150; // a query label
         view = std::make_unique<LearnView>(doc);
         view->SetViewSize(kViewW, kViewH);
