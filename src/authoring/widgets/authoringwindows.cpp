@@ -3,6 +3,7 @@
 #include "authoring/widgets/tbilderwform.h"
 #include "authoring/widgets/tobjtransform.h"
 #include "authoring/widgets/tprojektinfoform.h"
+#include "common/made.h"
 #include "platform/prompter.h"
 
 #include <QAction>
@@ -22,8 +23,7 @@ AuthoringWindows::~AuthoringWindows() = default;
 
 // The dialogs are made when first opened; a lesson rarely needs them.
 TSeitenverhaeltnisForm* AuthoringWindows::ratioForm() {
-    if (!ratio_) ratio_ = new TSeitenverhaeltnisForm(window_);
-    return ratio_;
+    return Made(ratio_, window_);
 }
 
 TProjektInfoForm* AuthoringWindows::infoForm() {
@@ -46,8 +46,7 @@ TBildErwForm* AuthoringWindows::sizeForm() {
 }
 
 TObjtransForm* AuthoringWindows::transformForm() {
-    if (!transform_) transform_ = new TObjtransForm(window_);
-    return transform_;
+    return Made(transform_, window_);
 }
 
 void AuthoringWindows::Bind(const AuthoringActions& a) {

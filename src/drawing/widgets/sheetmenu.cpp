@@ -1,5 +1,6 @@
 #include "drawing/widgets/sheetmenu.h"
 
+#include "common/made.h"
 #include "drawing/widgets/sheetdialogs.h"
 
 #include <QMap>
@@ -30,13 +31,11 @@ SheetMenu::~SheetMenu() = default;
 
 // The two dialogs are made when first asked for.
 TBlattAnzahlForm* SheetMenu::countForm() {
-    if (!countForm_) countForm_ = new TBlattAnzahlForm(dialogParent_);
-    return countForm_;
+    return Made(countForm_, dialogParent_);
 }
 
 TBlattTabelleForm* SheetMenu::tableForm() {
-    if (!tableForm_) tableForm_ = new TBlattTabelleForm(dialogParent_);
-    return tableForm_;
+    return Made(tableForm_, dialogParent_);
 }
 
 void SheetMenu::Choose(const SheetMenuEntry& e) {

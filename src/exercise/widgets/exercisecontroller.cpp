@@ -1,5 +1,6 @@
 #include "exercise/widgets/exercisecontroller.h"
 
+#include "common/made.h"
 #include "document/document.h"
 #include "exercise/finish.h"
 #include "exercise/widgets/exercisepanel.h"
@@ -37,13 +38,11 @@ ExerciseController::~ExerciseController() = default;
 
 // The option dialogs are made when first opened, so that the window shows sooner.
 TUebOptForm* ExerciseController::optForm() {
-    if (!optForm_) optForm_ = new TUebOptForm(dialogParent_);
-    return optForm_;
+    return Made(optForm_, dialogParent_);
 }
 
 TUebOptFragenForm* ExerciseController::optFragenForm() {
-    if (!optFragenForm_) optFragenForm_ = new TUebOptFragenForm(dialogParent_);
-    return optFragenForm_;
+    return Made(optFragenForm_, dialogParent_);
 }
 
 namespace {

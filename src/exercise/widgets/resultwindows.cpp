@@ -1,5 +1,6 @@
 #include "exercise/widgets/resultwindows.h"
 
+#include "common/made.h"
 #include "document/document.h"
 #include "exercise/bestlistfile.h"
 #include "exercise/exercise.h"
@@ -18,33 +19,27 @@ namespace bw {
 ResultWindows::ResultWindows(QWidget* window) : QObject(window), window_(window) {}
 
 TUebFertigForm* ResultWindows::finishForm() {
-    if (!finishForm_) finishForm_ = new TUebFertigForm(window_);
-    return finishForm_;
+    return Made(finishForm_, window_);
 }
 
 TUebProtokollForm* ResultWindows::protocolForm() {
-    if (!protocolForm_) protocolForm_ = new TUebProtokollForm(*protocol_, window_);
-    return protocolForm_;
+    return Made(protocolForm_, *protocol_, window_);
 }
 
 TNotenskalaForm* ResultWindows::gradingForm() {
-    if (!gradingForm_) gradingForm_ = new TNotenskalaForm(window_);
-    return gradingForm_;
+    return Made(gradingForm_, window_);
 }
 
 TNameEingabeForm* ResultWindows::nameForm() {
-    if (!nameForm_) nameForm_ = new TNameEingabeForm(window_);
-    return nameForm_;
+    return Made(nameForm_, window_);
 }
 
 TBestListForm* ResultWindows::bestListForm() {
-    if (!bestListForm_) bestListForm_ = new TBestListForm(window_);
-    return bestListForm_;
+    return Made(bestListForm_, window_);
 }
 
 TBestListVerzForm* ResultWindows::foldersForm() {
-    if (!foldersForm_) foldersForm_ = new TBestListVerzForm(window_);
-    return foldersForm_;
+    return Made(foldersForm_, window_);
 }
 
 void ResultWindows::SetProtocol(ProtocolText& protocol) {

@@ -9,6 +9,7 @@
 #include "authoring/widgets/tautorassistform.h"
 #include "authoring/widgets/tobjeditneuform.h"
 #include "authoring/widgets/tvorschaubilderform.h"
+#include "common/made.h"
 #include "document/objtypes.h"
 #include "platform/prompter.h"
 #include "shell/widgets/mainmenu.h"
@@ -133,8 +134,7 @@ TAutorAssistForm* AuthoringConnector::assistant() {
 }
 
 TVorschaubilderForm* AuthoringConnector::previewForm() {
-    if (!previews_) previews_ = new TVorschaubilderForm(p_.window);
-    return previews_;
+    return Made(previews_, p_.window);
 }
 
 void AuthoringConnector::updateEntries() {

@@ -1,5 +1,6 @@
 #include "shell/widgets/networkmenu.h"
 
+#include "common/made.h"
 #include "exercise/exercisetexts.h"
 #include "exercise/widgets/exercisecontroller.h"
 #include "exercise/widgets/resultwindows.h"
@@ -98,13 +99,11 @@ TMasterProtForm* NetworkCommands::masterForm() {
 }
 
 TNetzUebungTnStartForm* NetworkCommands::startForm() {
-    if (!start_) start_ = new TNetzUebungTnStartForm(window_);
-    return start_;
+    return Made(start_, window_);
 }
 
 TKommVerzForm* NetworkCommands::kommForm() {
-    if (!komm_) komm_ = new TKommVerzForm(window_);
-    return komm_;
+    return Made(komm_, window_);
 }
 
 void NetworkCommands::Netzwerkuebunginitiieren1Click() {

@@ -8,7 +8,7 @@
 #include "shell/displaycheck.h"
 #include "shell/navigation.h"
 #include "shell/widgets/dialogs.h"
-#include "shell/widgets/lazyform.h"
+#include "common/made.h"
 #include "shell/widgets/networkmenu.h"
 #include "shell/widgets/viewcontrols.h"
 #include "shell/windowplacement.h"

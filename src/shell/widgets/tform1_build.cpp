@@ -13,7 +13,7 @@
 #include "shell/widgets/dialogs.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
-#include "shell/widgets/lazyform.h"
+#include "common/made.h"
 #include "shell/widgets/networkmenu.h"
 #include "shell/widgets/resultmenu.h"
 #include "shell/widgets/sheetcommands.h"

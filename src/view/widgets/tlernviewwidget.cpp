@@ -1,5 +1,6 @@
 #include "view/widgets/tlernviewwidget.h"
 
+#include "common/made.h"
 #include "view/links.h"
 #include "view/widgets/tinfoboxform.h"
 
@@ -195,8 +196,7 @@ void TLernViewWidget::activate(const ClickResult& r) {
 
 // The info box is made at the first info point opened.
 TInfoboxForm* TLernViewWidget::infobox() {
-    if (!infobox_) infobox_ = new TInfoboxForm(this);
-    return infobox_;
+    return Made(infobox_, this);
 }
 
 void TLernViewWidget::ShowInfoText(const QString& cap) {
