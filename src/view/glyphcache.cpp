@@ -8,6 +8,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <cmath>
+#include <mutex>
 
 namespace bw {
 
@@ -41,23 +42,30 @@ struct CachedGlyph {
     QPoint origin; // where the glyph's origin lies in the image
 };
 
+// One cache for every thread. A glyph's outline as FreeType hands it over can depend on the
+// glyphs that face loaded before (hinting programs keep state), so two threads may render the
+// same glyph a level apart at its edges; sharing the first rendering keeps a page drawn in
+// two bands the same as one drawn by one thread.
 struct GlyphCache {
+    std::mutex mutex;
     QHash<GlyphKey, CachedGlyph> glyphs;
     qsizetype bytes = 0;
 };
 
-// Per thread, as the fonts the glyphs come from are.
 GlyphCache& Cache() {
-    thread_local GlyphCache cache;
+    static GlyphCache cache;
     return cache;
 }
 
-const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colour) {
+CachedGlyph Glyph(const QRawFont& raw, quint32 index, const QColor& colour) {
     GlyphKey key{raw.familyName(), raw.styleName(), raw.pixelSize(), raw.weight(),
                  int(raw.style()), index,           colour.rgba()};
     GlyphCache& cache = Cache();
-    auto it = cache.glyphs.constFind(key);
-    if (it != cache.glyphs.constEnd()) return *it;
+    {
+        std::lock_guard lock(cache.mutex);
+        auto it = cache.glyphs.constFind(key);
+        if (it != cache.glyphs.constEnd()) return *it;
+    }
     const QRectF bounds = raw.boundingRect(index);
     const QPoint origin(kPad - int(std::floor(bounds.left())),
                         kPad - int(std::floor(bounds.top())));
@@ -77,12 +85,17 @@ const CachedGlyph& Glyph(const QRawFont& raw, quint32 index, const QColor& colou
     run.setPositions({QPointF(origin)});
     p.drawGlyphRun(QPointF(0, 0), run);
     p.end();
+    std::lock_guard lock(cache.mutex);
+    // Another thread may have rendered it meanwhile; its rendering wins.
+    auto it = cache.glyphs.constFind(key);
+    if (it != cache.glyphs.constEnd()) return *it;
     if (cache.bytes + g.image.sizeInBytes() > kMaxCacheBytes) {
         cache.glyphs.clear();
         cache.bytes = 0;
     }
     cache.bytes += g.image.sizeInBytes();
-    return *cache.glyphs.insert(key, std::move(g));
+    cache.glyphs.insert(key, g);
+    return g;
 }
 
 // A text in a font; fonts that compare equal measure and shape alike.
@@ -174,7 +187,7 @@ void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colo
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (int i = 0; i < indexes.size(); ++i) {
-            const CachedGlyph& g = Glyph(raw, indexes[i], colour);
+            const CachedGlyph g = Glyph(raw, indexes[i], colour);
             const QPointF at = layoutOrigin + positions[i];
             p.drawImage(QPoint(int(std::lround(at.x())), int(std::lround(at.y()))) - g.origin,
                         g.image);
@@ -202,7 +215,20 @@ void DrawTextLine(QPainter& p, const QRect& lineRect, Qt::Alignment hAlign, cons
     DrawTextAt(p, x, lineRect.top(), font, colour, text);
 }
 
+QFont ThreadFont(const QFont& font) {
+    constexpr qsizetype kMaxFonts = 256;
+    thread_local QHash<QFont, QFont> own;
+    auto it = own.constFind(font);
+    if (it != own.constEnd()) return *it;
+    QFont made;
+    // Anything the text form leaves out makes the two differ; then the copy has to do.
+    if (!made.fromString(font.toString()) || made != font) made = font;
+    if (own.size() >= kMaxFonts) own.clear();
+    return *own.insert(font, made);
+}
+
 void ClearGlyphCache() {
+    std::lock_guard lock(Cache().mutex);
     Cache().glyphs.clear();
     Cache().bytes = 0;
 }

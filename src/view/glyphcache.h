@@ -25,7 +25,12 @@ void DrawTextAt(QPainter& p, int x, int y, const QFont& font, const QColor& colo
 // every redraw.
 int TextWidth(const QFont& font, const QString& text);
 
-// Empties the calling thread's glyph cache (tests).
+// An equal font that belongs to the calling thread. Copies of a QFont share its engine data,
+// which Qt ties to the thread that used it first; a helper thread drawing with the copies
+// would take it over at every use while the first thread does the same.
+QFont ThreadFont(const QFont& font);
+
+// Empties the cache of rendered glyphs (tests).
 void ClearGlyphCache();
 
 } // namespace bw

@@ -1,13 +1,16 @@
 #include "view/learnview.h"
 
 #include "common/helpers.h"
+#include "view/bandworker.h"
 #include "view/cloze.h"
+#include "view/glyphcache.h"
 #include "view/objectpainter.h"
 #include "view/pagebuffer.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace bw {
 
@@ -79,7 +82,10 @@ void MoveViewport(DoubleRect& v, double mx, double my) {
 
 } // namespace
 
-LearnView::LearnView(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {}
+LearnView::LearnView(Document& doc, QObject* parent)
+    : QObject(parent), doc_(doc), twoBands_(BandWorker::MachineHasTwoCores()) {}
+
+LearnView::~LearnView() = default;
 
 double LearnView::Scale() const {
     return std::max(1, page_.width()) / 870.0;
@@ -205,8 +211,7 @@ void LearnView::RedrawView() {
     BuildChoiceObjects(false);
     if (editorOpen) drawEditorGrid();
 
-    CopyWholeImage(clean_, page_);
-    drawAll(true, false, false, false);
+    drawFreshPage(FreshCopy::PageToClean);
     objectPageIsPage_ = true;
     ShowViewport();
 }
@@ -288,30 +293,136 @@ void LearnView::BuildClozeObjects(bool rebuild) {
 
 // ---- objects ----
 
+namespace {
+
+QRect Footprint(const CardLayout& L, bool line) {
+    QRect r = L.emptyLabel ? QRect() : L.box;
+    // The editor's marker squares reach 6 pixels around both points.
+    r = r.united(QRect(L.card, QSize(1, 1)).adjusted(-7, -7, 7, 7));
+    if (line) r = r.united(QRect(L.anchor, L.card).normalized().adjusted(-7, -7, 7, 7));
+    return r.adjusted(-2, -2, 2, 2);
+}
+
+} // namespace
+
 void LearnView::RedrawObjects() {
     if (page_.isNull()) {
         RedrawView();
         return;
     }
-    CopyWholeImage(page_, clean_);
-    drawAll(true, false, false, false);
+    drawFreshPage(FreshCopy::CleanToPage);
     objectPageIsPage_ = true;
     ShowViewport();
 }
 
 void LearnView::DrawAllObjects(bool lines, bool updateScreen, bool refresh) {
-    drawAll(lines, true, updateScreen, false);
+    drawAll(lines, updateScreen);
     if (refresh) notifyShown();
 }
 
-void LearnView::drawAll(bool lines, bool erase, bool updateScreen, bool refresh) {
+namespace {
+
+// Pages below this many pixels are drawn on one thread: handing a band over costs more.
+constexpr qint64 kTwoBandPixels = 1'000'000;
+
+struct LaidObject {
+    int index;
+    CardLayout layout;
+    int top, bottom; // the rows it may touch
+};
+
+void CopyRows(QImage& dst, const QImage& src, int top, int bottom) {
+    if (bottom <= top) return;
+    const qsizetype bpl = src.bytesPerLine();
+    std::memcpy(dst.scanLine(top), src.constScanLine(top), std::size_t(bpl * (bottom - top)));
+}
+
+// The row between the two bands: where half of the objects lie above, kept near the middle
+// since copying the rows costs the same everywhere.
+int BandSplit(const std::vector<LaidObject>& laid, int height) {
+    std::vector<int> centres;
+    centres.reserve(laid.size());
+    for (const LaidObject& l : laid)
+        centres.push_back((l.top + l.bottom) / 2);
+    int split = height / 2;
+    if (!centres.empty()) {
+        auto mid = centres.begin() + std::ptrdiff_t(centres.size() / 2);
+        std::nth_element(centres.begin(), mid, centres.end());
+        split = *mid;
+    }
+    return std::clamp(split, height / 3, height - height / 3);
+}
+
+} // namespace
+
+void LearnView::drawFreshPage(FreshCopy copy) {
     if (page_.isNull()) return;
-    // Without erasing, the page is fresh: no card is anywhere until drawn again.
-    if (!erase) cards_.assign(doc_.ObjectCount(), CardPlacement{});
+    emit selectionFrame({}, false);
+    cards_.assign(doc_.ObjectCount(), CardPlacement{});
+    // Every layout first, on this thread: it writes the cards and the sides the document keeps.
+    const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
+    std::vector<LaidObject> laid;
+    laid.reserve(std::size_t(doc_.ObjectCount()));
+    for (int i = 0; i < doc_.ObjectCount(); ++i) {
+        if (!ObjectTakesPart(ctx, i, IsObjectVisible(i))) continue;
+        ObjDataTyp& o = doc_.CurrentObjects[i];
+        CardLayout layout = LayoutObject(ctx, i);
+        o.KAusrAkt = layout.side;
+        cards_[i] = PlacementOf(layout, page_.size());
+        if (i == selectedObject && editorOpen)
+            emit selectionFrame(PageRectToView(cards_[i].KRect).adjusted(-4, -4, 4, 4), true);
+        // Text may spill out of its box by a line.
+        const QRect reach = Footprint(layout, o.Sline == 1).united(layout.textRect);
+        const int slack = layout.lineHeight + 4;
+        laid.push_back({i, std::move(layout), reach.top() - slack, reach.bottom() + slack});
+    }
+
+    const int height = page_.height();
+    QImage& dst = copy == FreshCopy::PageToClean ? clean_ : page_;
+    const QImage& src = copy == FreshCopy::PageToClean ? page_ : clean_;
+    const bool rowsMatch = dst.size() == src.size() && dst.format() == src.format() &&
+                           dst.bytesPerLine() == src.bytesPerLine();
+    auto drawBand = [&](QImage& target, int top, int bottom, bool ownFonts) {
+        if (rowsMatch)
+            CopyRows(dst, src, top, bottom);
+        else
+            CopyWholeImage(dst, src);
+        QPainter p(&target);
+        if (top > 0 || bottom < height) p.setClipRect(QRect(0, top, target.width(), bottom - top));
+        for (const LaidObject& l : laid) {
+            if (l.bottom < top || l.top >= bottom) continue;
+            if (!ownFonts) {
+                PaintObject(p, ctx, l.index, l.layout, true);
+                continue;
+            }
+            CardLayout layout = l.layout;
+            layout.font = ThreadFont(layout.font);
+            PaintObject(p, ctx, l.index, layout, true);
+        }
+    };
+    if (!twoBands_ || !rowsMatch || qint64(page_.width()) * height < kTwoBandPixels) {
+        drawBand(page_, 0, height, false);
+        return;
+    }
+    if (!bands_) bands_ = std::make_unique<BandWorker>();
+    const int split = BandSplit(laid, height);
+    // The lower band paints through an image of its own over the same pixels: a bitmap takes
+    // one painter at a time, and the two bands never touch the same row.
+    QImage lower(page_.bits(), page_.width(), height, page_.bytesPerLine(), page_.format());
+    bands_->RunBoth([&](int band) {
+        if (band == 0)
+            drawBand(page_, 0, split, false);
+        else
+            drawBand(lower, split, height, true);
+    });
+}
+
+void LearnView::drawAll(bool lines, bool updateScreen) {
+    if (page_.isNull()) return;
     emit selectionFrame({}, false);
     QPainter p(&page_);
     for (int i = 0; i < doc_.ObjectCount(); ++i)
-        drawObjectWith(p, i, lines, erase, updateScreen, refresh);
+        drawObjectWith(p, i, lines, updateScreen, false);
 }
 
 void LearnView::DrawObject(QImage& target, int index, bool lines, bool updateScreen, bool refresh,
@@ -319,7 +430,7 @@ void LearnView::DrawObject(QImage& target, int index, bool lines, bool updateScr
     if (!doc_.ValidIndex(index) || target.isNull()) return;
     if (&target == &page_ && targetKind == TargetScreen) {
         QPainter p(&page_);
-        drawObjectWith(p, index, lines, true, updateScreen, refresh);
+        drawObjectWith(p, index, lines, updateScreen, refresh);
         return;
     }
     // Another target: the screen's layout stays as it is.
@@ -357,18 +468,6 @@ void LearnView::ObjectEdited(int index) {
     DrawObject(index, true, true, true);
 }
 
-namespace {
-
-QRect Footprint(const CardLayout& L, bool line) {
-    QRect r = L.emptyLabel ? QRect() : L.box;
-    // The editor's marker squares reach 6 pixels around both points.
-    r = r.united(QRect(L.card, QSize(1, 1)).adjusted(-7, -7, 7, 7));
-    if (line) r = r.united(QRect(L.anchor, L.card).normalized().adjusted(-7, -7, 7, 7));
-    return r.adjusted(-2, -2, 2, 2);
-}
-
-} // namespace
-
 QRect LearnView::ObjectFootprint(int index) const {
     if (page_.isNull() || !doc_.ValidIndex(index)) return {};
     const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
@@ -400,7 +499,7 @@ void LearnView::RedrawMovedObject(int index, const QRect& before) {
     copyBoxToScreen(dirty, true);
 }
 
-void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
+void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool updateScreen,
                                bool refresh) {
     const ObjectDrawContext ctx = drawContext(page_.size(), TargetScreen);
     if (!ObjectTakesPart(ctx, index, IsObjectVisible(index))) return;
@@ -410,7 +509,7 @@ void LearnView::drawObjectWith(QPainter& p, int index, bool lines, bool erase, b
     const bool questionLayout = HasTrait(o.Typ, TraitQuestionLayout);
     const bool questionDoc = IsQuestionDocument(doc_.CurrentHeader.DokTyp);
     QRect erased;
-    if (erase && !(questionLayout && o.FrageNummer != CurrentQuestion) &&
+    if (!(questionLayout && o.FrageNummer != CurrentQuestion) &&
         !(exerciseRunning() && questionDoc)) {
         erased = KRectPixels(placed, page_.size());
         if (!erased.isEmpty()) {

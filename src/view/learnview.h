@@ -13,11 +13,14 @@
 #include <QSize>
 #include <QSizeF>
 #include <array>
+#include <memory>
 
 class QPainter;
 class QRandomGenerator;
 
 namespace bw {
+
+class BandWorker;
 
 // What a click on the view did (the widget turns activations into windows and links).
 struct ClickResult {
@@ -32,6 +35,11 @@ class LearnView : public QObject {
     Q_OBJECT
 public:
     explicit LearnView(Document& doc, QObject* parent = nullptr);
+    ~LearnView() override;
+
+    // Large pages are drawn in two bands at once, by default where the machine has two cores;
+    // off, every page is drawn on the calling thread alone. The pixels are the same either way.
+    void SetTwoBands(bool on) { twoBands_ = on; }
 
     Document& doc() { return doc_; }
     const Document& doc() const { return doc_; }
@@ -175,9 +183,13 @@ signals:
 
 private:
     ObjectDrawContext drawContext(QSize page, int targetKind) const;
-    void drawObjectWith(QPainter& p, int index, bool lines, bool erase, bool updateScreen,
-                        bool refresh);
-    void drawAll(bool lines, bool erase, bool updateScreen, bool refresh);
+    // Erases the object's card where it was, then lays it out and draws it.
+    void drawObjectWith(QPainter& p, int index, bool lines, bool updateScreen, bool refresh);
+    void drawAll(bool lines, bool updateScreen);
+    // Draws every object on a page without cards: the page just built (its copy becomes the
+    // clean page) or the clean page copied back.
+    enum class FreshCopy { PageToClean, CleanToPage };
+    void drawFreshPage(FreshCopy copy);
     void copyBoxToScreen(const QRect& pageRect, bool refresh);
     void buildBase();
     void fixCardSidesAtFit();
@@ -198,6 +210,8 @@ private:
     bool drawLayerTouched_ = false;
     QImage view_;
     std::vector<CardPlacement> cards_;
+    bool twoBands_;
+    std::unique_ptr<BandWorker> bands_;
     ImageStore pageStore_, cleanStore_, objectStore_, viewStore_, drawLayerStore_,
         viewBackgroundStore_;
 };

@@ -218,8 +218,9 @@ constexpr qsizetype kMaxEllipseCacheBytes = 16 * 1024 * 1024;
 constexpr int kMaxSpriteSide = 1024;
 
 const QImage& EllipseSprite(QSize size, const QColor& fill, const QColor& outline) {
-    static QHash<EllipseKey, QImage> sprites;
-    static qsizetype bytes = 0;
+    // Per thread: two bands of a page are drawn at once.
+    thread_local QHash<EllipseKey, QImage> sprites;
+    thread_local qsizetype bytes = 0;
     const EllipseKey key{size.width(), size.height(), fill.rgba(), outline.rgba()};
     auto it = sprites.constFind(key);
     if (it != sprites.constEnd()) return *it;

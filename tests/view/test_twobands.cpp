@@ -1,0 +1,153 @@
+// A large page is drawn in two bands at once; it must come out exactly as drawn on one thread.
+
+#include "view/learnview.h"
+#include "viewfixtures.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace bw;
+using namespace bw::test;
+
+namespace {
+
+QImage Stripes(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = qRgb((x / 7) & 0xFF, (y / 5) & 0xFF, ((x ^ y) >> 2) & 0xFF);
+    }
+    return img;
+}
+
+// Every kind of card the screen shows, many of them across the middle rows where the bands
+// meet: texts large and small, bold, italic, underlined, several lines, pictures, badges and
+// connecting lines.
+Document ManyCards() {
+    Document doc;
+    doc.BaseImage = Picture(Stripes(3000, 2200));
+    doc.CurrentHeader.Datei = QStringLiteral("/tmp/bands.bwk");
+    const QImage picture = Stripes(120, 90);
+    for (int i = 0; i < 160; ++i) {
+        const int kind = i % 8;
+        const int typ = kind < 3    ? TypAbfrage
+                        : kind == 3 ? TypFixBild
+                        : kind == 4 ? TypAbfrageBild
+                        : kind == 5 ? TypInfopunkt
+                                    : TypFix;
+        const double y = i % 2 ? 0.35 + (i % 13) * 0.025 : 0.05 + (i % 19) * 0.05;
+        const int index = AddObject(doc, typ,
+                                    i % 6 == 0 ? QStringLiteral("Zwei\nZeilen %1").arg(i)
+                                               : QStringLiteral("Ort Nummer %1 Äöü").arg(i),
+                                    0.04 + (i * 37 % 90) / 100.0, y, i % 5);
+        ObjDataTyp& o = doc.CurrentObjects[index];
+        o.Sx = std::clamp(o.Kx + ((i % 3) - 1) * 0.04, 0.01, 0.99);
+        o.Sy = std::clamp(o.Ky + ((i % 5) - 2) * 0.03, 0.01, 0.99);
+        o.Sline = i % 3 == 0 ? 1 : 0;
+        o.Fsize = i % 4 == 0 ? 60 : 0;
+        o.Stil = i % 7;
+        o.Farbe = i * 0x10305;
+        o.TAusr = i % 3;
+        if (typ == TypFixBild || typ == TypAbfrageBild) o.Bild = Picture(picture);
+        if (kind == 1) o.Abgedeckt = Aufgedeckt;
+    }
+    return doc;
+}
+
+struct Pair {
+    Document oneDoc = ManyCards();
+    Document twoDoc = ManyCards();
+    LearnView one{oneDoc};
+    LearnView two{twoDoc};
+
+    Pair() {
+        one.SetTwoBands(false);
+        two.SetTwoBands(true);
+        for (LearnView* v : {&one, &two}) {
+            v->SetViewSize(1920, 1080);
+            v->SetNumberMode(1, false);
+        }
+    }
+    void Both(const std::function<void(LearnView&)>& step) {
+        step(one);
+        step(two);
+    }
+};
+
+void ExpectSame(const Pair& p) {
+    ASSERT_GE(qint64(p.two.PageBitmap().width()) * p.two.PageBitmap().height(), 1'000'000)
+        << "the page must be large enough for two bands";
+    EXPECT_TRUE(p.one.PageBitmap() == p.two.PageBitmap());
+    EXPECT_TRUE(p.one.CleanPage() == p.two.CleanPage());
+    EXPECT_TRUE(p.one.ViewImage() == p.two.ViewImage());
+    for (int i = 0; i < p.oneDoc.ObjectCount(); ++i) {
+        EXPECT_EQ(p.oneDoc.CurrentObjects[i].KAusrAkt, p.twoDoc.CurrentObjects[i].KAusrAkt) << i;
+        EXPECT_EQ(BoxOf(p.one, i), BoxOf(p.two, i)) << i;
+    }
+}
+
+} // namespace
+
+TEST(TwoBands, EveryZoomDrawsThePixelsOfOneThread) {
+    Pair p;
+    for (int zoom : {0, 2, 4}) {
+        p.Both([&](LearnView& v) {
+            v.SetZoom(zoom);
+            v.RedrawView();
+        });
+        SCOPED_TRACE(zoom);
+        ExpectSame(p);
+    }
+}
+
+TEST(TwoBands, RedrawingTheObjectsOverTheCleanPageMatchesToo) {
+    Pair p;
+    p.Both([](LearnView& v) {
+        v.SetZoom(4);
+        v.RedrawView();
+        v.UncoverAll();
+        v.RedrawObjects();
+    });
+    ExpectSame(p);
+    // And the clean page is still the page without a card.
+    p.Both([](LearnView& v) {
+        v.CoverAll();
+        v.RedrawObjects();
+    });
+    ExpectSame(p);
+}
+
+TEST(TwoBands, TheEditorsSelectionIsReportedOnce) {
+    Pair p;
+    std::vector<QList<QVariant>> frames[2];
+    int side = 0;
+    p.Both([&](LearnView& v) {
+        v.editorOpen = true;
+        v.selectedObject = 41;
+        QSignalSpy spy(&v, &LearnView::selectionFrame);
+        v.SetZoom(4);
+        v.RedrawView();
+        for (const QList<QVariant>& f : spy)
+            frames[side].push_back(f);
+        ++side;
+    });
+    ExpectSame(p);
+    ASSERT_EQ(frames[0].size(), 2u); // hidden, then shown at the card
+    EXPECT_EQ(frames[0], frames[1]);
+    EXPECT_TRUE(frames[1].back().at(1).toBool());
+}
+
+TEST(TwoBands, ManyRedrawsInARowKeepTheHelperThreadsCachesRight) {
+    // The helper thread keeps fonts and glyphs between redraws; a change of zoom and back must
+    // not bring stale ones.
+    Pair p;
+    for (int zoom : {4, 0, 4, 2, 4}) {
+        p.Both([&](LearnView& v) {
+            v.SetZoom(zoom);
+            v.RedrawView();
+        });
+    }
+    ExpectSame(p);
+}
