@@ -40,19 +40,6 @@ bool EnsureImage(ImageStore& store, QImage& img, QSize size, QImage::Format form
 }
 
 // Fills the parts of img outside keep.
-void FillAround(QImage& img, const QRect& keep, QRgb value) {
-    const QRect k = keep.intersected(img.rect());
-    if (k.isEmpty()) {
-        img.fill(value);
-        return;
-    }
-    const int W = img.width();
-    FillImageRect(img, QRect(0, 0, W, k.top()), value);
-    FillImageRect(img, QRect(0, k.bottom() + 1, W, img.height() - k.bottom() - 1), value);
-    FillImageRect(img, QRect(0, k.top(), k.left(), k.height()), value);
-    FillImageRect(img, QRect(k.right() + 1, k.top(), W - k.right() - 1, k.height()), value);
-}
-
 // The page fitted into a w x h control and enlarged by zoom, and the part of it that the
 // control shows.
 struct ZoomedFit {
@@ -203,7 +190,11 @@ void LearnView::RedrawView() {
     EnsureImage(pageStore_, page_, pageSize, kPageFormat, pageReserve);
     EnsureImage(cleanStore_, clean_, pageSize, kPageFormat, pageReserve);
     viewBackgroundValid_ = false;
-    buildBase();
+    const BasePlan base = planBase();
+    // A cloze text and the editor's grid go between the base image and the cards; otherwise
+    // the base is drawn band by band with the cards.
+    const bool baseWithCards = doc_.CurrentHeader.DokTyp != DokLueckentext && !editorOpen;
+    if (!baseWithCards) DrawBaseRows(page_, base, 0, page_.height());
 
     ClozeFontReduction = 0;
     BuildClozeObjects(false);
@@ -211,55 +202,80 @@ void LearnView::RedrawView() {
     BuildChoiceObjects(false);
     if (editorOpen) drawEditorGrid();
 
-    drawFreshPage(FreshCopy::PageToClean);
+    drawFreshPage(FreshCopy::PageToClean, baseWithCards ? &base : nullptr);
     objectPageIsPage_ = true;
     ShowViewport();
 }
 
-void LearnView::buildBase() {
-    if (!LayerVisible(0) && !exerciseRunning()) {
-        page_.fill(kWhite);
-        return;
-    }
-    const QSize page = doc_.PageSize();
+LearnView::BasePlan LearnView::planBase() const {
+    BasePlan plan;
     const QImage& base = doc_.BaseImage.image();
+    if ((!LayerVisible(0) && !exerciseRunning()) || base.isNull()) return plan;
+    const QSize page = doc_.PageSize();
     const QPoint origin = doc_.BaseImageOrigin();
     const double sx = double(page_.width()) / std::max(1, page.width());
     const double sy = double(page_.height()) / std::max(1, page.height());
-    const QRect target(Round(origin.x() * sx), Round(origin.y() * sy),
-                       std::max(1, Round(base.width() * sx)),
-                       std::max(1, Round(base.height() * sy)));
-    if (base.isNull()) {
-        page_.fill(kWhite);
-        return;
-    }
+    plan.target =
+        QRect(Round(origin.x() * sx), Round(origin.y() * sy), std::max(1, Round(base.width() * sx)),
+              std::max(1, Round(base.height() * sy)));
     if (base.hasAlphaChannel()) {
         // Transparent parts of the base image show the white page.
-        page_.fill(kWhite);
-        QPainter p(&page_);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(target, base);
-        return;
+        plan.mode = BasePlan::Draw;
+        plan.source = base;
+        plan.fillAll = true;
+        return plan;
     }
-    FillAround(page_, target, kWhite);
-    if (target.size() == base.size()) {
-        const QImage same = base.depth() == 32 ? base : base.convertToFormat(kPageFormat);
-        CopyImageRect(page_, target.topLeft(), same, same.rect());
-        return;
+    if (plan.target.size() == base.size()) {
+        plan.mode = BasePlan::Copy;
+        plan.source = base.depth() == 32 ? base : base.convertToFormat(kPageFormat);
+        return plan;
     }
     // Down to half size, linear filtering straight into the page is as good as averaging and
     // needs no intermediate bitmap; below that it would drop pixels, so average first.
-    const bool mild = target.width() * 2 >= base.width() && target.height() * 2 >= base.height();
+    const bool mild =
+        plan.target.width() * 2 >= base.width() && plan.target.height() * 2 >= base.height();
     if (mild && base.depth() == 32) {
-        QPainter p(&page_);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(target, base);
-        return;
+        plan.mode = BasePlan::Draw;
+        plan.source = base;
+        plan.replace = true;
+        return plan;
     }
-    QImage scaled = base.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (scaled.depth() != 32) scaled = scaled.convertToFormat(kPageFormat);
-    CopyImageRect(page_, target.topLeft(), scaled, scaled.rect());
+    plan.mode = BasePlan::Copy;
+    plan.source = base.scaled(plan.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (plan.source.depth() != 32) plan.source = plan.source.convertToFormat(kPageFormat);
+    return plan;
+}
+
+void LearnView::DrawBaseRows(QImage& page, const BasePlan& plan, int top, int bottom) {
+    const QRect rows = QRect(0, top, page.width(), bottom - top).intersected(page.rect());
+    if (rows.isEmpty()) return;
+    if (plan.mode == BasePlan::White || plan.fillAll) {
+        FillImageRect(page, rows, kWhite);
+    } else {
+        const QRect k = plan.target.intersected(rows);
+        if (k.isEmpty()) {
+            FillImageRect(page, rows, kWhite);
+        } else {
+            FillImageRect(page, QRect(0, rows.top(), page.width(), k.top() - rows.top()), kWhite);
+            FillImageRect(page, QRect(0, k.bottom() + 1, page.width(), rows.bottom() - k.bottom()),
+                          kWhite);
+            FillImageRect(page, QRect(0, k.top(), k.left(), k.height()), kWhite);
+            FillImageRect(page,
+                          QRect(k.right() + 1, k.top(), page.width() - k.right() - 1, k.height()),
+                          kWhite);
+        }
+    }
+    if (plan.mode == BasePlan::Copy) {
+        const QRect dst = plan.target.intersected(rows);
+        if (!dst.isEmpty())
+            CopyImageRect(page, dst.topLeft(), plan.source, dst.translated(-plan.target.topLeft()));
+    } else if (plan.mode == BasePlan::Draw) {
+        QPainter p(&page);
+        if (rows != page.rect()) p.setClipRect(rows);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        if (plan.replace) p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(plan.target, plan.source);
+    }
 }
 
 void LearnView::drawEditorGrid() {
@@ -324,6 +340,8 @@ namespace {
 
 // Pages below this many pixels are drawn on one thread: handing a band over costs more.
 constexpr qint64 kTwoBandPixels = 1'000'000;
+// 64 rows of a page at 200 % on a large screen stay within a core's cache.
+constexpr int kSliceRows = 64;
 
 struct LaidObject {
     int index;
@@ -355,7 +373,7 @@ int BandSplit(const std::vector<LaidObject>& laid, int height) {
 
 } // namespace
 
-void LearnView::drawFreshPage(FreshCopy copy) {
+void LearnView::drawFreshPage(FreshCopy copy, const BasePlan* base) {
     if (page_.isNull()) return;
     emit selectionFrame({}, false);
     cards_.assign(doc_.ObjectCount(), CardPlacement{});
@@ -382,11 +400,25 @@ void LearnView::drawFreshPage(FreshCopy copy) {
     const QImage& src = copy == FreshCopy::PageToClean ? page_ : clean_;
     const bool rowsMatch = dst.size() == src.size() && dst.format() == src.format() &&
                            dst.bytesPerLine() == src.bytesPerLine();
+    const bool twoBands =
+        twoBands_ && rowsMatch && qint64(page_.width()) * height >= kTwoBandPixels;
+    if (base && !twoBands) {
+        DrawBaseRows(page_, *base, 0, height);
+        base = nullptr;
+    }
     auto drawBand = [&](QImage& target, int top, int bottom, bool ownFonts) {
-        if (rowsMatch)
+        if (base) {
+            // In slices that are still in the cache when copied to the clean page.
+            for (int r = top; r < bottom; r += kSliceRows) {
+                const int end = std::min(bottom, r + kSliceRows);
+                DrawBaseRows(target, *base, r, end);
+                CopyRows(dst, src, r, end);
+            }
+        } else if (rowsMatch) {
             CopyRows(dst, src, top, bottom);
-        else
+        } else {
             CopyWholeImage(dst, src);
+        }
         QPainter p(&target);
         if (top > 0 || bottom < height) p.setClipRect(QRect(0, top, target.width(), bottom - top));
         for (const LaidObject& l : laid) {
@@ -400,7 +432,7 @@ void LearnView::drawFreshPage(FreshCopy copy) {
             PaintObject(p, ctx, l.index, layout, true);
         }
     };
-    if (!twoBands_ || !rowsMatch || qint64(page_.width()) * height < kTwoBandPixels) {
+    if (!twoBands) {
         drawBand(page_, 0, height, false);
         return;
     }

@@ -186,12 +186,22 @@ private:
     // Erases the object's card where it was, then lays it out and draws it.
     void drawObjectWith(QPainter& p, int index, bool lines, bool updateScreen, bool refresh);
     void drawAll(bool lines, bool updateScreen);
+    // How the base image reaches the page: prepared once (averaged where it shrinks a lot),
+    // then drawn range of rows by range of rows.
+    struct BasePlan {
+        enum Mode { White, Copy, Draw } mode = White;
+        QImage source;
+        QRect target;         // where source lands on the page
+        bool fillAll = false; // white under the whole page first (a transparent base)
+        bool replace = false; // Draw replaces the pixels instead of blending
+    };
+    BasePlan planBase() const;
+    static void DrawBaseRows(QImage& page, const BasePlan& plan, int top, int bottom);
     // Draws every object on a page without cards: the page just built (its copy becomes the
-    // clean page) or the clean page copied back.
+    // clean page) or the clean page copied back. With base, the page is built here first.
     enum class FreshCopy { PageToClean, CleanToPage };
-    void drawFreshPage(FreshCopy copy);
+    void drawFreshPage(FreshCopy copy, const BasePlan* base = nullptr);
     void copyBoxToScreen(const QRect& pageRect, bool refresh);
-    void buildBase();
     void fixCardSidesAtFit();
     void drawEditorGrid();
     void notifyShown();

@@ -25,9 +25,9 @@ QImage Stripes(int w, int h) {
 // Every kind of card the screen shows, many of them across the middle rows where the bands
 // meet: texts large and small, bold, italic, underlined, several lines, pictures, badges and
 // connecting lines.
-Document ManyCards() {
+Document ManyCards(QImage base = Stripes(3000, 2200)) {
     Document doc;
-    doc.BaseImage = Picture(Stripes(3000, 2200));
+    doc.BaseImage = Picture(std::move(base));
     doc.CurrentHeader.Datei = QStringLiteral("/tmp/bands.bwk");
     const QImage picture = Stripes(120, 90);
     for (int i = 0; i < 160; ++i) {
@@ -57,12 +57,13 @@ Document ManyCards() {
 }
 
 struct Pair {
-    Document oneDoc = ManyCards();
-    Document twoDoc = ManyCards();
+    Document oneDoc;
+    Document twoDoc;
     LearnView one{oneDoc};
     LearnView two{twoDoc};
 
-    Pair() {
+    explicit Pair(const QImage& base = Stripes(3000, 2200))
+        : oneDoc(ManyCards(base)), twoDoc(ManyCards(base)) {
         one.SetTwoBands(false);
         two.SetTwoBands(true);
         for (LearnView* v : {&one, &two}) {
@@ -99,6 +100,39 @@ TEST(TwoBands, EveryZoomDrawsThePixelsOfOneThread) {
         });
         SCOPED_TRACE(zoom);
         ExpectSame(p);
+    }
+}
+
+TEST(TwoBands, EveryKindOfBaseImageIsDrawnAsByOneThread) {
+    // A transparent base over the white page, one the size of the page (copied as it is),
+    // and one without base image (the hidden base layer).
+    QImage clear = Stripes(3000, 2200).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < clear.height(); y += 3)
+        for (int x = y % 7; x < clear.width(); x += 5)
+            clear.setPixel(x, y, qRgba(0, 0, 0, 0));
+    {
+        Pair p(clear);
+        p.Both([](LearnView& v) {
+            v.SetZoom(4);
+            v.RedrawView();
+        });
+        ExpectSame(p);
+    }
+    {
+        Pair p(Stripes(1200, 1000));
+        p.Both([](LearnView& v) { v.SetViewSize(1600, 1000); });
+        p.Both([](LearnView& v) {
+            v.SetZoom(0);
+            v.RedrawView();
+        });
+        ASSERT_EQ(p.one.PageBitmap().size(), QSize(1200, 1000)) << "the base is copied unscaled";
+        ExpectSame(p);
+        p.Both([](LearnView& v) {
+            v.SetLayerVisible(0, false);
+            v.RedrawView();
+        });
+        ExpectSame(p);
+        EXPECT_EQ(Pixel(p.two.CleanPage(), 1199, 999), QColor(Qt::white));
     }
 }
 
