@@ -16,6 +16,11 @@ namespace bw {
 
 namespace {
 
+// Pages below this many pixels are drawn on one thread: handing a band over costs more.
+constexpr qint64 kTwoBandPixels = 1'000'000;
+// 64 rows of a page at 200 % on a large screen stay within a core's cache.
+constexpr int kSliceRows = 64;
+
 constexpr QImage::Format kPageFormat = QImage::Format_RGB32;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
@@ -207,7 +212,7 @@ void LearnView::RedrawView() {
     ShowViewport();
 }
 
-LearnView::BasePlan LearnView::planBase() const {
+LearnView::BasePlan LearnView::planBase() {
     BasePlan plan;
     const QImage& base = doc_.BaseImage.image();
     if ((!LayerVisible(0) && !exerciseRunning()) || base.isNull()) return plan;
@@ -240,10 +245,50 @@ LearnView::BasePlan LearnView::planBase() const {
         plan.replace = true;
         return plan;
     }
+    // Further down, 2 x 2 blocks are averaged (which is area averaging, and cheap) until
+    // linear filtering can take over.
+    QImage from = base;
+    if (base.depth() == 32) {
+        int levels = 0;
+        for (QSize s = base.size();
+             s.width() / 2 >= plan.target.width() && s.height() / 2 >= plan.target.height(); s /= 2)
+            ++levels;
+        from = halvedBase(base, levels);
+        if (plan.target.width() * 2 >= from.width() && plan.target.height() * 2 >= from.height()) {
+            plan.mode = BasePlan::Draw;
+            plan.source = from;
+            plan.replace = true;
+            return plan;
+        }
+    }
     plan.mode = BasePlan::Copy;
-    plan.source = base.scaled(plan.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    plan.source = from.scaled(plan.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (plan.source.depth() != 32) plan.source = plan.source.convertToFormat(kPageFormat);
     return plan;
+}
+
+QImage LearnView::halvedBase(const QImage& base, int levels) {
+    if (levels <= 0) return base;
+    if (halved_.key == base.cacheKey() && halved_.levels == levels) return halved_.image;
+    QImage from = base;
+    for (int i = 0; i < levels; ++i) {
+        QImage to(from.width() / 2, from.height() / 2, from.format());
+        const int h = to.height();
+        if (twoBands_ && qint64(from.width()) * from.height() >= kTwoBandPixels) {
+            if (!bands_) bands_ = std::make_unique<BandWorker>();
+            bands_->RunBoth([&](int band) {
+                if (band == 0)
+                    HalveRows(from, to, 0, h / 2);
+                else
+                    HalveRows(from, to, h / 2, h);
+            });
+        } else {
+            HalveRows(from, to, 0, h);
+        }
+        from = to;
+    }
+    halved_ = {base.cacheKey(), levels, from};
+    return from;
 }
 
 void LearnView::DrawBaseRows(QImage& page, const BasePlan& plan, int top, int bottom) {
@@ -337,11 +382,6 @@ void LearnView::DrawAllObjects(bool lines, bool updateScreen, bool refresh) {
 }
 
 namespace {
-
-// Pages below this many pixels are drawn on one thread: handing a band over costs more.
-constexpr qint64 kTwoBandPixels = 1'000'000;
-// 64 rows of a page at 200 % on a large screen stay within a core's cache.
-constexpr int kSliceRows = 64;
 
 struct LaidObject {
     int index;

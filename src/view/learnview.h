@@ -195,7 +195,9 @@ private:
         bool fillAll = false; // white under the whole page first (a transparent base)
         bool replace = false; // Draw replaces the pixels instead of blending
     };
-    BasePlan planBase() const;
+    BasePlan planBase();
+    // The base image after levels halvings, kept for the next redraw.
+    QImage halvedBase(const QImage& base, int levels);
     static void DrawBaseRows(QImage& page, const BasePlan& plan, int top, int bottom);
     // Draws every object on a page without cards: the page just built (its copy becomes the
     // clean page) or the clean page copied back. With base, the page is built here first.
@@ -221,6 +223,11 @@ private:
     QImage view_;
     std::vector<CardPlacement> cards_;
     bool twoBands_;
+    struct Halved {
+        qint64 key = 0;
+        int levels = 0;
+        QImage image;
+    } halved_;
     std::unique_ptr<BandWorker> bands_;
     ImageStore pageStore_, cleanStore_, objectStore_, viewStore_, drawLayerStore_,
         viewBackgroundStore_;

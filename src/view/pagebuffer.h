@@ -39,6 +39,10 @@ void CopyWholeImage(QImage& dst, const QImage& src);
 // Copies srcRect of src to dstPos in dst, clipped to both images. Same format required.
 void CopyImageRect(QImage& dst, QPoint dstPos, const QImage& src, const QRect& srcRect);
 
+// Rows top..bottom-1 of dst, an RGB32 image of half src's size (rounded down), as the rounded
+// mean of each 2 x 2 block of src (RGB32 too): area averaging for a factor of two exactly.
+void HalveRows(const QImage& src, QImage& dst, int top, int bottom);
+
 // Fills a rectangle of a 32-bit image with one ARGB value.
 void FillImageRect(QImage& img, const QRect& rect, QRgb value);
 

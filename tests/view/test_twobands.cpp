@@ -1,6 +1,7 @@
 // A large page is drawn in two bands at once; it must come out exactly as drawn on one thread.
 
 #include "view/learnview.h"
+#include "view/pagebuffer.h"
 #include "viewfixtures.h"
 
 #include <QPainter>
@@ -184,4 +185,74 @@ TEST(TwoBands, ManyRedrawsInARowKeepTheHelperThreadsCachesRight) {
         });
     }
     ExpectSame(p);
+}
+
+TEST(Halving, EachPixelIsTheRoundedMeanOfItsBlock) {
+    // Odd sizes leave a last row and column out; widths not a multiple of four take the
+    // pixel-by-pixel path for the rest of the row.
+    for (QSize size : {QSize(37, 23), QSize(64, 8), QSize(3, 3), QSize(1, 5)}) {
+        QImage src(size, QImage::Format_RGB32);
+        quint32 seed = 12345;
+        for (int y = 0; y < src.height(); ++y)
+            for (int x = 0; x < src.width(); ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                src.setPixel(x, y, 0xFF000000u | (seed >> 8));
+            }
+        QImage dst(src.width() / 2, src.height() / 2, QImage::Format_RGB32);
+        dst.fill(Qt::black);
+        HalveRows(src, dst, 0, dst.height());
+        for (int y = 0; y < dst.height(); ++y)
+            for (int x = 0; x < dst.width(); ++x) {
+                const QRgb p[4] = {src.pixel(2 * x, 2 * y), src.pixel(2 * x + 1, 2 * y),
+                                   src.pixel(2 * x, 2 * y + 1), src.pixel(2 * x + 1, 2 * y + 1)};
+                auto mean = [&](int (*channel)(QRgb)) {
+                    return (channel(p[0]) + channel(p[1]) + channel(p[2]) + channel(p[3]) + 2) / 4;
+                };
+                const QRgb expected = qRgb(mean(qRed), mean(qGreen), mean(qBlue));
+                ASSERT_EQ(dst.pixel(x, y), expected) << size.width() << "x" << size.height()
+                                                     << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST(Halving, AFarShrunkPageStillShowsFineDetailAsGrey) {
+    // One-pixel black and white stripes shrunk to a quarter and less: averaged, they turn
+    // grey; dropping pixels would show them black or white.
+    QImage stripes(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(stripes.scanLine(y));
+        for (int x = 0; x < stripes.width(); ++x)
+            line[x] = x % 2 ? 0xFFFFFFFF : 0xFF000000;
+    }
+    Document doc = PlainDocument(10, 10);
+    doc.BaseImage = Picture(stripes);
+    LearnView view(doc);
+    view.SetViewSize(1000, 750);
+    view.RedrawView();
+    const QImage& page = view.PageBitmap();
+    ASSERT_LT(page.width(), 1100);
+    for (QPoint at : {QPoint(100, 100), QPoint(page.width() / 2, page.height() / 2),
+                      QPoint(page.width() - 50, page.height() - 50)}) {
+        const int grey = qGray(page.pixel(at));
+        EXPECT_GT(grey, 100) << at.x() << "," << at.y();
+        EXPECT_LT(grey, 155) << at.x() << "," << at.y();
+    }
+}
+
+TEST(Halving, ANewBaseImageIsHalvedAnew) {
+    Document doc = PlainDocument(4000, 3000, Qt::black);
+    LearnView view(doc);
+    view.SetViewSize(1000, 750);
+    view.RedrawView();
+    const QPoint middle(view.PageBitmap().width() / 2, view.PageBitmap().height() / 2);
+    EXPECT_EQ(Pixel(view.PageBitmap(), middle), QColor(Qt::black));
+    QImage red(4000, 3000, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    doc.BaseImage = Picture(red);
+    view.RedrawView();
+    EXPECT_EQ(Pixel(view.PageBitmap(), middle), QColor(Qt::red));
+    // A change in place of the same picture counts as new too.
+    doc.BaseImage.mutableImage().fill(Qt::blue);
+    view.RedrawView();
+    EXPECT_EQ(Pixel(view.PageBitmap(), middle), QColor(Qt::blue));
 }
