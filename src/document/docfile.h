@@ -55,6 +55,12 @@ bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header);
 // The same for a name that a folder listing has just shown as a plain file (the topic list):
 // the file is opened without looking at the name first.
 bool ReadListedDocumentHeader(const QString& path, HeaderDataTyp& header);
+#ifdef Q_OS_UNIX
+// The same for the entry name of an open folder (dirFd), which spares the walk along the
+// folder's path for every file; path names the same file for the long way.
+bool ReadListedDocumentHeaderAt(int dirFd, const char* name, const QString& path,
+                                HeaderDataTyp& header);
+#endif
 
 // Changes types 6, 7 and 21 without picture to 0, 1 and 20, as writing does.
 void NormalisePictureTypes(Document& doc);

@@ -271,15 +271,14 @@ bool ReadDocumentHeader(const QString& path, HeaderDataTyp& header) {
     return true;
 }
 
-bool ReadListedDocumentHeader(const QString& path, HeaderDataTyp& header) {
 #ifdef Q_OS_UNIX
-    // A folder listing has just shown the name as a plain file: that was the look before the
-    // open. The open still never waits on a FIFO swapped in since, and only a plain file is
-    // read. Half the system calls of the general way, which the topic list of a large folder
-    // feels.
+namespace {
+
+// A folder listing has just shown the name as a plain file: that was the look before the
+// open. The open still never waits on a FIFO swapped in since, and only a plain file is read.
+// Half the system calls of the general way, which the topic list of a large folder feels.
+bool ReadHeaderBlock(int fd, const QString& path, HeaderDataTyp& header) {
     constexpr ssize_t kBlock = 4096;
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
     char block[kBlock];
@@ -297,8 +296,26 @@ bool ReadListedDocumentHeader(const QString& path, HeaderDataTyp& header) {
     }
     // A header longer than the block (a long field list or title) takes the general way.
     if (refused || got < kBlock) return false;
-#endif
     return ReadDocumentHeader(path, header);
+}
+
+constexpr int kListedOpenFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+} // namespace
+
+bool ReadListedDocumentHeaderAt(int dirFd, const char* name, const QString& path,
+                                HeaderDataTyp& header) {
+    return ReadHeaderBlock(::openat(dirFd, name, kListedOpenFlags), path, header);
+}
+#endif
+
+bool ReadListedDocumentHeader(const QString& path, HeaderDataTyp& header) {
+#ifdef Q_OS_UNIX
+    return ReadHeaderBlock(::open(QFile::encodeName(path).constData(), kListedOpenFlags), path,
+                           header);
+#else
+    return ReadDocumentHeader(path, header);
+#endif
 }
 
 } // namespace bw

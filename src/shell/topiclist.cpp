@@ -10,7 +10,9 @@
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace bw {
@@ -54,15 +56,31 @@ QStringList ListDocumentFiles(const QString& folder) {
 std::vector<ThemenDataTyp> ReadTopicList(const QString& folder, const QLocale& locale) {
     std::vector<ThemenDataTyp> list;
     if (folder.isEmpty()) return list;
-    const QString base = QFileInfo(folder).absoluteFilePath() + QLatin1Char('/');
+    QString base = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
     const QStringList names = ListDocumentFiles(folder);
     list.reserve(names.size());
+#ifdef Q_OS_UNIX
+    // Names are opened inside the folder: no walk along its path for every file.
+    const int dirFd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
     for (const QString& name : names) {
         HeaderDataTyp header;
-        const QString path = QDir::cleanPath(base + name);
-        if (!ReadListedDocumentHeader(path, header)) continue;
+        const QString path = base + name; // a listed name holds no '/'
+#ifdef Q_OS_UNIX
+        const bool read = dirFd >= 0 ? ReadListedDocumentHeaderAt(
+                                           dirFd, QFile::encodeName(name).constData(), path, header)
+                                     : ReadListedDocumentHeader(path, header);
+#else
+        const bool read = ReadListedDocumentHeader(path, header);
+#endif
+        if (!read) continue;
         list.push_back({header.titel, path, name.toLower()});
     }
+#ifdef Q_OS_UNIX
+    if (dirFd >= 0) ::close(dirFd);
+#endif
 
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
