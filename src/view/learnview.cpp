@@ -389,11 +389,18 @@ struct LaidObject {
     int top, bottom; // the rows it may touch
 };
 
-void CopyRows(QImage& dst, const QImage& src, int top, int bottom) {
-    if (bottom <= top) return;
-    const qsizetype bpl = src.bytesPerLine();
-    std::memcpy(dst.scanLine(top), src.constScanLine(top), std::size_t(bpl * (bottom - top)));
-}
+// Rows of two bitmaps of the same layout, by their pixels alone: the bands copy at once, and
+// asking a QImage for its pixels to write touches its shared state.
+struct RowCopy {
+    uchar* dst;
+    const uchar* src;
+    qsizetype bytesPerLine;
+    void operator()(int top, int bottom) const {
+        if (bottom <= top) return;
+        std::memcpy(dst + top * bytesPerLine, src + top * bytesPerLine,
+                    std::size_t(bytesPerLine * (bottom - top)));
+    }
+};
 
 // The row between the two bands: where half of the objects lie above, kept near the middle
 // since copying the rows costs the same everywhere.
@@ -446,16 +453,22 @@ void LearnView::drawFreshPage(FreshCopy copy, const BasePlan* base) {
         DrawBaseRows(page_, *base, 0, height);
         base = nullptr;
     }
+    // Both bitmaps are written below: any detaching happens here, before pixels are shared out.
+    uchar* const pageBits = page_.bits();
+    uchar* const cleanBits = clean_.bits();
+    const bool toClean = copy == FreshCopy::PageToClean;
+    const RowCopy copyRows{toClean ? cleanBits : pageBits, toClean ? pageBits : cleanBits,
+                           src.bytesPerLine()};
     auto drawBand = [&](QImage& target, int top, int bottom, bool ownFonts) {
         if (base) {
             // In slices that are still in the cache when copied to the clean page.
             for (int r = top; r < bottom; r += kSliceRows) {
                 const int end = std::min(bottom, r + kSliceRows);
                 DrawBaseRows(target, *base, r, end);
-                CopyRows(dst, src, r, end);
+                copyRows(r, end);
             }
         } else if (rowsMatch) {
-            CopyRows(dst, src, top, bottom);
+            copyRows(top, bottom);
         } else {
             CopyWholeImage(dst, src);
         }
@@ -480,7 +493,7 @@ void LearnView::drawFreshPage(FreshCopy copy, const BasePlan* base) {
     const int split = BandSplit(laid, height);
     // The lower band paints through an image of its own over the same pixels: a bitmap takes
     // one painter at a time, and the two bands never touch the same row.
-    QImage lower(page_.bits(), page_.width(), height, page_.bytesPerLine(), page_.format());
+    QImage lower(pageBits, page_.width(), height, page_.bytesPerLine(), page_.format());
     bands_->RunBoth([&](int band) {
         if (band == 0)
             drawBand(page_, 0, split, false);
