@@ -117,6 +117,16 @@ int MatchTarget(int fd, const Target& t, int exactMode) {
     return ::fchmod(fd, mode_t(exactMode)) == 0 ? 0 : errno;
 }
 
+// The new file's bytes and what it takes to find them (size, blocks) on the disk; its times
+// can wait.
+int SyncData(int fd) {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return ::fdatasync(fd);
+#else
+    return ::fsync(fd);
+#endif
+}
+
 // Makes the rename itself durable; folders that cannot be synced (some network file
 // systems) only lose that guarantee, not the file.
 void SyncDirectory(const QByteArray& dir) {
@@ -155,7 +165,7 @@ WriteResult WriteFileSafely(const QString& path, const std::function<bool(QIODev
         error = out.error();
     }
     // The last blocks of a full disk or a quota fail here, not at write.
-    if (error == 0 && filled && ::fsync(fd) != 0) error = errno;
+    if (error == 0 && filled && SyncData(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && filled && ::rename(temp.constData(), target.path.constData()) != 0)
         error = errno;
