@@ -215,6 +215,7 @@ void LearnView::RedrawView() {
 LearnView::BasePlan LearnView::planBase() {
     BasePlan plan;
     const QImage& base = doc_.BaseImage.image();
+    if (base.isNull()) halved_ = {}; // a closed document's picture is not kept
     if ((!LayerVisible(0) && !exerciseRunning()) || base.isNull()) return plan;
     const QSize page = doc_.PageSize();
     const QPoint origin = doc_.BaseImageOrigin();
