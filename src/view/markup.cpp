@@ -38,7 +38,11 @@ bool StartsWithCI(const QString& text, int p, QLatin1StringView s) {
 
 // Recognises a tag at p, only in its exact form.
 bool MatchTag(const QString& t, int p, Tag& tag) {
-    if (t[p] != u'<') return false;
+    if (t[p] != u'<' || p + 1 >= t.size()) return false;
+    // Every tag goes on with one of these; a text full of "<" is told apart at once.
+    const QChar second = t[p + 1].toUpper();
+    if (second != u'/' && second != u'@' && second != u'B' && second != u'I' && second != u'U')
+        return false;
     struct Simple {
         const char* text;
         Tag::Kind kind;
