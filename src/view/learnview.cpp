@@ -271,22 +271,32 @@ LearnView::BasePlan LearnView::planBase() {
 QImage LearnView::halvedBase(const QImage& base, int levels) {
     if (levels <= 0) return base;
     if (halved_.key == base.cacheKey() && halved_.levels == levels) return halved_.image;
+    // The last halving's memory serves the new one when it fits: a new picture of the same
+    // size (another base image, the next document) then costs no fresh pages.
+    QImage spare = std::move(halved_.image);
+    halved_ = {};
     QImage from = base;
     for (int i = 0; i < levels; ++i) {
-        QImage to(from.width() / 2, from.height() / 2, from.format());
-        const int h = to.height();
+        const QSize size(from.width() / 2, from.height() / 2);
+        QImage to;
+        if (spare.size() == size && spare.format() == from.format() && spare.isDetached())
+            to = std::move(spare);
+        else
+            to = QImage(size, from.format());
+        const Pixels32 out = Pixels32::Of(to);
+        const int h = size.height();
         if (twoBands_ && qint64(from.width()) * from.height() >= kTwoBandPixels) {
             if (!bands_) bands_ = std::make_unique<BandWorker>();
             bands_->RunBoth([&](int band) {
                 if (band == 0)
-                    HalveRows(from, to, 0, h / 2);
+                    HalveRows(from, out, 0, h / 2);
                 else
-                    HalveRows(from, to, h / 2, h);
+                    HalveRows(from, out, h / 2, h);
             });
         } else {
-            HalveRows(from, to, 0, h);
+            HalveRows(from, out, 0, h);
         }
-        from = to;
+        from = std::move(to);
     }
     halved_ = {base.cacheKey(), levels, from};
     return from;

@@ -143,14 +143,14 @@ inline __m128i MeanPairs(__m128i a, __m128i b) {
 
 } // namespace
 
-void HalveRows(const QImage& src, QImage& dst, int top, int bottom) {
-    const int w = std::min(dst.width(), src.width() / 2);
+void HalveRows(const QImage& src, const Pixels32& dst, int top, int bottom) {
+    const int w = std::min(dst.width, src.width() / 2);
     top = std::max(0, top);
-    bottom = std::min({bottom, dst.height(), src.height() / 2});
+    bottom = std::min({bottom, dst.height, src.height() / 2});
     for (int y = top; y < bottom; ++y) {
         const auto* a = reinterpret_cast<const quint32*>(src.constScanLine(2 * y));
         const auto* b = reinterpret_cast<const quint32*>(src.constScanLine(2 * y + 1));
-        auto* out = reinterpret_cast<quint32*>(dst.scanLine(y));
+        auto* out = reinterpret_cast<quint32*>(dst.bits + y * dst.bytesPerLine);
         int x = 0;
 #if defined(__SSE2__) || defined(_M_X64)
         for (; x + 4 <= w; x += 4) {

@@ -200,7 +200,7 @@ TEST(Halving, EachPixelIsTheRoundedMeanOfItsBlock) {
             }
         QImage dst(src.width() / 2, src.height() / 2, QImage::Format_RGB32);
         dst.fill(Qt::black);
-        HalveRows(src, dst, 0, dst.height());
+        HalveRows(src, Pixels32::Of(dst), 0, dst.height());
         for (int y = 0; y < dst.height(); ++y)
             for (int x = 0; x < dst.width(); ++x) {
                 const QRgb p[4] = {src.pixel(2 * x, 2 * y), src.pixel(2 * x + 1, 2 * y),
