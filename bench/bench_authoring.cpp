@@ -1,6 +1,6 @@
 // Applying a new 4000 x 3000 base image to a document with 300 objects (page layout, object
-// transform, undo step, full redraw) within 2x of one RedrawView of the result, which is the
-// floor: the new page has to be drawn once whatever the layout costs.
+// transform, undo step, full redraw) within 2x of one RedrawView of the result with that new
+// picture, which is the floor: the new page has to be drawn once whatever the layout costs.
 
 #include "authoring/authoring.h"
 #include "authoring/objectedittool.h"
@@ -73,7 +73,11 @@ BENCHMARK(BM_ApplyNewBaseImage)->Unit(benchmark::kMillisecond)->Repetitions(7)->
 
 void BM_Floor_RedrawView(benchmark::State& state) {
     Scene& s = TheScene();
+    int i = 0;
     for (auto _ : state) {
+        // Drawn for the first time: the view keeps what it made of a picture it has drawn
+        // (its halvings), and a new picture has to be made anew once.
+        s.doc.BaseImage = Picture(s.bases[i++ & 1]);
         s.view->RedrawView();
         benchmark::DoNotOptimize(s.view->ViewImage().constBits());
     }
