@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <cmath>
 
 class QImage;
 
@@ -23,6 +24,10 @@ QString DigitsTo(const QString& text, QChar c);
 QString HexDigitsTo(const QString& text, QChar c);
 
 // Numbers and geometry
+// Rounded to the nearest whole number, halves away from zero.
+inline int Round(double v) {
+    return static_cast<int>(std::lround(v));
+}
 double SnapTo(double x, double step);
 int FloorTo(int step, double x);
 double CeilTo(double x, double step);

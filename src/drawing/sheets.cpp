@@ -8,7 +8,7 @@ namespace bw {
 namespace {
 
 // Nearest integer, halves to even (the default rounding mode).
-int Round(double v) {
+int RoundHalfEven(double v) {
     return int(std::lrint(v));
 }
 
@@ -170,23 +170,23 @@ void RuleStaves(QImage& sheet, int n) {
     const int t = int(std::floor(g));
     for (int m = 0; m < n; ++m)
         for (int i = 0; i < 5; ++i)
-            HLine(sheet, Round(9.0 * m * g) + (i + 5) * t, 0, W);
+            HLine(sheet, RoundHalfEven(9.0 * m * g) + (i + 5) * t, 0, W);
 }
 
 void RuleClass(QImage& sheet, int classNumber, int n) {
     if (!Usable(sheet) || n < 1 || classNumber < 1 || classNumber > 4) return;
     const int W = sheet.width(), H = sheet.height();
-    const int x0 = Round(W * 5 / 100.0), y0 = Round(H * 5 / 100.0);
-    const int x1 = Round(0.95 * (W - 1)), y1 = Round(0.95 * (H - 1));
+    const int x0 = RoundHalfEven(W * 5 / 100.0), y0 = RoundHalfEven(H * 5 / 100.0);
+    const int x1 = RoundHalfEven(0.95 * (W - 1)), y1 = RoundHalfEven(0.95 * (H - 1));
     const double f = classNumber == 1 ? 0.6 : 0.7;
     const double o = classNumber == 1 ? 0.2 : 0.15;
     const double p = double(y1 - y0) / n;
-    const int u = Round(p * f);
+    const int u = RoundHalfEven(p * f);
     for (int k = 0; k < n; ++k) {
-        const int a = y0 + Round(k * double(y1 - y0) / n + o * u);
-        const int b = a + Round(75.0 * u / 245);
-        const int c = b + Round(95.0 * u / 245);
-        const int d = c + Round(75.0 * u / 245);
+        const int a = y0 + RoundHalfEven(k * double(y1 - y0) / n + o * u);
+        const int b = a + RoundHalfEven(75.0 * u / 245);
+        const int c = b + RoundHalfEven(95.0 * u / 245);
+        const int d = c + RoundHalfEven(75.0 * u / 245);
         switch (classNumber) {
         case 1:
         case 2:
@@ -212,14 +212,14 @@ void RuleTable(QImage& sheet, const TableRuling& table) {
     if (!Usable(sheet)) return;
     const TableRuling t = ClampTable(table);
     const int W = sheet.width(), H = sheet.height();
-    const int left = Round(W * t.left / 100.0);
-    const int top = Round(H * t.top / 100.0);
-    const int right = Round((1 - t.right / 100.0) * (W - 1));
-    const int bottom = Round((1 - t.bottom / 100.0) * (H - 1));
+    const int left = RoundHalfEven(W * t.left / 100.0);
+    const int top = RoundHalfEven(H * t.top / 100.0);
+    const int right = RoundHalfEven((1 - t.right / 100.0) * (W - 1));
+    const int bottom = RoundHalfEven((1 - t.bottom / 100.0) * (H - 1));
     for (int k = 0; k <= t.rows; ++k)
-        HLine(sheet, top + Round(k * double(bottom - top) / t.rows), left, right);
+        HLine(sheet, top + RoundHalfEven(k * double(bottom - top) / t.rows), left, right);
     for (int k = 0; k <= t.columns; ++k)
-        VLine(sheet, left + Round(k * double(right - left) / t.columns), top, bottom);
+        VLine(sheet, left + RoundHalfEven(k * double(right - left) / t.columns), top, bottom);
 }
 
 void RuleSheet(QImage& sheet, SheetKind kind, int n, const TableRuling& table) {

@@ -182,6 +182,12 @@ signals:
     void numberModeChanged(int mode);
 
 private:
+    // Every working bitmap of the page; white is the page around and under the base image.
+    static constexpr QImage::Format kPageFormat = QImage::Format_RGB32;
+    static constexpr QRgb kWhite = 0xFFFFFFFF;
+    // The page pixels a card's layout covers: its box, its line and the editor's markers.
+    static QRect Footprint(const CardLayout& layout, bool line);
+
     ObjectDrawContext drawContext(QSize page, int targetKind) const;
     // Erases the object's card where it was, then lays it out and draws it.
     void drawObjectWith(QPainter& p, int index, bool lines, bool updateScreen, bool refresh);

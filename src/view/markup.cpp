@@ -1,5 +1,7 @@
 #include "view/markup.h"
 
+#include "common/helpers.h"
+
 #include "view/glyphcache.h"
 #include "view/objectpainter.h"
 
@@ -11,10 +13,6 @@
 namespace bw {
 
 namespace {
-
-int Round(double v) {
-    return static_cast<int>(std::lround(v));
-}
 
 struct Tag {
     enum Kind { Bold, Italic, Underline, Linie, PosX, Reb, Col };

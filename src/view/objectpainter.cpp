@@ -20,10 +20,6 @@ const QColor kCoveredFrame(70, 125, 187);
 const QColor kSilver(192, 192, 192);
 const QColor kOrange(255, 128, 0);
 
-int Round(double v) {
-    return static_cast<int>(std::lround(v));
-}
-
 // Positions from a damaged file stay finite and near the page.
 double SafeFraction(double v) {
     return std::isfinite(v) ? std::clamp(v, -4.0, 5.0) : 0.0;

@@ -1,5 +1,7 @@
 #include "view/questionlayout.h"
 
+#include "common/helpers.h"
+
 #include "document/commalist.h"
 
 #include <QPainter>
@@ -15,10 +17,6 @@ constexpr int kMaxAnswers = 12;
 
 // The navigation buttons from left to right: first, previous, next, last, random.
 constexpr int kButtonOrder[] = {TypBtnErste, TypBtnZurueck, TypBtnVor, TypBtnLetzte, TypBtnZufall};
-
-int Round(double v) {
-    return static_cast<int>(std::lround(v));
-}
 
 void DeleteTypes(Document& doc, int from, int to) {
     auto& objs = doc.CurrentObjects;
