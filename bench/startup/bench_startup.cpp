@@ -1,5 +1,5 @@
 // Start-up of the authoring edition against a bare Qt program (QApplication and an empty
-// QMainWindow) built beside it, each started as a fresh process, three runs of each in turn:
+// QMainWindow) built beside it, each started as a fresh process, eleven runs of each in turn:
 //   first frame, without a document        within 3 x of the bare program's first frame
 //   first frame, with a document           within 3 x of the bare program's first frame
 //   document on screen                     within 1.2 x of that first frame plus reading the
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     }
 
     bench::Goals goals;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < 11; ++run) {
         const Started b = Start(bare, {}, false, env);
         const Started empty = Start(autor, {}, false, env);
         const Started withDoc = Start(autor, {docPath}, true, env);

@@ -1,5 +1,7 @@
 #include "document/imagecodec.h"
 
+#include "platform/largememory.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
@@ -98,8 +100,8 @@ bool IsPlainStream(png_structp png, png_infop info, int depth, int colorType, in
 bool ReadPlainRows(png_structp png, png_uint_32 w, png_uint_32 h, int colorType, PngDecode& d) {
     const bool alpha = colorType == PNG_COLOR_TYPE_RGB_ALPHA;
     const size_t channels = colorType == PNG_COLOR_TYPE_GRAY ? 1 : alpha ? 4 : 3;
-    d.image =
-        QImage(int(w), int(h), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    d.image = NewLargeImage(int(w), int(h),
+                            alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (d.image.isNull()) return false;
     d.row.resize(size_t(w) * channels);
     for (png_uint_32 y = 0; y < h; ++y) {
@@ -157,7 +159,7 @@ bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
     png_read_update_info(png, info);
     if (png_get_rowbytes(png, info) != png_size_t(w) * 4) return false;
     // The rarer kinds go through libpng's transforms straight into the scanlines.
-    d.image = QImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    d.image = NewLargeImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (d.image.isNull()) return false;
     if (passes == 1) {
         for (png_uint_32 y = 0; y < h; ++y)
@@ -284,7 +286,7 @@ bool RunJpegDecode(jpeg_decompress_struct& cinfo, JpegError& err, const QByteArr
     cinfo.out_color_space = JCS_RGB;
 #endif
     jpeg_start_decompress(&cinfo);
-    img = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    img = NewLargeImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
     if (img.isNull()) return false;
 #ifndef JCS_EXTENSIONS
     row.resize(size_t(cinfo.output_width) * 3);

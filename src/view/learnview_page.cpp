@@ -2,6 +2,7 @@
 // bands at once on a large page.
 
 #include "common/helpers.h"
+#include "platform/largememory.h"
 #include "view/bandworker.h"
 #include "view/glyphcache.h"
 #include "view/learnview.h"
@@ -93,7 +94,7 @@ QImage LearnView::halvedBase(const QImage& base, int levels) {
         if (spare.size() == size && spare.format() == from.format() && spare.isDetached())
             to = std::move(spare);
         else
-            to = QImage(size, from.format());
+            to = NewLargeImage(size.width(), size.height(), from.format());
         const Pixels32 out = Pixels32::Of(to);
         const int h = size.height();
         if (twoBands_ && qint64(from.width()) * from.height() >= kTwoBandPixels) {

@@ -1,7 +1,8 @@
 #include "view/pagebuffer.h"
 
+#include "platform/largememory.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -11,22 +12,10 @@
 namespace bw {
 
 namespace {
-constexpr std::size_t kPage = 4096;
-
-void FreeAligned(void* p) {
-    std::free(p);
-}
-
-qsizetype BytesPerLine(int width, QImage::Format format) {
-    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
-    return ((qsizetype(width) * depth + 31) / 32) * 4;
-}
-
 std::shared_ptr<uchar> AlignedBlock(std::size_t bytes) {
-    const std::size_t rounded = std::max<std::size_t>(kPage, (bytes + kPage - 1) / kPage * kPage);
-    auto* mem = static_cast<uchar*>(std::aligned_alloc(kPage, rounded));
+    auto* mem = static_cast<uchar*>(AllocateLarge(bytes));
     if (!mem) return {};
-    return std::shared_ptr<uchar>(mem, FreeAligned);
+    return std::shared_ptr<uchar>(mem, FreeLarge);
 }
 
 void ReleaseBlockRef(void* ref) {
@@ -37,7 +26,7 @@ void ReleaseBlockRef(void* ref) {
 std::size_t ImageStore::BytesFor(QSize size, QImage::Format format) {
     const int w = std::max(1, size.width());
     const int h = std::max(1, size.height());
-    return std::size_t(BytesPerLine(w, format)) * std::size_t(h);
+    return std::size_t(ImageBytesPerLine(w, format)) * std::size_t(h);
 }
 
 void ImageStore::Shape(QImage& img, QSize size, QImage::Format format, std::size_t reserveBytes) {
@@ -61,18 +50,15 @@ void ImageStore::Shape(QImage& img, QSize size, QImage::Format format, std::size
         capacity_ = wanted;
     }
     auto* ref = new std::shared_ptr<uchar>(block_);
-    img = QImage(block_.get(), w, h, BytesPerLine(w, format), format, ReleaseBlockRef, ref);
+    img = QImage(block_.get(), w, h, ImageBytesPerLine(w, format), format, ReleaseBlockRef, ref);
 }
 
 QImage NewPageAlignedImage(int width, int height, QImage::Format format) {
     width = std::max(1, width);
     height = std::max(1, height);
-    const qsizetype bpl = BytesPerLine(width, format);
-    const std::size_t bytes = std::size_t(bpl) * std::size_t(height);
-    const std::size_t rounded = (bytes + kPage - 1) / kPage * kPage;
-    void* mem = std::aligned_alloc(kPage, rounded);
-    if (!mem) return QImage(width, height, format); // let Qt try (and report a null image)
-    return QImage(static_cast<uchar*>(mem), width, height, bpl, format, FreeAligned, mem);
+    QImage img = NewLargeImage(width, height, format);
+    if (img.isNull()) return QImage(width, height, format); // let Qt try (and report a null image)
+    return img;
 }
 
 void CopyWholeImage(QImage& dst, const QImage& src) {

@@ -8,8 +8,7 @@
 
 namespace bw {
 
-// Large working bitmaps are allocated on 4 KiB boundaries: copies between buffers that are
-// misaligned by a few bytes modulo 4 KiB run several times slower.
+// A working bitmap in large-bitmap memory (see platform/largememory.h).
 QImage NewPageAlignedImage(int width, int height, QImage::Format format);
 
 // The memory of one working bitmap, kept across size changes. Fresh memory for every zoom
