@@ -303,13 +303,13 @@ void TObjEditneuForm::buildMenus() {
     const auto dropDown = [this] {
         NeuPopupMenu->popup(NeuBtn->mapToGlobal(QPoint(0, NeuBtn->height())));
     };
-    Neu1 = add(m, QStringLiteral("&Neu"), QKeySequence(QStringLiteral("Ctrl+N")), dropDown);
+    Neu1 = add(m, QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), dropDown);
     connect(NeuBtn, &QPushButton::clicked, this, dropDown);
     Beschriftungduplizieren1 =
-        add(m, QStringLiteral("&Duplizieren"), QKeySequence(QStringLiteral("Ctrl+D")),
+        add(m, QStringLiteral("&Duplizieren"), QKeySequence(Qt::CTRL | Qt::Key_D),
             [this] { CopyBtnClick(); });
     connect(CopyBtn, &QPushButton::clicked, this, [this] { CopyBtnClick(); });
-    Entfernen1 = add(m, QStringLiteral("&Löschen"), QKeySequence(QStringLiteral("Ctrl+Del")),
+    Entfernen1 = add(m, QStringLiteral("&Löschen"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
                      [this] { EntfBtnClick(); });
     connect(EntfBtn, &QPushButton::clicked, this, [this] { EntfBtnClick(); });
     m->addSeparator();
@@ -317,10 +317,10 @@ void TObjEditneuForm::buildMenus() {
         add(m, QStringLiteral("&Vorschau"), QKeySequence(Qt::Key_F5), [this] { AktBtnClick(); });
     connect(AktBtn, &QPushButton::clicked, this, [this] { AktBtnClick(); });
     Testen1 = add(m, QStringLiteral("Infopunkt / Verknüpfung &testen..."),
-                  QKeySequence(QStringLiteral("Ctrl+T")), [this] { TestBtnClick(); });
+                  QKeySequence(Qt::CTRL | Qt::Key_T), [this] { TestBtnClick(); });
     connect(TestBtn, &QPushButton::clicked, this, [this] { TestBtnClick(); });
     Textmarkieren1 =
-        add(m, QStringLiteral("Text &markieren"), QKeySequence(QStringLiteral("Ctrl+A")), [this] {
+        add(m, QStringLiteral("Text &markieren"), QKeySequence(Qt::CTRL | Qt::Key_A), [this] {
             if (TextPanel->isVisible() && BezMemo->isEnabled()) {
                 BezMemo->selectAll();
                 BezMemo->setFocus();
@@ -328,7 +328,7 @@ void TObjEditneuForm::buildMenus() {
         });
     m->addSeparator();
     AmRasterausrichten1 =
-        add(m, QStringLiteral("Am &Raster ausrichten"), QKeySequence(QStringLiteral("Ctrl+R")),
+        add(m, QStringLiteral("Am &Raster ausrichten"), QKeySequence(Qt::CTRL | Qt::Key_R),
             [this] { AmRasterausrichten1Click(); });
     QMenu* move = m->addMenu(QStringLiteral("Ver&schieben"));
     MoveActions = {add(move, QStringLiteral("nach &links"), {}, [this] { MoveCard(-1, 0); }),

@@ -6,11 +6,12 @@ namespace bw {
 
 namespace {
 
-QAction* Add(QMenu* menu, const QString& caption, const QString& shortcut = {},
+// Shortcuts are given as keys: parsing their text costs more than building the whole menu.
+QAction* Add(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {},
              bool enabled = false) {
     QAction* a = menu->addAction(caption);
     if (!shortcut.isEmpty())
-        a->setShortcut(QKeySequence(shortcut));
+        a->setShortcut(shortcut);
     a->setEnabled(enabled);
     return a;
 }
@@ -27,30 +28,30 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     constexpr bool on = true;
 
     Datei = bar->addMenu(QStringLiteral("&Datei"));
-    Oeffnen1 = Add(Datei, QStringLiteral("Ö&ffnen..."), QStringLiteral("Ctrl+O"), on);
+    Oeffnen1 = Add(Datei, QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, on);
     Dokumenteigenschaften1 =
-        Add(Datei, QStringLiteral("Do&kumenteigenschaften..."), QStringLiteral("Alt+Return"));
+        Add(Datei, QStringLiteral("Do&kumenteigenschaften..."), Qt::ALT | Qt::Key_Return);
     Dokumenteigenschaften1->setVisible(!autorEdition);
-    Speichern1 = Add(Datei, QStringLiteral("&Speichern"), QStringLiteral("Ctrl+S"), on);
+    Speichern1 = Add(Datei, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, on);
     SpeichernUnter1 =
-        Add(Datei, QStringLiteral("Speichern &unter..."), QStringLiteral("Shift+Ctrl+S"), on);
+        Add(Datei, QStringLiteral("Speichern &unter..."), Qt::SHIFT | Qt::CTRL | Qt::Key_S, on);
     Datei->addSeparator();
-    PerEMail1 = Add(Datei, QStringLiteral("Per E-&Mail versenden..."), QStringLiteral("Ctrl+M"));
+    PerEMail1 = Add(Datei, QStringLiteral("Per E-&Mail versenden..."), Qt::CTRL | Qt::Key_M);
     Datei->addSeparator();
-    Drucken1 = Add(Datei, QStringLiteral("&Drucken..."), QStringLiteral("Ctrl+P"));
+    Drucken1 = Add(Datei, QStringLiteral("&Drucken..."), Qt::CTRL | Qt::Key_P);
     Druckereinrichtung1 = Add(Datei, QStringLiteral("D&ruckereinrichtung..."));
-    Exportieren1 = Add(Datei, QStringLiteral("&Exportieren..."), QStringLiteral("Ctrl+E"));
+    Exportieren1 = Add(Datei, QStringLiteral("&Exportieren..."), Qt::CTRL | Qt::Key_E);
     InZwischenablage1 =
-        Add(Datei, QStringLiteral("In &Zwischenablage kopieren"), QStringLiteral("Ctrl+Z"));
-    Arbeitsblatt1 = Add(Datei, QStringLiteral("&Arbeitsblatt erstellen..."), QStringLiteral("F6"));
+        Add(Datei, QStringLiteral("In &Zwischenablage kopieren"), Qt::CTRL | Qt::Key_Z);
+    Arbeitsblatt1 = Add(Datei, QStringLiteral("&Arbeitsblatt erstellen..."), Qt::Key_F6);
     Datei->addSeparator();
-    Schliessen1 = Add(Datei, QStringLiteral("Sch&ließen"), QStringLiteral("Ctrl+F4"), on);
+    Schliessen1 = Add(Datei, QStringLiteral("Sch&ließen"), Qt::CTRL | Qt::Key_F4, on);
     Beenden1 = Add(Datei, QStringLiteral("&Beenden"), {}, on);
 
     Themenauswahl = bar->addMenu(QStringLiteral("&Themenauswahl"));
-    Startseite1 = Add(Themenauswahl, QStringLiteral("&Startseite"), QStringLiteral("Alt+Home"));
+    Startseite1 = Add(Themenauswahl, QStringLiteral("&Startseite"), Qt::ALT | Qt::Key_Home);
     ZuvorDokument1 = Add(Themenauswahl, QStringLiteral("&Zuvor angzeigtes Dokument"),
-                         QStringLiteral("Alt+Backspace"));
+                         Qt::ALT | Qt::Key_Backspace);
     Themenauswahl->addSeparator();
     VorherigesDokument1 = Add(Themenauswahl, QStringLiteral("&Vorheriges Dokument der Liste"),
                               QStringLiteral("PgUp"));
@@ -58,14 +59,14 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
                              QStringLiteral("PgDown"));
     Themenauswahl->addSeparator();
     OrdnerNeuEinlesen1 = Add(Themenauswahl, QStringLiteral("&Aktuellen Ordner neu einlesen"),
-                             QStringLiteral("Ctrl+F5"));
+                             Qt::CTRL | Qt::Key_F5);
     OrdnerWaehlen1 =
-        Add(Themenauswahl, QStringLiteral("&Ordner wählen..."), QStringLiteral("Ctrl+W"));
+        Add(Themenauswahl, QStringLiteral("&Ordner wählen..."), Qt::CTRL | Qt::Key_W);
     TopicSeparator = Themenauswahl->addSeparator();
 
     Lernansicht = bar->addMenu(QStringLiteral("&Lernansicht"));
     Werkzeugleiste1 = Add(Lernansicht, QStringLiteral("Werkzeugleiste zu&klappen"),
-                          QStringLiteral("Alt+W"), on);
+                          Qt::ALT | Qt::Key_W, on);
     Ebenen = Lernansicht->addMenu(QStringLiteral("&Ebenen"));
     EbeneBasisbild1 = AddCheck(Ebenen, QStringLiteral("&Basisbild"), false);
     EbeneTexteBilder1 = AddCheck(Ebenen, QStringLiteral("&Texte und Bilder"), false);
@@ -74,9 +75,9 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
         a->setChecked(true);
     Darstellung = Lernansicht->addMenu(QStringLiteral("&Darstellung"));
     AlleAbdecken1 = Add(Darstellung, QStringLiteral("Alle Abfragefelder &abdecken"),
-                        QStringLiteral("Ctrl+Down"));
+                        Qt::CTRL | Qt::Key_Down);
     AlleAufdecken1 = Add(Darstellung, QStringLiteral("Alle Abfragefelder auf&decken"),
-                         QStringLiteral("Ctrl+Up"));
+                         Qt::CTRL | Qt::Key_Up);
     AbdeckblattEin1 = Add(Darstellung, QStringLiteral("Abdeckblatt &einblenden"));
     AbdeckblattAus1 = Add(Darstellung, QStringLiteral("Abdeckblatt aus&blenden"));
     Nummerierung = Lernansicht->addMenu(QStringLiteral("&Nummerierung Abfragefelder"));
@@ -97,69 +98,69 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     Zoom100->setChecked(true);
     Lernansicht->addSeparator();
     ZeichnungenEntfernen1 = Add(Lernansicht, QStringLiteral("Alle &Zeichnungen entfernen"),
-                                QStringLiteral("Ctrl+Del"));
+                                Qt::CTRL | Qt::Key_Delete);
     AusschnittScrollen = Lernansicht->addMenu(QStringLiteral("&Ausschnitt scrollen"));
     AusschnittScrollen->menuAction()->setVisible(false);
     Werkzeug = Lernansicht->addMenu(QStringLiteral("&Werkzeug"));
     Werkzeug->menuAction()->setVisible(false);
 
     Uebung = bar->addMenu(QStringLiteral("&Übung"));
-    IndividualUebung1 = Add(Uebung, QStringLiteral("Individual-&Übung"), QStringLiteral("F7"));
+    IndividualUebung1 = Add(Uebung, QStringLiteral("Individual-&Übung"), Qt::Key_F7);
     Uebungseinstellungen1 =
-        Add(Uebung, QStringLiteral("Übungs&einstellungen..."), QStringLiteral("Alt+F7"));
+        Add(Uebung, QStringLiteral("Übungs&einstellungen..."), Qt::ALT | Qt::Key_F7);
     BestenlisteIndividual1 = Add(Uebung, QStringLiteral("&Bestenliste Individual-Übung..."),
-                                 QStringLiteral("Ctrl+F7"));
+                                 Qt::CTRL | Qt::Key_F7);
     ProtokollLetzteUebung1 = Add(Uebung, QStringLiteral("&Protokoll der letzten Übung..."));
     Uebung->addSeparator();
     NetzTeilnehmen1 =
-        Add(Uebung, QStringLiteral("An Netzwerk-Übung &teilnehmen..."), QStringLiteral("F8"));
+        Add(Uebung, QStringLiteral("An Netzwerk-Übung &teilnehmen..."), Qt::Key_F8);
     BestenlisteNetz1 =
-        Add(Uebung, QStringLiteral("Besten&liste Netzwerk-Übung..."), QStringLiteral("Ctrl+F8"));
+        Add(Uebung, QStringLiteral("Besten&liste Netzwerk-Übung..."), Qt::CTRL | Qt::Key_F8);
     Uebung->addSeparator();
     UebungAbbrechen1 = Add(Uebung, QStringLiteral("Übung &abbrechen"));
 
     Lehrersteuerung = bar->addMenu(QStringLiteral("Lehrer&steuerung"));
     NetzInitiieren1 = Add(Lehrersteuerung, QStringLiteral("&Netzwerk-Übung initiieren..."),
-                          QStringLiteral("F9"));
+                          Qt::Key_F9);
     NetzBeenden1 = Add(Lehrersteuerung, QStringLiteral("Netzwerk-Übung &beenden"));
     Kontrollanzeige1 =
-        Add(Lehrersteuerung, QStringLiteral("&Kontrollanzeige..."), QStringLiteral("Alt+F9"));
+        Add(Lehrersteuerung, QStringLiteral("&Kontrollanzeige..."), Qt::ALT | Qt::Key_F9);
     LehrerBestenliste1 = Add(Lehrersteuerung, QStringLiteral("&Bestenliste Netzwerk-Übung..."));
 
     Autorenfunktion = bar->addMenu(QStringLiteral("&Autorenfunktion"));
     NeuesDokument = Autorenfunktion->addMenu(QStringLiteral("&Neues Dokument anlegen"));
     NeuBildbeschriftung1 =
-        Add(NeuesDokument, QStringLiteral("&Bildbeschriftung..."), QStringLiteral("Shift+Ctrl+B"));
+        Add(NeuesDokument, QStringLiteral("&Bildbeschriftung..."), Qt::SHIFT | Qt::CTRL | Qt::Key_B);
     NeuLueckentext1 =
-        Add(NeuesDokument, QStringLiteral("&Lückentext..."), QStringLiteral("Shift+Ctrl+L"));
+        Add(NeuesDokument, QStringLiteral("&Lückentext..."), Qt::SHIFT | Qt::CTRL | Qt::Key_L);
     NeuEinzelfragen1 =
-        Add(NeuesDokument, QStringLiteral("&Einzelfragen..."), QStringLiteral("Shift+Ctrl+E"));
+        Add(NeuesDokument, QStringLiteral("&Einzelfragen..."), Qt::SHIFT | Qt::CTRL | Qt::Key_E);
     NeuMultipleChoice1 = Add(NeuesDokument, QStringLiteral("&Multiple-Choice-Fragen..."),
-                             QStringLiteral("Shift+Ctrl+M"));
+                             Qt::SHIFT | Qt::CTRL | Qt::Key_M);
     Assistent1 =
-        Add(Autorenfunktion, QStringLiteral("&Assistent einblenden"), QStringLiteral("Shift+Ctrl+A"));
+        Add(Autorenfunktion, QStringLiteral("&Assistent einblenden"), Qt::SHIFT | Qt::CTRL | Qt::Key_A);
     Autorenfunktion->addSeparator();
     DokumentBearbeiten1 =
-        Add(Autorenfunktion, QStringLiteral("&Dokument bearbeiten..."), QStringLiteral("F2"));
+        Add(Autorenfunktion, QStringLiteral("&Dokument bearbeiten..."), Qt::Key_F2);
     AutorDokumenteigenschaften1 = Add(Autorenfunktion, QStringLiteral("Dokument&eigenschaften..."),
-                                      QStringLiteral("Alt+Return"));
+                                      Qt::ALT | Qt::Key_Return);
     Seitenverhaeltnis1 =
-        Add(Autorenfunktion, QStringLiteral("&Seitenverhältnis..."), QStringLiteral("Shift+Ctrl+T"));
+        Add(Autorenfunktion, QStringLiteral("&Seitenverhältnis..."), Qt::SHIFT | Qt::CTRL | Qt::Key_T);
     Basisbild = Autorenfunktion->addMenu(QStringLiteral("&Basisbild"));
     BasisbildAusDatei1 =
-        Add(Basisbild, QStringLiteral("Einfügen aus &Datei..."), QStringLiteral("Shift+Ctrl+O"));
+        Add(Basisbild, QStringLiteral("Einfügen aus &Datei..."), Qt::SHIFT | Qt::CTRL | Qt::Key_O);
     BasisbildAusZwischenablage1 = Add(Basisbild, QStringLiteral("Einfügen aus &Zwischenablage"),
-                                      QStringLiteral("Shift+Ctrl+V"));
+                                      Qt::SHIFT | Qt::CTRL | Qt::Key_V);
     BasisbildKopieren1 = Add(Basisbild, QStringLiteral("&Kopieren in Zwischenablage"),
-                             QStringLiteral("Shift+Ctrl+C"));
+                             Qt::SHIFT | Qt::CTRL | Qt::Key_C);
     BasisbildLoeschen1 =
-        Add(Basisbild, QStringLiteral("&Löschen"), QStringLiteral("Shift+Ctrl+Del"));
+        Add(Basisbild, QStringLiteral("&Löschen"), Qt::SHIFT | Qt::CTRL | Qt::Key_Delete);
     BasisbildGroesse1 = Add(Basisbild, QStringLiteral("&Größe und Ausrichtung..."),
-                            QStringLiteral("Shift+Ctrl+G"));
+                            Qt::SHIFT | Qt::CTRL | Qt::Key_G);
     Bildbeschriftung =
         Autorenfunktion->addMenu(QStringLiteral("Bildbeschriftung: &Texte, Bilder, Infopunkte"));
     ObjekteBearbeiten1 =
-        Add(Bildbeschriftung, QStringLiteral("&Bearbeiten..."), QStringLiteral("F3"));
+        Add(Bildbeschriftung, QStringLiteral("&Bearbeiten..."), Qt::Key_F3);
     ObjekteTransformieren1 = Add(Bildbeschriftung, QStringLiteral("&Transformieren..."));
     ObjekteLoeschen1 = Add(Bildbeschriftung, QStringLiteral("Alle &löschen"));
     Autorenfunktion->addSeparator();
@@ -168,9 +169,9 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     Autorenfunktion->setEnabled(autorEdition);
 
     Anzeige = bar->addMenu(QStringLiteral("An&zeige"));
-    Vollbild1 = Add(Anzeige, QStringLiteral("&Vollbild"), QStringLiteral("Ctrl+L"), on);
-    Fenster1 = Add(Anzeige, QStringLiteral("&Fenster"), QStringLiteral("Ctrl+F"), on);
-    Minimieren1 = Add(Anzeige, QStringLiteral("&Minimieren"), QStringLiteral("Ctrl+N"), on);
+    Vollbild1 = Add(Anzeige, QStringLiteral("&Vollbild"), Qt::CTRL | Qt::Key_L, on);
+    Fenster1 = Add(Anzeige, QStringLiteral("&Fenster"), Qt::CTRL | Qt::Key_F, on);
+    Minimieren1 = Add(Anzeige, QStringLiteral("&Minimieren"), Qt::CTRL | Qt::Key_N, on);
 
     Optionen = bar->addMenu(QStringLiteral("&Optionen"));
     Tonausgabe1 = AddCheck(Optionen, QStringLiteral("&Tonausgabe"));
@@ -190,13 +191,13 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
 
     Tauschboerse = bar->addMenu(QStringLiteral("Tausch&börse"));
     TauschboerseOeffnen1 = Add(Tauschboerse, QStringLiteral("Internet-&Tauschbörse öffnen..."),
-                               QStringLiteral("Ctrl+I"));
+                               Qt::CTRL | Qt::Key_I);
     Hochladen1 = Add(Tauschboerse, QStringLiteral("Aktuelles Dokument &hochladen..."),
-                     QStringLiteral("Ctrl+H"));
+                     Qt::CTRL | Qt::Key_H);
     ZugangEinrichten1 = Add(Tauschboerse, QStringLiteral("&Zugang einrichten..."));
 
     Hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
-    Inhalt1 = Add(Hilfe, QStringLiteral("&Inhalt"), QStringLiteral("F1"));
+    Inhalt1 = Add(Hilfe, QStringLiteral("&Inhalt"), Qt::Key_F1);
     Website1 = Add(Hilfe, QStringLiteral("Brettwerk-&Website"));
     UpdateInformationen1 = Add(Hilfe, QStringLiteral("&Update-Informationen"));
     UpdatePruefen1 = AddCheck(Hilfe, QStringLiteral("Bei Programmstart auf Update prüfen"), false);
