@@ -1,14 +1,12 @@
 #include "network/mailslot.h"
 
 #include "document/cp1252.h"
+#include "network/datagrams.h"
 #include "platform/prompter.h"
 #include "platform/system.h"
 
 #include <QElapsedTimer>
-#include <QHostInfo>
-#include <QNetworkDatagram>
 #include <QTimer>
-#include <QUdpSocket>
 
 namespace bw {
 
@@ -68,9 +66,7 @@ std::optional<MailslotMessage> DecodeMailslotMessage(const QByteArray& datagram)
 
 TALMailSlot2::TALMailSlot2(QObject* parent) : QObject(parent) {}
 
-TALMailSlot2::~TALMailSlot2() {
-    SetActive(false);
-}
+TALMailSlot2::~TALMailSlot2() = default;
 
 bool TALMailSlot2::SetMailBox(const QString& name) {
     if (name == mailBox_) return true;
@@ -90,32 +86,29 @@ bool TALMailSlot2::SetMailBox(const QString& name) {
 void TALMailSlot2::SetActive(bool active) {
     if (active == Active()) return;
     if (!active) {
-        // A handler may end the slot while its message is being handed over.
-        socket_->close();
-        socket_->deleteLater();
-        socket_ = nullptr;
+        // A handler may end the slot while its message is being handed over: the port is
+        // let go at once, the object when control is back in the event loop.
+        socket_->Close();
+        ended_.push_back(std::move(socket_));
+        QTimer::singleShot(0, this, [this] { ended_.clear(); });
         return;
     }
-    auto* s = new QUdpSocket(this);
-    // No address sharing: a port taken on this computer must fail, as a taken slot name does.
-    if (!s->bind(QHostAddress::AnyIPv4, Port(), QAbstractSocket::DontShareAddress)) {
-        delete s;
-        return;
-    }
-    socket_ = s;
-    connect(s, &QUdpSocket::readyRead, this, [this] { Drain(); });
-    if (s->hasPendingDatagrams()) Drain();
+    std::unique_ptr<DatagramPort> s = NewDatagramPort();
+    if (!s || !s->Bind(Port())) return;
+    s->readyRead = [this] { Drain(); };
+    socket_ = std::move(s);
+    if (socket_->HasPending()) Drain();
 }
 
 void TALMailSlot2::Drain() {
     drainQueued_ = false;
-    QUdpSocket* s = socket_;
+    DatagramPort* s = socket_.get();
     if (!s) return;
     QElapsedTimer t;
     t.start();
     const int budget = std::max(1, std::min(CheckInterval, 1000));
     char buf[kMaxMessageBytes + 1];
-    while (socket_ == s && s->hasPendingDatagrams()) {
+    while (socket_.get() == s && s->HasPending()) {
         // Only so much at once: a flood must not keep other events (and the window) waiting.
         if (t.elapsed() >= budget) {
             if (!drainQueued_) {
@@ -124,8 +117,8 @@ void TALMailSlot2::Drain() {
             }
             return;
         }
-        const qint64 pending = s->pendingDatagramSize();
-        const qint64 got = s->readDatagram(buf, sizeof buf);
+        const qint64 pending = s->PendingSize();
+        const qint64 got = s->Read(buf, sizeof buf);
         if (got < 0 || pending > kMaxMessageBytes || got > kMaxMessageBytes) continue;
         const std::optional<MailslotMessage> m =
             DecodeMailslotMessage(QByteArray(buf, static_cast<qsizetype>(got)));
@@ -135,35 +128,19 @@ void TALMailSlot2::Drain() {
     }
 }
 
-QHostAddress TALMailSlot2::Resolve(const QString& target) {
-    if (target == QLatin1String(".") || target.compare(ComputerName(), Qt::CaseInsensitive) == 0)
-        return QHostAddress(QHostAddress::LocalHost);
-    if (target == QLatin1String("*")) return QHostAddress(QHostAddress::Broadcast);
-    QHostAddress literal;
-    if (literal.setAddress(target)) return literal;
-    // Looked up once per name: a slow resolver must not hold up every report.
-    if (target != resolvedName_) {
-        resolvedName_ = target;
-        resolved_ = QHostAddress(QHostAddress::Broadcast);
-        if (!target.isEmpty()) {
-            const QHostInfo info = QHostInfo::fromName(target);
-            for (const QHostAddress& a : info.addresses()) {
-                if (a.protocol() == QAbstractSocket::IPv4Protocol) {
-                    resolved_ = a;
-                    break;
-                }
-            }
-        }
-    }
-    return resolved_;
-}
-
 void TALMailSlot2::SendLines(const QString& target, const QStringList& lines) {
     sendList = lines;
     const QByteArray bytes = EncodeMailslotMessage(UserName(), ComputerName(), lines);
     if (bytes.size() > kMaxMessageBytes) return;
-    if (!sender_) sender_ = new QUdpSocket(this);
-    sender_->writeDatagram(bytes, Resolve(target), Port());
+    if (!sender_) sender_ = NewDatagramPort();
+    if (!sender_) return;
+    // "." and this computer's name address this computer, "*" the local network.
+    QString host = target;
+    if (target == QLatin1String(".") || target.compare(ComputerName(), Qt::CaseInsensitive) == 0)
+        host = QStringLiteral("127.0.0.1");
+    else if (target == QLatin1String("*"))
+        host = QStringLiteral("255.255.255.255");
+    sender_->Send(bytes, host, Port());
 }
 
 } // namespace bw

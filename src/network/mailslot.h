@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
-
-class QUdpSocket;
+#include <vector>
 
 namespace bw {
+
+class DatagramPort;
 
 // The UDP port of a slot name: 20000 + (FNV-1a-32 of the upper-cased name's Windows-1252
 // bytes) mod 10000. The same on every computer, so a sender needs only the name.
@@ -52,7 +53,8 @@ public:
     bool SetMailBox(const QString& name);
 
     bool Active() const { return socket_ != nullptr; }
-    // Binding a port taken on this computer leaves the slot inactive, without a message.
+    // Binding a port taken on this computer leaves the slot inactive, without a message; so
+    // does a missing network module.
     void SetActive(bool active);
 
     // The longest delay before a received message is handled. Datagrams are handled as they
@@ -75,14 +77,13 @@ signals:
 
 private:
     void Drain();
-    QHostAddress Resolve(const QString& target);
 
     QString mailBox_ = QStringLiteral("MailBox");
-    QUdpSocket* socket_ = nullptr;
-    QUdpSocket* sender_ = nullptr;
+    std::unique_ptr<DatagramPort> socket_;
+    std::unique_ptr<DatagramPort> sender_;
+    // Ports ended while one of their messages was being handed over; freed after it.
+    std::vector<std::unique_ptr<DatagramPort>> ended_;
     bool drainQueued_ = false;
-    QString resolvedName_;
-    QHostAddress resolved_;
 };
 
 } // namespace bw

@@ -1,31 +1,20 @@
 #include "sound/sound.h"
 
+#include "platform/modules.h"
 #include "sound/soundbackend.h"
-
-#include <QCoreApplication>
-#include <QLibrary>
 
 namespace bw {
 
 namespace {
 
-// Beside the program first; the build folder's copy serves the tests.
-MakeSoundBackendFn LoadModule() {
-    QStringList dirs;
-    if (QCoreApplication::instance()) dirs << QCoreApplication::applicationDirPath();
-#ifdef BW_SOUND_MODULE_DIR
-    dirs << QStringLiteral(BW_SOUND_MODULE_DIR);
-#endif
-    for (const QString& dir : dirs) {
-        QLibrary lib(dir + QStringLiteral("/brettwerk-sound"));
-        if (auto f = reinterpret_cast<MakeSoundBackendFn>(lib.resolve(kMakeSoundBackendSymbol)))
-            return f; // the library stays loaded for the rest of the run
-    }
-    return nullptr;
-}
-
 MakeSoundBackendFn Module() {
-    static const MakeSoundBackendFn make = LoadModule();
+#ifdef BW_SOUND_MODULE_DIR
+    const QString buildDir = QStringLiteral(BW_SOUND_MODULE_DIR);
+#else
+    const QString buildDir;
+#endif
+    static const auto make = reinterpret_cast<MakeSoundBackendFn>(
+        ResolveModule(QStringLiteral("brettwerk-sound"), kMakeSoundBackendSymbol, buildDir));
     return make;
 }
 

@@ -124,14 +124,19 @@ TEST(Mailslot, SendingWithoutAnyListenerIsQuiet) {
 
 TEST(Mailslot, HandlerMayEndTheSlotWhileMessagesWait) {
     const QString channel = UniqueChannel("H");
-    TALMailSlot2 receiver, sender;
+    TALMailSlot2 receiver, sender, successor;
     receiver.SetMailBox(channel);
     sender.SetMailBox(channel);
+    successor.SetMailBox(channel);
     receiver.SetActive(true);
     int handled = 0;
+    bool successorBound = false;
     QObject::connect(&receiver, &TALMailSlot2::NewMessage, [&] {
         ++handled;
         receiver.SetActive(false);
+        // The ended slot's port is free at once, inside the handler.
+        successor.SetActive(true);
+        successorBound = successor.Active();
     });
     for (int i = 0; i < 3; ++i)
         sender.SendLines(".", {"A"});
@@ -139,6 +144,7 @@ TEST(Mailslot, HandlerMayEndTheSlotWhileMessagesWait) {
     SpinUntil([] { return false; }, 200);
     EXPECT_EQ(handled, 1);
     EXPECT_FALSE(receiver.Active());
+    EXPECT_TRUE(successorBound);
 }
 
 } // namespace
