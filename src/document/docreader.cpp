@@ -31,18 +31,20 @@ struct PixelBudget {
     qint64 left = kMaxDocumentPixels;
 };
 
-bool ReadPicture(ByteReader& r, Picture& pic, PixelBudget& budget) {
+bool ReadPicture(ByteReader& r, Picture& pic, PixelBudget& budget, bool withHalf = false) {
     QByteArray stream = r.readPngStream();
     if (!r.ok()) return false;
     const auto* data = reinterpret_cast<const uchar*>(stream.constData());
     const qint64 pixels = PngPixelCount(data, stream.size());
-    QImage img;
-    if (pixels > budget.left || !DecodePng(data, stream.size(), img)) {
+    QImage img, half;
+    // The half (a quarter of the pixels) is not counted: it is bounded by the picture.
+    if (pixels > budget.left || !(withHalf ? DecodePng(data, stream.size(), img, half)
+                                           : DecodePng(data, stream.size(), img))) {
         r.fail();
         return false;
     }
     budget.left -= qint64(img.width()) * img.height();
-    pic = Picture(std::move(img), std::move(stream));
+    pic = Picture(std::move(img), std::move(stream), std::move(half));
     return true;
 }
 
@@ -100,7 +102,7 @@ Outcome CheckMagic(const QByteArray& magic, bool readOk) {
     return Outcome::Ok;
 }
 
-Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
+Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen, BaseHalf baseHalf) {
     if (EndsInsideMagic(
             QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 4 + kMaxMagicLength))))
         return Outcome::Damaged;
@@ -137,7 +139,8 @@ Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen) {
         o.ResetRuntimeValues(editorOpen);
         doc.CurrentObjects.push_back(std::move(o));
     }
-    if (!ReadPicture(r, doc.BaseImage, budget)) return Outcome::Damaged;
+    if (!ReadPicture(r, doc.BaseImage, budget, baseHalf == BaseHalf::Make))
+        return Outcome::Damaged;
     return Outcome::Ok;
 }
 
@@ -161,12 +164,12 @@ DocResult Failure(Document& doc, const PageRatioDefaults& defaults, Outcome outc
 } // namespace
 
 DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorOpen,
-                            const PageRatioDefaults& defaults) {
+                            const PageRatioDefaults& defaults, BaseHalf baseHalf) {
     Document fresh;
     fresh.ResetHeader(defaults);
     Outcome outcome = Outcome::Damaged;
     try {
-        outcome = Parse(bytes, fresh, editorOpen);
+        outcome = Parse(bytes, fresh, editorOpen, baseHalf);
     } catch (const std::bad_alloc&) {
         outcome = Outcome::Damaged;
     }
@@ -178,7 +181,7 @@ DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorO
 }
 
 DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
-                           const PageRatioDefaults& defaults) {
+                           const PageRatioDefaults& defaults, BaseHalf baseHalf) {
     QByteArray bytes;
     try {
         if (in.isSequential()) {
@@ -210,11 +213,11 @@ DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
     } catch (const std::bad_alloc&) {
         return Fail(doc, defaults, {DocMessage::ReadFailed});
     }
-    return ReadDocumentBytes(bytes, doc, editorOpen, defaults);
+    return ReadDocumentBytes(bytes, doc, editorOpen, defaults, baseHalf);
 }
 
 DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
-                           const PageRatioDefaults& defaults) {
+                           const PageRatioDefaults& defaults, BaseHalf baseHalf) {
     // A pipe would wait for a writer for ever and a device never end; only a plain file
     // (or a link to one) can be a document.
     QFile f;
@@ -226,7 +229,7 @@ DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
     default:
         return Fail(doc, defaults, {DocMessage::ReadFailed});
     }
-    DocResult r = ReadDocumentFrom(f, doc, editorOpen, defaults);
+    DocResult r = ReadDocumentFrom(f, doc, editorOpen, defaults, baseHalf);
     if (r.ok) doc.CurrentHeader.Datei = path;
     return r;
 }

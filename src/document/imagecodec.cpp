@@ -1,5 +1,6 @@
 #include "document/imagecodec.h"
 
+#include "document/halving.h"
 #include "platform/largememory.h"
 
 #include <QBuffer>
@@ -82,6 +83,8 @@ struct PngDecode {
     const uchar* data;
     qsizetype size;
     QImage image;
+    bool wantHalf = false;
+    QImage half;
     std::vector<png_bytep> rows;
     std::vector<uchar> row;
 };
@@ -103,6 +106,11 @@ bool ReadPlainRows(png_structp png, png_uint_32 w, png_uint_32 h, int colorType,
     d.image = NewLargeImage(int(w), int(h),
                             alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (d.image.isNull()) return false;
+    Pixels32 half;
+    if (d.wantHalf && qint64(w) * h >= kHalfWorthPixels) {
+        d.half = NewLargeImage(int(w / 2), int(h / 2), d.image.format());
+        if (!d.half.isNull()) half = Pixels32::Of(d.half);
+    }
     d.row.resize(size_t(w) * channels);
     for (png_uint_32 y = 0; y < h; ++y) {
         png_read_row(png, d.row.data(), nullptr);
@@ -118,6 +126,8 @@ bool ReadPlainRows(png_structp png, png_uint_32 w, png_uint_32 h, int colorType,
             for (png_uint_32 x = 0; x < w; ++x)
                 dst[x] = 0xFF000000u | quint32(s[x]) * 0x010101u;
         }
+        // Both rows are still in the cache; read again later, they would come from memory.
+        if (half.bits && (y & 1)) HalveRows(d.image, half, int(y / 2), int(y / 2) + 1);
     }
     return true;
 }
@@ -221,18 +231,37 @@ qint64 PngPixelCount(const uchar* data, qsizetype size) {
     return qint64(qFromBigEndian<quint32>(data + 16)) * qFromBigEndian<quint32>(data + 20);
 }
 
-bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
+namespace {
+
+bool DecodePngInto(const uchar* data, qsizetype size, PngDecode& d) {
     if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
-    PngDecode d{data, size, {}, {}, {}};
     const bool ok = info && RunPngDecode(png, info, d);
     png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
     if (!ok) return false;
     if (d.image.format() == QImage::Format_ARGB32)
         d.image.convertTo(QImage::Format_ARGB32_Premultiplied); // in place
+    return true;
+}
+
+} // namespace
+
+bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
+    PngDecode d{data, size};
+    if (!DecodePngInto(data, size, d)) return false;
     out = std::move(d.image);
+    return true;
+}
+
+bool DecodePng(const uchar* data, qsizetype size, QImage& out, QImage& half) {
+    PngDecode d{data, size};
+    d.wantHalf = true;
+    half = QImage();
+    if (!DecodePngInto(data, size, d)) return false;
+    out = std::move(d.image);
+    half = std::move(d.half);
     return true;
 }
 

@@ -18,6 +18,12 @@ qint64 PngPixelCount(const uchar* data, qsizetype size);
 // ARGB32_Premultiplied when the picture has transparency). Damaged input, and pictures of
 // more than kMaxPicturePixels, return false.
 bool DecodePng(const uchar* data, qsizetype size, QImage& out);
+// The same; a picture of kHalfWorthPixels or more in the usual 8-bit RGB, RGBA or grey also
+// gives half, the picture at half size (the mean of each 2 x 2 block, as HalveRows makes
+// it), made from each pair of rows while they are fresh from the decoder. Otherwise half is
+// null.
+constexpr qint64 kHalfWorthPixels = 4'000'000;
+bool DecodePng(const uchar* data, qsizetype size, QImage& out, QImage& half);
 QByteArray EncodePng(const QImage& image, int level = 5);
 bool DecodeJpeg(const QByteArray& data, QImage& out);
 QByteArray EncodeJpeg(const QImage& image, int quality = 99);

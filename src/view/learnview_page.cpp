@@ -66,7 +66,7 @@ LearnView::BasePlan LearnView::planBase() {
         for (QSize s = base.size();
              s.width() / 2 >= plan.target.width() && s.height() / 2 >= plan.target.height(); s /= 2)
             ++levels;
-        from = halvedBase(base, levels);
+        from = halvedBase(doc_.BaseImage, levels);
         if (plan.target.width() * 2 >= from.width() && plan.target.height() * 2 >= from.height()) {
             plan.mode = BasePlan::Draw;
             plan.source = from;
@@ -80,7 +80,8 @@ LearnView::BasePlan LearnView::planBase() {
     return plan;
 }
 
-QImage LearnView::halvedBase(const QImage& base, int levels) {
+QImage LearnView::halvedBase(const Picture& picture, int levels) {
+    const QImage& base = picture.image();
     if (levels <= 0) return base;
     if (halved_.key == base.cacheKey() && halved_.levels == levels) return halved_.image;
     // The last halving's memory serves the new one when it fits: a new picture of the same
@@ -88,7 +89,14 @@ QImage LearnView::halvedBase(const QImage& base, int levels) {
     QImage spare = std::move(halved_.image);
     halved_ = {};
     QImage from = base;
-    for (int i = 0; i < levels; ++i) {
+    int done = 0;
+    // The reader's half is the first step, made while the rows were fresh from the decoder.
+    const QImage& half = picture.half();
+    if (half.size() == QSize(base.width() / 2, base.height() / 2) && half.format() == base.format()) {
+        from = half;
+        done = 1;
+    }
+    for (int i = done; i < levels; ++i) {
         const QSize size(from.width() / 2, from.height() / 2);
         QImage to;
         if (spare.size() == size && spare.format() == from.format() && spare.isDetached())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/halving.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -37,22 +39,6 @@ void CopyWholeImage(QImage& dst, const QImage& src);
 
 // Copies srcRect of src to dstPos in dst, clipped to both images. Same format required.
 void CopyImageRect(QImage& dst, QPoint dstPos, const QImage& src, const QRect& srcRect);
-
-// The pixels of a 32-bit bitmap to be written from several threads at once: taken once,
-// before they start, so that none of them touches the image's shared state.
-struct Pixels32 {
-    uchar* bits = nullptr;
-    qsizetype bytesPerLine = 0;
-    int width = 0;
-    int height = 0;
-    static Pixels32 Of(QImage& img) {
-        return {img.bits(), img.bytesPerLine(), img.width(), img.height()};
-    }
-};
-
-// Rows top..bottom-1 of dst, a 32-bit image of half src's size (rounded down), as the rounded
-// mean of each 2 x 2 block of src (32-bit too): area averaging for a factor of two exactly.
-void HalveRows(const QImage& src, const Pixels32& dst, int top, int bottom);
 
 // Fills a rectangle of a 32-bit image with one ARGB value.
 void FillImageRect(QImage& img, const QRect& rect, QRgb value);

@@ -3,7 +3,9 @@
 #include "document/binaryio.h"
 #include "document/commalist.h"
 #include "document/cp1252.h"
+#include "document/halving.h"
 #include "document/imagecodec.h"
+#include "document/picture.h"
 
 #include <QBuffer>
 #include <QTemporaryFile>
@@ -262,4 +264,80 @@ TEST(JpegCodec, ATinyJpegClaimingAHugePictureIsRefused) {
     EXPECT_TRUE(out.isNull());
     // The untouched picture still decodes.
     EXPECT_TRUE(DecodeJpeg(EncodeJpeg(img, 99), out));
+}
+
+namespace {
+
+// Noise with every channel in play, so that a wrong block or lane shows.
+QImage Noise(int w, int h, QImage::Format format, quint32 seed) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            line[x] = seed;
+        }
+    }
+    return img.convertToFormat(format);
+}
+
+} // namespace
+
+TEST(PngCodec, ALargePictureComesWithItsHalfMadeWhileDecoding) {
+    // Odd sizes: the last row and column have no partner and are left out, as HalveRows does.
+    for (QImage::Format f :
+         {QImage::Format_RGB888, QImage::Format_ARGB32, QImage::Format_Grayscale8}) {
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(Noise(2001, 2003, f, 7).save(&buf, "PNG", 100)) << f; // fast, hardly packed
+        const auto* data = reinterpret_cast<const uchar*>(png.constData());
+        QImage plain, image, half;
+        ASSERT_TRUE(DecodePng(data, png.size(), plain)) << f;
+        ASSERT_TRUE(DecodePng(data, png.size(), image, half)) << f;
+        EXPECT_TRUE(image == plain) << f;
+        ASSERT_EQ(half.size(), QSize(1000, 1001)) << f;
+        EXPECT_EQ(half.format(), image.format()) << f;
+        QImage expected(1000, 1001, image.format());
+        HalveRows(image, Pixels32::Of(expected), 0, expected.height());
+        EXPECT_TRUE(half == expected) << f;
+    }
+}
+
+TEST(PngCodec, SmallOrUnusualPicturesComeWithoutAHalf) {
+    for (auto [size, format] : {std::pair{QSize(300, 200), QImage::Format_RGB888},
+                                std::pair{QSize(2100, 2000), QImage::Format_Indexed8},
+                                std::pair{QSize(2100, 2000), QImage::Format_RGBA64}}) {
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        const QImage src = Noise(size.width(), size.height(), format, 3);
+        ASSERT_TRUE(src.save(&buf, "PNG", 100));
+        QImage image, half(4, 4, QImage::Format_RGB32);
+        ASSERT_TRUE(
+            DecodePng(reinterpret_cast<const uchar*>(png.constData()), png.size(), image, half));
+        EXPECT_EQ(image.size(), size);
+        EXPECT_TRUE(half.isNull()) << format;
+    }
+    // A damaged stream gives no picture and no half.
+    QImage image, half(4, 4, QImage::Format_RGB32);
+    EXPECT_FALSE(DecodePng(reinterpret_cast<const uchar*>("\x89PNG\r\n\x1a\n"), 8, image, half));
+    EXPECT_TRUE(half.isNull());
+}
+
+TEST(Picture, TheHalfIsForgottenWithAnyChangeAndKeptByCopies) {
+    const QImage big(8, 8, QImage::Format_RGB32), small(4, 4, QImage::Format_RGB32);
+    const Picture read(big, QByteArray("png"), small);
+    Picture copy = read;
+    EXPECT_FALSE(copy.half().isNull());
+    copy.mutableImage();
+    EXPECT_TRUE(copy.half().isNull());
+    EXPECT_TRUE(copy.sourcePng().isEmpty());
+    EXPECT_FALSE(read.half().isNull());
+    Picture replaced = read;
+    replaced.setImage(big);
+    EXPECT_TRUE(replaced.half().isNull());
+    Picture cleared = read;
+    cleared.reset();
+    EXPECT_TRUE(cleared.half().isNull());
 }

@@ -1,9 +1,11 @@
 // A large page is drawn in two bands at once; it must come out exactly as drawn on one thread.
 
+#include "document/docfile.h"
 #include "view/learnview.h"
 #include "view/pagebuffer.h"
 #include "viewfixtures.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -255,4 +257,29 @@ TEST(Halving, ANewBaseImageIsHalvedAnew) {
     doc.BaseImage.mutableImage().fill(Qt::blue);
     view.RedrawView();
     EXPECT_EQ(Pixel(view.PageBitmap(), middle), QColor(Qt::blue));
+}
+
+TEST(Halving, TheHalfMadeWhileReadingDrawsAsTheViewsOwnHalving) {
+    QByteArray file;
+    {
+        Document doc = PlainDocument(10, 10);
+        doc.BaseImage = Picture(Stripes(2401, 1803));
+        QBuffer out(&file);
+        out.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(WriteDocumentTo(out, doc).ok);
+    }
+    Document withHalf, without;
+    ASSERT_TRUE(ReadDocumentBytes(file, withHalf, false).ok);
+    ASSERT_TRUE(ReadDocumentBytes(file, without, false, {}, BaseHalf::Skip).ok);
+    ASSERT_FALSE(withHalf.BaseImage.half().isNull());
+    ASSERT_TRUE(without.BaseImage.half().isNull());
+    LearnView a(withHalf), b(without);
+    // Half size and beyond (the reader's half, then one more step), and at 100 %.
+    for (QSize view : {QSize(1000, 750), QSize(500, 375), QSize(2600, 2000)}) {
+        for (LearnView* v : {&a, &b}) {
+            v->SetViewSize(view.width(), view.height());
+            v->RedrawView();
+        }
+        EXPECT_TRUE(a.PageBitmap() == b.PageBitmap()) << view.width();
+    }
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+
+namespace bw {
+
+// The pixels of a 32-bit bitmap to be written from several threads at once: taken once,
+// before they start, so that none of them touches the image's shared state.
+struct Pixels32 {
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
+    static Pixels32 Of(QImage& img) {
+        return {img.bits(), img.bytesPerLine(), img.width(), img.height()};
+    }
+};
+
+// Rows top..bottom-1 of dst, a 32-bit image of half src's size (rounded down), as the rounded
+// mean of each 2 x 2 block of src (32-bit too): area averaging for a factor of two exactly.
+void HalveRows(const QImage& src, const Pixels32& dst, int top, int bottom);
+
+} // namespace bw
