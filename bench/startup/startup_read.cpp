@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     const double wall = Seconds(CLOCK_MONOTONIC), cpu = Seconds(CLOCK_PROCESS_CPUTIME_ID);
     bw::Document doc;
     // Only the reading: the half-size base the program makes while reading is its own cost.
-    if (!bw::ReadDocumentFile(QString::fromLocal8Bit(argv[1]), doc, false, {}, bw::BaseHalf::Skip).ok)
+    if (!bw::ReadDocumentFile(QString::fromLocal8Bit(argv[1]), doc, false, {}, bw::BaseHalf::Skip)
+             .ok)
         return 1;
     std::printf("read %.6f %.6f\n", Seconds(CLOCK_MONOTONIC) - wall,
                 Seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu);

@@ -139,8 +139,7 @@ Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen, BaseHalf 
         o.ResetRuntimeValues(editorOpen);
         doc.CurrentObjects.push_back(std::move(o));
     }
-    if (!ReadPicture(r, doc.BaseImage, budget, baseHalf == BaseHalf::Make))
-        return Outcome::Damaged;
+    if (!ReadPicture(r, doc.BaseImage, budget, baseHalf == BaseHalf::Make)) return Outcome::Damaged;
     return Outcome::Ok;
 }
 

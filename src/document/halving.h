@@ -16,8 +16,13 @@ struct Pixels32 {
     }
 };
 
+// The code HalveRows runs: the fastest the processor has, or (for the tests) SSE2 only or
+// plain C++ only. All give the same pixels.
+enum class HalvingCode { Best, Sse2, Plain };
+
 // Rows top..bottom-1 of dst, a 32-bit image of half src's size (rounded down), as the rounded
 // mean of each 2 x 2 block of src (32-bit too): area averaging for a factor of two exactly.
-void HalveRows(const QImage& src, const Pixels32& dst, int top, int bottom);
+void HalveRows(const QImage& src, const Pixels32& dst, int top, int bottom,
+               HalvingCode code = HalvingCode::Best);
 
 } // namespace bw

@@ -169,7 +169,8 @@ bool RunPngDecode(png_structp png, png_infop info, PngDecode& d) {
     png_read_update_info(png, info);
     if (png_get_rowbytes(png, info) != png_size_t(w) * 4) return false;
     // The rarer kinds go through libpng's transforms straight into the scanlines.
-    d.image = NewLargeImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    d.image =
+        NewLargeImage(int(w), int(h), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (d.image.isNull()) return false;
     if (passes == 1) {
         for (png_uint_32 y = 0; y < h; ++y)

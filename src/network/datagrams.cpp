@@ -7,8 +7,9 @@
 namespace bw {
 
 std::unique_ptr<DatagramPort> NewDatagramPort() {
-    static const auto make = reinterpret_cast<MakeDatagramPortFn>(ResolveModule(
-        QStringLiteral("brettwerk-net"), kMakeDatagramPortSymbol, QStringLiteral(BW_NET_MODULE_DIR)));
+    static const auto make = reinterpret_cast<MakeDatagramPortFn>(
+        ResolveModule(QStringLiteral("brettwerk-net"), kMakeDatagramPortSymbol,
+                      QStringLiteral(BW_NET_MODULE_DIR)));
     if (!make) {
         static bool told = false;
         if (!told) qWarning("brettwerk: the network module brettwerk-net is missing");

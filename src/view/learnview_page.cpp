@@ -92,7 +92,8 @@ QImage LearnView::halvedBase(const Picture& picture, int levels) {
     int done = 0;
     // The reader's half is the first step, made while the rows were fresh from the decoder.
     const QImage& half = picture.half();
-    if (half.size() == QSize(base.width() / 2, base.height() / 2) && half.format() == base.format()) {
+    if (half.size() == QSize(base.width() / 2, base.height() / 2) &&
+        half.format() == base.format()) {
         from = half;
         done = 1;
     }

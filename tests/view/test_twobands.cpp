@@ -190,31 +190,35 @@ TEST(TwoBands, ManyRedrawsInARowKeepTheHelperThreadsCachesRight) {
 }
 
 TEST(Halving, EachPixelIsTheRoundedMeanOfItsBlock) {
-    // Odd sizes leave a last row and column out; widths not a multiple of four take the
-    // pixel-by-pixel path for the rest of the row.
-    for (QSize size : {QSize(37, 23), QSize(64, 8), QSize(3, 3), QSize(1, 5)}) {
-        QImage src(size, QImage::Format_RGB32);
-        quint32 seed = 12345;
-        for (int y = 0; y < src.height(); ++y)
-            for (int x = 0; x < src.width(); ++x) {
-                seed = seed * 1664525u + 1013904223u;
-                src.setPixel(x, y, 0xFF000000u | (seed >> 8));
-            }
-        QImage dst(src.width() / 2, src.height() / 2, QImage::Format_RGB32);
-        dst.fill(Qt::black);
-        HalveRows(src, Pixels32::Of(dst), 0, dst.height());
-        for (int y = 0; y < dst.height(); ++y)
-            for (int x = 0; x < dst.width(); ++x) {
-                const QRgb p[4] = {src.pixel(2 * x, 2 * y), src.pixel(2 * x + 1, 2 * y),
-                                   src.pixel(2 * x, 2 * y + 1), src.pixel(2 * x + 1, 2 * y + 1)};
-                auto mean = [&](int (*channel)(QRgb)) {
-                    return (channel(p[0]) + channel(p[1]) + channel(p[2]) + channel(p[3]) + 2) / 4;
-                };
-                const QRgb expected = qRgb(mean(qRed), mean(qGreen), mean(qBlue));
-                ASSERT_EQ(dst.pixel(x, y), expected) << size.width() << "x" << size.height()
-                                                     << " at " << x << "," << y;
-            }
-    }
+    // Odd sizes leave a last row and column out; the rest of a row that fills no whole step
+    // of eight (AVX2) or four (SSE2) takes the next smaller step, down to one pixel.
+    for (HalvingCode code : {HalvingCode::Best, HalvingCode::Sse2, HalvingCode::Plain})
+        for (QSize size : {QSize(37, 23), QSize(45, 9), QSize(64, 8), QSize(3, 3), QSize(1, 5)}) {
+            QImage src(size, QImage::Format_RGB32);
+            quint32 seed = 12345;
+            for (int y = 0; y < src.height(); ++y)
+                for (int x = 0; x < src.width(); ++x) {
+                    seed = seed * 1664525u + 1013904223u;
+                    src.setPixel(x, y, 0xFF000000u | (seed >> 8));
+                }
+            QImage dst(src.width() / 2, src.height() / 2, QImage::Format_RGB32);
+            dst.fill(Qt::black);
+            HalveRows(src, Pixels32::Of(dst), 0, dst.height(), code);
+            for (int y = 0; y < dst.height(); ++y)
+                for (int x = 0; x < dst.width(); ++x) {
+                    const QRgb p[4] = {src.pixel(2 * x, 2 * y), src.pixel(2 * x + 1, 2 * y),
+                                       src.pixel(2 * x, 2 * y + 1),
+                                       src.pixel(2 * x + 1, 2 * y + 1)};
+                    auto mean = [&](int (*channel)(QRgb)) {
+                        return (channel(p[0]) + channel(p[1]) + channel(p[2]) + channel(p[3]) + 2) /
+                               4;
+                    };
+                    const QRgb expected = qRgb(mean(qRed), mean(qGreen), mean(qBlue));
+                    ASSERT_EQ(dst.pixel(x, y), expected)
+                        << int(code) << ": " << size.width() << "x" << size.height() << " at " << x
+                        << "," << y;
+                }
+        }
 }
 
 TEST(Halving, AFarShrunkPageStillShowsFineDetailAsGrey) {

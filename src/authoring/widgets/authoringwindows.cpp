@@ -70,9 +70,9 @@ void AuthoringWindows::Bind(const AuthoringActions& a) {
         // Ctrl+Z copies the view and Alt+Backspace goes back a document in this program;
         // undo is Ctrl+Z with Shift, redo the usual Ctrl+Y.
         undo_ = ed_.undoStack().createUndoAction(this, QStringLiteral("&Rückgängig"));
-        undo_->setShortcut(QKeySequence(QStringLiteral("Shift+Ctrl+Z")));
+        undo_->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z));
         redo_ = ed_.undoStack().createRedoAction(this, QStringLiteral("&Wiederherstellen"));
-        redo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
+        redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
         QAction* first = a.menu->actions().value(0);
         a.menu->insertAction(first, undo_);
         a.menu->insertAction(first, redo_);

@@ -10,8 +10,7 @@ namespace {
 QAction* Add(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {},
              bool enabled = false) {
     QAction* a = menu->addAction(caption);
-    if (!shortcut.isEmpty())
-        a->setShortcut(shortcut);
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
     a->setEnabled(enabled);
     return a;
 }
@@ -53,20 +52,19 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     ZuvorDokument1 = Add(Themenauswahl, QStringLiteral("&Zuvor angzeigtes Dokument"),
                          Qt::ALT | Qt::Key_Backspace);
     Themenauswahl->addSeparator();
-    VorherigesDokument1 = Add(Themenauswahl, QStringLiteral("&Vorheriges Dokument der Liste"),
-                              QStringLiteral("PgUp"));
-    NaechstesDokument1 = Add(Themenauswahl, QStringLiteral("&Nächstes Dokument der Liste"),
-                             QStringLiteral("PgDown"));
+    VorherigesDokument1 =
+        Add(Themenauswahl, QStringLiteral("&Vorheriges Dokument der Liste"), Qt::Key_PageUp);
+    NaechstesDokument1 =
+        Add(Themenauswahl, QStringLiteral("&Nächstes Dokument der Liste"), Qt::Key_PageDown);
     Themenauswahl->addSeparator();
-    OrdnerNeuEinlesen1 = Add(Themenauswahl, QStringLiteral("&Aktuellen Ordner neu einlesen"),
-                             Qt::CTRL | Qt::Key_F5);
-    OrdnerWaehlen1 =
-        Add(Themenauswahl, QStringLiteral("&Ordner wählen..."), Qt::CTRL | Qt::Key_W);
+    OrdnerNeuEinlesen1 =
+        Add(Themenauswahl, QStringLiteral("&Aktuellen Ordner neu einlesen"), Qt::CTRL | Qt::Key_F5);
+    OrdnerWaehlen1 = Add(Themenauswahl, QStringLiteral("&Ordner wählen..."), Qt::CTRL | Qt::Key_W);
     TopicSeparator = Themenauswahl->addSeparator();
 
     Lernansicht = bar->addMenu(QStringLiteral("&Lernansicht"));
-    Werkzeugleiste1 = Add(Lernansicht, QStringLiteral("Werkzeugleiste zu&klappen"),
-                          Qt::ALT | Qt::Key_W, on);
+    Werkzeugleiste1 =
+        Add(Lernansicht, QStringLiteral("Werkzeugleiste zu&klappen"), Qt::ALT | Qt::Key_W, on);
     Ebenen = Lernansicht->addMenu(QStringLiteral("&Ebenen"));
     EbeneBasisbild1 = AddCheck(Ebenen, QStringLiteral("&Basisbild"), false);
     EbeneTexteBilder1 = AddCheck(Ebenen, QStringLiteral("&Texte und Bilder"), false);
@@ -74,10 +72,10 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     for (QAction* a : {EbeneBasisbild1, EbeneTexteBilder1, EbeneInfopunkte1})
         a->setChecked(true);
     Darstellung = Lernansicht->addMenu(QStringLiteral("&Darstellung"));
-    AlleAbdecken1 = Add(Darstellung, QStringLiteral("Alle Abfragefelder &abdecken"),
-                        Qt::CTRL | Qt::Key_Down);
-    AlleAufdecken1 = Add(Darstellung, QStringLiteral("Alle Abfragefelder auf&decken"),
-                         Qt::CTRL | Qt::Key_Up);
+    AlleAbdecken1 =
+        Add(Darstellung, QStringLiteral("Alle Abfragefelder &abdecken"), Qt::CTRL | Qt::Key_Down);
+    AlleAufdecken1 =
+        Add(Darstellung, QStringLiteral("Alle Abfragefelder auf&decken"), Qt::CTRL | Qt::Key_Up);
     AbdeckblattEin1 = Add(Darstellung, QStringLiteral("Abdeckblatt &einblenden"));
     AbdeckblattAus1 = Add(Darstellung, QStringLiteral("Abdeckblatt aus&blenden"));
     Nummerierung = Lernansicht->addMenu(QStringLiteral("&Nummerierung Abfragefelder"));
@@ -97,8 +95,8 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
         zoomGroup->addAction(a);
     Zoom100->setChecked(true);
     Lernansicht->addSeparator();
-    ZeichnungenEntfernen1 = Add(Lernansicht, QStringLiteral("Alle &Zeichnungen entfernen"),
-                                Qt::CTRL | Qt::Key_Delete);
+    ZeichnungenEntfernen1 =
+        Add(Lernansicht, QStringLiteral("Alle &Zeichnungen entfernen"), Qt::CTRL | Qt::Key_Delete);
     AusschnittScrollen = Lernansicht->addMenu(QStringLiteral("&Ausschnitt scrollen"));
     AusschnittScrollen->menuAction()->setVisible(false);
     Werkzeug = Lernansicht->addMenu(QStringLiteral("&Werkzeug"));
@@ -108,20 +106,19 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     IndividualUebung1 = Add(Uebung, QStringLiteral("Individual-&Übung"), Qt::Key_F7);
     Uebungseinstellungen1 =
         Add(Uebung, QStringLiteral("Übungs&einstellungen..."), Qt::ALT | Qt::Key_F7);
-    BestenlisteIndividual1 = Add(Uebung, QStringLiteral("&Bestenliste Individual-Übung..."),
-                                 Qt::CTRL | Qt::Key_F7);
+    BestenlisteIndividual1 =
+        Add(Uebung, QStringLiteral("&Bestenliste Individual-Übung..."), Qt::CTRL | Qt::Key_F7);
     ProtokollLetzteUebung1 = Add(Uebung, QStringLiteral("&Protokoll der letzten Übung..."));
     Uebung->addSeparator();
-    NetzTeilnehmen1 =
-        Add(Uebung, QStringLiteral("An Netzwerk-Übung &teilnehmen..."), Qt::Key_F8);
+    NetzTeilnehmen1 = Add(Uebung, QStringLiteral("An Netzwerk-Übung &teilnehmen..."), Qt::Key_F8);
     BestenlisteNetz1 =
         Add(Uebung, QStringLiteral("Besten&liste Netzwerk-Übung..."), Qt::CTRL | Qt::Key_F8);
     Uebung->addSeparator();
     UebungAbbrechen1 = Add(Uebung, QStringLiteral("Übung &abbrechen"));
 
     Lehrersteuerung = bar->addMenu(QStringLiteral("Lehrer&steuerung"));
-    NetzInitiieren1 = Add(Lehrersteuerung, QStringLiteral("&Netzwerk-Übung initiieren..."),
-                          Qt::Key_F9);
+    NetzInitiieren1 =
+        Add(Lehrersteuerung, QStringLiteral("&Netzwerk-Übung initiieren..."), Qt::Key_F9);
     NetzBeenden1 = Add(Lehrersteuerung, QStringLiteral("Netzwerk-Übung &beenden"));
     Kontrollanzeige1 =
         Add(Lehrersteuerung, QStringLiteral("&Kontrollanzeige..."), Qt::ALT | Qt::Key_F9);
@@ -129,23 +126,23 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
 
     Autorenfunktion = bar->addMenu(QStringLiteral("&Autorenfunktion"));
     NeuesDokument = Autorenfunktion->addMenu(QStringLiteral("&Neues Dokument anlegen"));
-    NeuBildbeschriftung1 =
-        Add(NeuesDokument, QStringLiteral("&Bildbeschriftung..."), Qt::SHIFT | Qt::CTRL | Qt::Key_B);
+    NeuBildbeschriftung1 = Add(NeuesDokument, QStringLiteral("&Bildbeschriftung..."),
+                               Qt::SHIFT | Qt::CTRL | Qt::Key_B);
     NeuLueckentext1 =
         Add(NeuesDokument, QStringLiteral("&Lückentext..."), Qt::SHIFT | Qt::CTRL | Qt::Key_L);
     NeuEinzelfragen1 =
         Add(NeuesDokument, QStringLiteral("&Einzelfragen..."), Qt::SHIFT | Qt::CTRL | Qt::Key_E);
     NeuMultipleChoice1 = Add(NeuesDokument, QStringLiteral("&Multiple-Choice-Fragen..."),
                              Qt::SHIFT | Qt::CTRL | Qt::Key_M);
-    Assistent1 =
-        Add(Autorenfunktion, QStringLiteral("&Assistent einblenden"), Qt::SHIFT | Qt::CTRL | Qt::Key_A);
+    Assistent1 = Add(Autorenfunktion, QStringLiteral("&Assistent einblenden"),
+                     Qt::SHIFT | Qt::CTRL | Qt::Key_A);
     Autorenfunktion->addSeparator();
     DokumentBearbeiten1 =
         Add(Autorenfunktion, QStringLiteral("&Dokument bearbeiten..."), Qt::Key_F2);
-    AutorDokumenteigenschaften1 = Add(Autorenfunktion, QStringLiteral("Dokument&eigenschaften..."),
-                                      Qt::ALT | Qt::Key_Return);
-    Seitenverhaeltnis1 =
-        Add(Autorenfunktion, QStringLiteral("&Seitenverhältnis..."), Qt::SHIFT | Qt::CTRL | Qt::Key_T);
+    AutorDokumenteigenschaften1 =
+        Add(Autorenfunktion, QStringLiteral("Dokument&eigenschaften..."), Qt::ALT | Qt::Key_Return);
+    Seitenverhaeltnis1 = Add(Autorenfunktion, QStringLiteral("&Seitenverhältnis..."),
+                             Qt::SHIFT | Qt::CTRL | Qt::Key_T);
     Basisbild = Autorenfunktion->addMenu(QStringLiteral("&Basisbild"));
     BasisbildAusDatei1 =
         Add(Basisbild, QStringLiteral("Einfügen aus &Datei..."), Qt::SHIFT | Qt::CTRL | Qt::Key_O);
@@ -159,8 +156,7 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
                             Qt::SHIFT | Qt::CTRL | Qt::Key_G);
     Bildbeschriftung =
         Autorenfunktion->addMenu(QStringLiteral("Bildbeschriftung: &Texte, Bilder, Infopunkte"));
-    ObjekteBearbeiten1 =
-        Add(Bildbeschriftung, QStringLiteral("&Bearbeiten..."), Qt::Key_F3);
+    ObjekteBearbeiten1 = Add(Bildbeschriftung, QStringLiteral("&Bearbeiten..."), Qt::Key_F3);
     ObjekteTransformieren1 = Add(Bildbeschriftung, QStringLiteral("&Transformieren..."));
     ObjekteLoeschen1 = Add(Bildbeschriftung, QStringLiteral("Alle &löschen"));
     Autorenfunktion->addSeparator();
@@ -190,10 +186,10 @@ void MainMenu::Build(QMenuBar* bar, bool autorEdition) {
     Verknuepfungsfelder1 = Add(Optionen, QStringLiteral("&Verknüpfungsfelder..."));
 
     Tauschboerse = bar->addMenu(QStringLiteral("Tausch&börse"));
-    TauschboerseOeffnen1 = Add(Tauschboerse, QStringLiteral("Internet-&Tauschbörse öffnen..."),
-                               Qt::CTRL | Qt::Key_I);
-    Hochladen1 = Add(Tauschboerse, QStringLiteral("Aktuelles Dokument &hochladen..."),
-                     Qt::CTRL | Qt::Key_H);
+    TauschboerseOeffnen1 =
+        Add(Tauschboerse, QStringLiteral("Internet-&Tauschbörse öffnen..."), Qt::CTRL | Qt::Key_I);
+    Hochladen1 =
+        Add(Tauschboerse, QStringLiteral("Aktuelles Dokument &hochladen..."), Qt::CTRL | Qt::Key_H);
     ZugangEinrichten1 = Add(Tauschboerse, QStringLiteral("&Zugang einrichten..."));
 
     Hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
