@@ -36,7 +36,14 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> items) {
 }
 
 QPixmap LogoPixmap() {
-    QPixmap pm(92, 30);
+    // The window's own family: another family would cost the first frame a font search.
+    QFont f;
+    f.setPixelSize(14);
+    f.setBold(true);
+    const QString name = QStringLiteral("Brettwerk");
+    const int textLeft = 28;
+    const int width = textLeft + QFontMetrics(f).horizontalAdvance(name) + 2;
+    QPixmap pm(width, 30);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
@@ -46,12 +53,8 @@ QPixmap LogoPixmap() {
     p.setPen(QPen(Qt::white, 2));
     p.drawLine(QPointF(6, 21), QPointF(18, 9));
     p.setPen(QColor(81, 81, 78));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(14);
-    f.setBold(true);
     p.setFont(f);
-    p.drawText(QRectF(28, 0, 64, 30), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Brettwerk"));
+    p.drawText(QRectF(textLeft, 0, width - textLeft, 30), Qt::AlignVCenter | Qt::AlignLeft, name);
     return pm;
 }
 
