@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 namespace bw::bench {
 
@@ -67,7 +68,11 @@ void Goals::Ratio(const std::string& label, double cpuRatio, double wallRatio, d
 }
 
 void Goals::PrintSpreads() const {
-    std::printf("\n%-34s %27s   %27s\n", "ms per run (3 runs)", "wall: median   min    max",
+    std::size_t runs = 0;
+    for (const auto& entry : samples_)
+        runs = std::max(runs, entry.second.size());
+    const std::string title = "ms per run (" + std::to_string(runs) + " runs)";
+    std::printf("\n%-34s %27s   %27s\n", title.c_str(), "wall: median   min    max",
                 "cpu: median   min    max");
     for (const auto& [name, samples] : samples_) {
         const Spread w = SpreadOf(Pick(samples, &Sample::wall));

@@ -242,8 +242,15 @@ bool DecodePngInto(const uchar* data, qsizetype size, PngDecode& d) {
     const bool ok = info && RunPngDecode(png, info, d);
     png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
     if (!ok) return false;
-    if (d.image.format() == QImage::Format_ARGB32)
-        d.image.convertTo(QImage::Format_ARGB32_Premultiplied); // in place
+    // Premultiplied in place: Qt would convert an image in memory of our own into a copy.
+    if (d.image.format() == QImage::Format_ARGB32) {
+        for (int y = 0; y < d.image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(d.image.scanLine(y));
+            for (int x = 0; x < d.image.width(); ++x)
+                line[x] = qPremultiply(line[x]);
+        }
+        d.image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    }
     return true;
 }
 

@@ -248,6 +248,28 @@ TEST(PngCodec, DecodesEveryColourTypeTo32Bits) {
     }
 }
 
+TEST(PngCodec, TransparencyThroughThePaletteArrivesPremultiplied) {
+    // A palette entry with alpha (a tRNS chunk) goes through libpng's transforms, not the
+    // plain rows; its pixels must end up premultiplied like every other picture's.
+    QImage pal(6, 4, QImage::Format_Indexed8);
+    pal.setColorTable({qRgba(200, 100, 50, 128), qRgb(0, 0, 255), qRgba(255, 255, 255, 0)});
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            pal.setPixel(x, y, (x + y) % 3);
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(pal.save(&buf, "PNG"));
+    QImage out;
+    ASSERT_TRUE(DecodePng(reinterpret_cast<const uchar*>(png.constData()), png.size(), out));
+    ASSERT_EQ(out.format(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(reinterpret_cast<const QRgb*>(out.constScanLine(y))[x],
+                      qPremultiply(pal.pixel(x, y)))
+                << x << "," << y;
+}
+
 TEST(JpegCodec, ATinyJpegClaimingAHugePictureIsRefused) {
     QImage img(8, 8, QImage::Format_RGB32);
     img.fill(Qt::gray);
