@@ -49,7 +49,7 @@ struct Menu {
     std::vector<int> opened;
     int selected = -1;
     Menu() {
-        topics.onOpenTopic = [this](int i) { opened.push_back(i); };
+        QObject::connect(&topics, &TopicMenu::topicChosen, [this](int i) { opened.push_back(i); });
         topics.selectedTopic = [this] { return selected; };
     }
 };

@@ -29,7 +29,8 @@ TSeitenverhaeltnisForm* AuthoringWindows::ratioForm() {
 TProjektInfoForm* AuthoringWindows::infoForm() {
     if (!info_) {
         info_ = new TProjektInfoForm(window_);
-        info_->onSeitenverhaeltnis = [this] { Seitenverhaeltnis1Click(); };
+        connect(info_, &TProjektInfoForm::pageRatioAsked, this,
+                [this] { Seitenverhaeltnis1Click(); });
     }
     return info_;
 }
@@ -37,10 +38,10 @@ TProjektInfoForm* AuthoringWindows::infoForm() {
 TBildErwForm* AuthoringWindows::sizeForm() {
     if (!size_) {
         size_ = new TBildErwForm(window_);
-        size_->onSeitenverhaeltnis = [this] {
+        connect(size_, &TBildErwForm::pageRatioAsked, this, [this] {
             if (Seitenverhaeltnis1Click())
                 size_->Fill(PageLayout::FromHeader(ed_.document().CurrentHeader));
-        };
+        });
     }
     return size_;
 }
@@ -61,7 +62,7 @@ void AuthoringWindows::Bind(const AuthoringActions& a) {
     on(a.dokumenteigenschaften, [this] { Dokumenteigenschaften1Click(true); });
     on(a.dokumenteigenschaftenLesen, [this] { Dokumenteigenschaften1Click(false); });
     on(a.alleLoeschen, [this] {
-        if (clearEditorSelection) clearEditorSelection();
+        emit editorSelectionClearNeeded();
         base_.AlleBeschriftungenLoeschen();
     });
     on(a.basisbildGroesse, [this] { Randzoneerweitern1Click(); });
@@ -125,7 +126,7 @@ void AuthoringWindows::Transformieren1Click() {
     if (transform->exec() != QDialog::Accepted) return;
     TObjtransForm::Values v;
     if (!transform->Read(v)) return;
-    if (clearEditorSelection) clearEditorSelection();
+    emit editorSelectionClearNeeded();
     authoring_.TransformObjects(v.fakX, v.offsetX, v.fakY, v.offsetY);
 }
 

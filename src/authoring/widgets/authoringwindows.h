@@ -58,9 +58,6 @@ public:
     bool Randzoneerweitern1Click();
     void Transformieren1Click();
 
-    // Clears the object editor's selection before the objects change under it.
-    std::function<void()> clearEditorSelection;
-
     Authoring& authoring() { return authoring_; }
     TSeitenverhaeltnisForm* ratioForm();
     TProjektInfoForm* infoForm();
@@ -68,6 +65,10 @@ public:
     TObjtransForm* transformForm();
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
+
+signals:
+    // The object editor must let go of its selection now: the objects change under it.
+    void editorSelectionClearNeeded();
 
 private:
     QWidget* window_;

@@ -76,9 +76,7 @@ TBildErwForm::TBildErwForm(QWidget* parent) : QDialog(parent) {
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(ratio, &QPushButton::clicked, this, [this] {
-        if (onSeitenverhaeltnis) onSeitenverhaeltnis();
-    });
+    connect(ratio, &QPushButton::clicked, this, &TBildErwForm::pageRatioAsked);
     layout->addWidget(buttons);
 }
 

@@ -3,7 +3,6 @@
 #include "authoring/pagelayout.h"
 
 #include <QDialog>
-#include <functional>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -23,12 +22,14 @@ public:
     PageLayout Layout(PageLayout base) const;
     bool TransformObjects() const;
 
-    // "&Seitenverhältnis...": the page ratio dialog, applied at once when confirmed.
-    std::function<void()> onSeitenverhaeltnis;
-
     QDoubleSpinBox *GroesseEdit, *PosXEdit, *PosYEdit;
     QSlider *GroesseBar, *PosXBar, *PosYBar;
     QCheckBox* TransformCheck;
+
+signals:
+    // "&Seitenverhältnis..." was pressed (the page ratio dialog, applied at once when
+    // confirmed).
+    void pageRatioAsked();
 };
 
 } // namespace bw

@@ -74,7 +74,6 @@ public:
     void ShowDropped(int index);
 
     // What the window needs of its surroundings.
-    std::function<void(int index)> activateObject; // "Testen"
     std::function<QColor(const QColor&)> chooseColour;
 
     // ---- controls (named as the window names them) ----
@@ -96,6 +95,8 @@ public:
     std::array<QAction*, 5> PosAnkerActions; // automatisch, rechts, oben, links, unten
 
 signals:
+    // "Testen": the object of index is to be activated as a click in the view would.
+    void testObject(int index);
     void opened();
     void closed();
 

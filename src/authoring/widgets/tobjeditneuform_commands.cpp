@@ -54,7 +54,7 @@ void TObjEditneuForm::AktBtnClick() {
 void TObjEditneuForm::TestBtnClick() {
     if (!objectSelected() || !TestBtn->isEnabled()) return;
     StoreObject();
-    if (activateObject) activateObject(selected_);
+    emit testObject(selected_);
 }
 
 void TObjEditneuForm::MoveCard(int dx, int dy) {

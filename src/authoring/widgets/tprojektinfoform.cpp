@@ -61,9 +61,7 @@ TProjektInfoForm::TProjektInfoForm(QWidget* parent) : QDialog(parent) {
     connect(suffix, &QPushButton::clicked, this, [this] {
         titel_->setText(AppendDokTypToTitle(titel_->text(), dokTyp_->currentIndex()));
     });
-    connect(ratio, &QPushButton::clicked, this, [this] {
-        if (onSeitenverhaeltnis) onSeitenverhaeltnis();
-    });
+    connect(ratio, &QPushButton::clicked, this, &TProjektInfoForm::pageRatioAsked);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

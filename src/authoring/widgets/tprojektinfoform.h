@@ -3,7 +3,6 @@
 #include "document/headerdata.h"
 
 #include <QDialog>
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -26,8 +25,9 @@ public:
     int NumArt() const;
     int GeordnetArt() const;
 
-    // "&Seitenverhältnis..." runs this (the page ratio dialog, applied at once).
-    std::function<void()> onSeitenverhaeltnis;
+signals:
+    // "&Seitenverhältnis..." was pressed (the page ratio dialog, applied at once).
+    void pageRatioAsked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -164,7 +164,7 @@ void ExerciseController::Glide(int card, QPoint to, int steps) {
 }
 
 void ExerciseController::PlaySound(bool right) {
-    if (playSound) playSound(right);
+    emit soundWanted(right);
 }
 
 void ExerciseController::CardsChanged() {

@@ -53,7 +53,6 @@ public:
 
     // What the window supplies.
     std::function<bool()> editorOpen;
-    std::function<void(bool right)> playSound;
     // The windows of the end of a run (finish window, protocol, name dialog).
     void SetResultWindows(ResultWindows* results);
 
@@ -74,6 +73,8 @@ public:
     void LearningViewRestored() override;
 
 signals:
+    // A sound for a right or a wrong answer is due.
+    void soundWanted(bool right);
     // The main window switches its mode: true for the exercise (mode 3), false for the
     // learning view (mode 2).
     void modeChanged(bool exercise);

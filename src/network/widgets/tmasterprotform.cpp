@@ -96,9 +96,7 @@ TMasterProtForm::TMasterProtForm(NetTeacher& teacher, QWidget* parent)
     // The grid goes to paper through the table printer of the printing subsystem.
     add(QStringLiteral("Drucken..."), [] {})->setEnabled(false);
     add(QStringLiteral("Kommentar hinzufügen..."), [this] { KommentarClick(); });
-    add(QStringLiteral("Bestenliste..."), [this] {
-        if (showBestList) showBestList();
-    });
+    add(QStringLiteral("Bestenliste..."), [this] { emit bestListAsked(); });
     buttons->addStretch(1);
     add(QStringLiteral("Netz-Übung beenden und schließen"), [this] { BeendenClick(); });
 

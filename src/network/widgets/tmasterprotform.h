@@ -31,7 +31,6 @@ public:
     void ShowDisplay();
 
     // What the window asks of the program.
-    std::function<void()> showBestList;
     // EndNetworkExercise with confirmation; true when it ended.
     std::function<bool()> endNetworkExercise;
 
@@ -47,6 +46,10 @@ public:
     bool GridPageShown() const;
     void ShowPage(bool grid);
     const ProtocolText& Information() const { return information_; }
+
+signals:
+    // "Bestenliste..." was pressed.
+    void bestListAsked();
 
 private:
     void FillRow(int row);

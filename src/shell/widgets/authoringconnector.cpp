@@ -49,9 +49,9 @@ AuthoringConnector::AuthoringConnector(const Parts& parts)
                     m.BasisbildKopieren1, m.BasisbildLoeschen1, m.Seitenverhaeltnis1,
                     m.AutorDokumenteigenschaften1, m.Dokumenteigenschaften1, m.ObjekteLoeschen1,
                     m.BasisbildGroesse1, m.ObjekteTransformieren1});
-    windows_->clearEditorSelection = [this] {
+    connect(windows_, &AuthoringWindows::editorSelectionClearNeeded, this, [this] {
         if (form_) form_->ShowObject(-1);
-    };
+    });
 
     connect(m.NeuBildbeschriftung1, &QAction::triggered, this, [this] {
         if (NewDocument(DokBildbeschriftung)) OpenObjectEditor();
@@ -97,7 +97,7 @@ AuthoringConnector::~AuthoringConnector() = default;
 TObjEditneuForm* AuthoringConnector::objectEditor() {
     if (form_) return form_;
     form_ = new TObjEditneuForm(windows_->authoring(), p_.ws.editor, p_.view, p_.window);
-    form_->activateObject = [this](int index) {
+    connect(form_, &TObjEditneuForm::testObject, this, [this](int index) {
         const int typ = p_.ws.doc.CurrentObjects[index].Typ;
         ClickResult r;
         r.index = index;
@@ -105,7 +105,7 @@ TObjEditneuForm* AuthoringConnector::objectEditor() {
                  : typ == TypLinkExtern ? ClickResult::ExternalLink
                                         : ClickResult::InternalLink;
         p_.viewWidget->activate(r);
-    };
+    });
     connect(form_, &TObjEditneuForm::opened, this, [this] { editorOpened(); });
     connect(form_, &TObjEditneuForm::closed, this, [this] { editorClosed(); });
     connect(tool_, &ObjectEditTool::objectClicked, this, [this](int index) {
@@ -204,14 +204,14 @@ void AuthoringConnector::Vorschaubildergenerieren1Click() {
     const QString docs = QFileInfo(folder).absolutePath();
     const QStringList files = QDir(docs).entryList(
         {QStringLiteral("*.bwk")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    if (notice) notice(QStringLiteral("Vorschaubilder werden generiert.||Bitte warten."));
+    emit noticeChanged(QStringLiteral("Vorschaubilder werden generiert.||Bitte warten."));
     int i = 0;
     for (const QString& f : files) {
         ++i;
-        if (notice) notice(PreviewProgressText(i, int(ws.TopicList.size())));
+        emit noticeChanged(PreviewProgressText(i, int(ws.TopicList.size())));
         if (ws.ReadDocument(QDir(docs).filePath(f), true)) write();
     }
-    if (notice) notice(QString());
+    emit noticeChanged(QString());
     emit ws.titleChanged();
 }
 

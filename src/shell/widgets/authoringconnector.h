@@ -50,8 +50,6 @@ public:
     void ShowAssistant();
     void Vorschaubildergenerieren1Click();
 
-    // Shows the notice window with a text ("|" breaks lines); an empty text hides it.
-    std::function<void(const QString&)> notice;
     // The content editor of a cloze, single-question or multiple-choice document; true when
     // its content was confirmed and stored.
     bool EditContent(int dokTyp);
@@ -65,6 +63,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+
+signals:
+    // The notice window is to show text ("|" breaks lines); an empty text hides it.
+    void noticeChanged(const QString& text);
 
 private:
     void editorOpened();

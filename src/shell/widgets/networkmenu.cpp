@@ -90,9 +90,9 @@ void NetworkCommands::Connect(const MainMenu& menu) {
 TMasterProtForm* NetworkCommands::masterForm() {
     if (!master_) {
         master_ = new TMasterProtForm(*teacher_, window_);
-        master_->showBestList = [this] {
+        connect(master_, &TMasterProtForm::bestListAsked, this, [this] {
             results_.ShowBestList(true, teacher_->BestListPath(), ws_.settings.OptProtOrdner);
-        };
+        });
         master_->endNetworkExercise = [this] { return EndNetworkExercise(true); };
     }
     return master_;

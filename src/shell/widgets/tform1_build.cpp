@@ -3,6 +3,7 @@
 
 #include "shell/widgets/tform1.h"
 
+#include "common/made.h"
 #include "drawing/widgets/drawingcontrols.h"
 #include "exercise/widgets/exercisecontroller.h"
 #include "exercise/widgets/resultwindows.h"
@@ -13,7 +14,6 @@
 #include "shell/widgets/dialogs.h"
 #include "shell/widgets/editorschriftart.h"
 #include "shell/widgets/hoverbutton.h"
-#include "common/made.h"
 #include "shell/widgets/networkmenu.h"
 #include "shell/widgets/resultmenu.h"
 #include "shell/widgets/sheetcommands.h"
@@ -212,9 +212,8 @@ void TForm1::ConnectExercise() {
     exercise_ = std::make_unique<ExerciseController>(ws_.doc, *view_, ws_.settings, UebungPan,
                                                      info_.UebStatusPan, this);
     exercise_->editorOpen = [this] { return ws_.EditorOpen; };
-    exercise_->playSound = [this](bool right) {
-        right ? PlayRightSound(false) : PlayWrongSound(false);
-    };
+    connect(exercise_.get(), &ExerciseController::soundWanted, this,
+            [this](bool right) { right ? PlayRightSound(false) : PlayWrongSound(false); });
     connect(exercise_.get(), &ExerciseController::runningChanged, this,
             [this](bool running) { ws_.SetExerciseRunning(running); });
     connect(exercise_.get(), &ExerciseController::modeChanged, this, [this](bool exercise) {
@@ -244,19 +243,19 @@ TMeldForm* TForm1::meldForm() {
 void TForm1::ConnectAuthoring() {
     authoring_ = new AuthoringConnector({this, ws_, *view_, tools_, pointerTool_, LernKartPicImg,
                                          menu_, side_, [this] { UpdateModeControls(); }});
-    authoring_->notice = [this](const QString& text) {
+    connect(authoring_, &AuthoringConnector::noticeChanged, this, [this](const QString& text) {
         if (text.isEmpty()) {
             if (meldForm_) meldForm_->HideNotice();
         } else {
             meldForm()->ShowNotice(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n')));
         }
-    };
+    });
     connect(&ws_.editor, &DocumentEditor::headerChanged, this, [this] { UpdateWindowTitle(); });
 }
 
 void TForm1::ConnectNavigation() {
     topicMenu_ = new TopicMenu(menu_.Themenauswahl);
-    topicMenu_->onOpenTopic = [this](int i) { OpenTopic(ws_, i); };
+    connect(topicMenu_, &TopicMenu::topicChosen, this, [this](int i) { OpenTopic(ws_, i); });
     topicMenu_->selectedTopic = [this] { return ws_.SelectedTopic; };
     connect(&ws_, &Workspace::topicListRereadNeeded, this, [this] { ws_.ReadTopicList(); });
     connect(&ws_, &Workspace::topicListChanged, this,

@@ -61,7 +61,7 @@ void TopicMenu::Fill(const std::vector<ThemenDataTyp>& list, int selected) {
         connect(
             a, &QAction::triggered, this,
             [this, i] {
-                if (onOpenTopic) onOpenTopic(i);
+                emit topicChosen(i);
                 // A refused or failed open leaves the check where the document is.
                 if (selectedTopic) Check(selectedTopic());
             },

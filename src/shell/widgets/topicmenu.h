@@ -32,8 +32,6 @@ public:
     void Fill(const std::vector<ThemenDataTyp>& list, int selected);
     void Check(int selected);
 
-    // Called with the index of the entry the user chose.
-    std::function<void(int)> onOpenTopic;
     // The entry to show checked once a choice was handled (the window's SelectedTopic).
     std::function<int()> selectedTopic;
 
@@ -45,6 +43,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // The user chose the entry of index.
+    void topicChosen(int index);
 
 private:
     void clear();
