@@ -2,21 +2,33 @@
 
 #include "platform/modules.h"
 
-#include <QtGlobal>
 
 namespace bw {
 
-std::unique_ptr<DatagramPort> NewDatagramPort() {
+namespace {
+
+MakeDatagramPortFn Module() {
     static const auto make = reinterpret_cast<MakeDatagramPortFn>(
         ResolveModule(QStringLiteral("brettwerk-net"), kMakeDatagramPortSymbol,
                       QStringLiteral(BW_NET_MODULE_DIR)));
-    if (!make) {
-        static bool told = false;
-        if (!told) qWarning("brettwerk: the network module brettwerk-net is missing");
-        told = true;
-        return nullptr;
-    }
-    return std::unique_ptr<DatagramPort>(make());
+    return make;
+}
+
+} // namespace
+
+std::unique_ptr<DatagramPort> NewDatagramPort() {
+    const MakeDatagramPortFn make = Module();
+    return make ? std::unique_ptr<DatagramPort>(make()) : nullptr;
+}
+
+bool NetworkModuleAvailable() {
+    return Module() != nullptr;
+}
+
+QString NetworkModuleMissingText() {
+    return QStringLiteral("Das Netzwerkmodul \"brettwerk-net\" fehlt im Programmordner. Ohne "
+                          "es sind keine Netzwerk-Übungen möglich; bitte installieren Sie das "
+                          "Programm neu.");
 }
 
 } // namespace bw

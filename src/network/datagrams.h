@@ -41,5 +41,9 @@ inline constexpr char kMakeDatagramPortSymbol[] = "bw_make_datagram_port";
 
 // A new port from the network module; null when the module is missing.
 std::unique_ptr<DatagramPort> NewDatagramPort();
+// Whether the network module can be loaded (it is loaded at the first call).
+bool NetworkModuleAvailable();
+// What a network exercise says when the module is missing.
+QString NetworkModuleMissingText();
 
 } // namespace bw

@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "exercise/bestlist.h"
+#include "network/datagrams.h"
 #include "network/netfiles.h"
 #include "network/netmessages.h"
 #include "platform/prompter.h"
@@ -43,6 +44,10 @@ bool NetParticipant::JoinNetworkExercise(const QString& folder, const QString& c
                                          const QString& name) {
     folder_ = folder;
     channel_ = channel;
+    if (!NetworkModuleAvailable()) {
+        prompter().ShowError(NetworkModuleMissingText());
+        return false;
+    }
     if (!NetworkFilesPresent(folder, channel)) return false;
     // The settings are checked before the document replaces the current one, so a damaged
     // file leaves the program as it was.

@@ -7,6 +7,7 @@
 #include "exercise/bestlistfile.h"
 #include "exercise/cardtext.h"
 #include "exercise/protocol.h"
+#include "network/datagrams.h"
 #include "network/netfiles.h"
 #include "platform/system.h"
 
@@ -104,6 +105,10 @@ NetTeacher::Initiation NetTeacher::Initiate(Document& doc, const ExerciseOptions
                                             const std::array<double, 7>& grading,
                                             const QString& folder, const QString& channel) {
     Initiation r;
+    if (!NetworkModuleAvailable()) {
+        r.errors << NetworkModuleMissingText();
+        return r;
+    }
     if (!ValidChannel(channel)) {
         r.errors << FileWriteErrorText(FolderWithSlash(folder) + channel + u'-' +
                                        QLatin1String(netfile::kDocument));

@@ -8,6 +8,7 @@
 
 #include "common/messages.h"
 #include "document/docfile.h"
+#include "network/datagrams.h"
 #include "network/netfiles.h"
 #include "network/netteacher.h"
 #include "shell/settings.h"
@@ -78,6 +79,10 @@ int RunNetSend(const QStringList& args) {
     const bool named = slot.SetMailBox(args[1]);
     InstallPrompter(nullptr);
     if (!named) return 2;
+    if (!NetworkModuleAvailable()) {
+        PrintErr(NetworkModuleMissingText());
+        return 1;
+    }
     slot.SendLines(args[0], args.mid(2));
     return 0;
 }
@@ -102,6 +107,10 @@ int RunNetListen(const QStringList& args) {
     const bool named = slot.SetMailBox(channel);
     InstallPrompter(nullptr);
     if (!named) return 2;
+    if (!NetworkModuleAvailable()) {
+        PrintErr(NetworkModuleMissingText());
+        return 1;
+    }
     slot.SetActive(true);
     if (!slot.Active()) {
         PrintErr(QStringLiteral("UDP-Port %1 des Kanals \"%2\" ist auf diesem Rechner belegt.")
