@@ -149,6 +149,7 @@ void PlainPngDecode(const QByteArray& stream) {
     const size_t rowBytes = png_get_rowbytes(png, info);
     const png_uint_32 h = png_get_image_height(png, info);
     auto* pixels = static_cast<uchar*>(AllocateLarge(rowBytes * h));
+    if (!pixels) qFatal("no memory for the decoding floor");
     for (png_uint_32 y = 0; y < h; ++y)
         png_read_row(png, pixels + y * rowBytes, nullptr);
     png_read_end(png, nullptr);

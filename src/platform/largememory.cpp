@@ -19,10 +19,6 @@ constexpr std::size_t kPage = 4096;
 std::size_t RoundUp(std::size_t n, std::size_t to) {
     return (n + to - 1) / to * to;
 }
-
-void FreeImageBlock(void* block) {
-    FreeLarge(block);
-}
 } // namespace
 
 void* AllocateLarge(std::size_t bytes) {
@@ -61,7 +57,7 @@ QImage NewLargeImage(int width, int height, QImage::Format format) {
     if (bpl <= 0 || bytes > std::numeric_limits<std::size_t>::max()) return {};
     void* mem = AllocateLarge(std::size_t(bytes));
     if (!mem) return {};
-    return QImage(static_cast<uchar*>(mem), width, height, bpl, format, FreeImageBlock, mem);
+    return QImage(static_cast<uchar*>(mem), width, height, bpl, format, FreeLarge, mem);
 }
 
 } // namespace bw
