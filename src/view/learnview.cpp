@@ -30,7 +30,6 @@ bool EnsureImage(ImageStore& store, QImage& img, QSize size, QImage::Format form
     return true;
 }
 
-// Fills the parts of img outside keep.
 // The page fitted into a w x h control and enlarged by zoom, and the part of it that the
 // control shows.
 struct ZoomedFit {
