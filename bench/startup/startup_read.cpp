@@ -22,8 +22,10 @@ int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const double wall = Seconds(CLOCK_MONOTONIC), cpu = Seconds(CLOCK_PROCESS_CPUTIME_ID);
     bw::Document doc;
-    // Only the reading: the half-size base the program makes while reading is its own cost.
-    if (!bw::ReadDocumentFile(QString::fromLocal8Bit(argv[1]), doc, false, {}, bw::BaseHalf::Skip)
+    // Only the reading: the halvings of the base the program makes while reading are its own
+    // cost.
+    if (!bw::ReadDocumentFile(QString::fromLocal8Bit(argv[1]), doc, false, {},
+                              bw::BaseHalvings::Skip)
              .ok)
         return 1;
     std::printf("read %.6f %.6f\n", Seconds(CLOCK_MONOTONIC) - wall,

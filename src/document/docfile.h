@@ -31,18 +31,18 @@ struct DocResult {
 // empty start document: start picture, no objects, header as ResetHeader(defaults) leaves
 // it. Messages: missing file {FileMissing}; wrong magic {InvalidFormat, ReadFailed}; newer
 // version {NewerVersion, ReadFailed}; anything else {ReadFailed}.
-// A large base image also keeps itself at half size (Picture::half), made while decoding,
-// unless the caller skips it.
-enum class BaseHalf { Make, Skip };
+// A large base image also keeps itself at half and quarter size (Picture::halvings), made
+// while decoding, unless the caller skips it.
+enum class BaseHalvings { Make, Skip };
 DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
                            const PageRatioDefaults& defaults = {},
-                           BaseHalf baseHalf = BaseHalf::Make);
+                           BaseHalvings baseHalvings = BaseHalvings::Make);
 DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
                            const PageRatioDefaults& defaults = {},
-                           BaseHalf baseHalf = BaseHalf::Make);
+                           BaseHalvings baseHalvings = BaseHalvings::Make);
 DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorOpen,
                             const PageRatioDefaults& defaults = {},
-                            BaseHalf baseHalf = BaseHalf::Make);
+                            BaseHalvings baseHalvings = BaseHalvings::Make);
 
 // Writes doc in format 2.10. WriteDocumentFile writes a temporary file beside the target
 // and replaces the target only once the new file is complete, so a failure ({WriteFailed})

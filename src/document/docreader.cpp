@@ -31,20 +31,21 @@ struct PixelBudget {
     qint64 left = kMaxDocumentPixels;
 };
 
-bool ReadPicture(ByteReader& r, Picture& pic, PixelBudget& budget, bool withHalf = false) {
+bool ReadPicture(ByteReader& r, Picture& pic, PixelBudget& budget, bool withHalvings = false) {
     QByteArray stream = r.readPngStream();
     if (!r.ok()) return false;
     const auto* data = reinterpret_cast<const uchar*>(stream.constData());
     const qint64 pixels = PngPixelCount(data, stream.size());
-    QImage img, half;
-    // The half (a quarter of the pixels) is not counted: it is bounded by the picture.
-    if (pixels > budget.left || !(withHalf ? DecodePng(data, stream.size(), img, half)
-                                           : DecodePng(data, stream.size(), img))) {
+    QImage img;
+    Halvings halvings;
+    // The halvings (a third of the pixels) are not counted: they are bounded by the picture.
+    if (pixels > budget.left || !(withHalvings ? DecodePng(data, stream.size(), img, halvings)
+                                               : DecodePng(data, stream.size(), img))) {
         r.fail();
         return false;
     }
     budget.left -= qint64(img.width()) * img.height();
-    pic = Picture(std::move(img), std::move(stream), std::move(half));
+    pic = Picture(std::move(img), std::move(stream), std::move(halvings));
     return true;
 }
 
@@ -102,7 +103,7 @@ Outcome CheckMagic(const QByteArray& magic, bool readOk) {
     return Outcome::Ok;
 }
 
-Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen, BaseHalf baseHalf) {
+Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen, BaseHalvings baseHalvings) {
     if (EndsInsideMagic(
             QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 4 + kMaxMagicLength))))
         return Outcome::Damaged;
@@ -139,7 +140,8 @@ Outcome Parse(const QByteArray& bytes, Document& doc, bool editorOpen, BaseHalf 
         o.ResetRuntimeValues(editorOpen);
         doc.CurrentObjects.push_back(std::move(o));
     }
-    if (!ReadPicture(r, doc.BaseImage, budget, baseHalf == BaseHalf::Make)) return Outcome::Damaged;
+    if (!ReadPicture(r, doc.BaseImage, budget, baseHalvings == BaseHalvings::Make))
+        return Outcome::Damaged;
     return Outcome::Ok;
 }
 
@@ -163,12 +165,12 @@ DocResult Failure(Document& doc, const PageRatioDefaults& defaults, Outcome outc
 } // namespace
 
 DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorOpen,
-                            const PageRatioDefaults& defaults, BaseHalf baseHalf) {
+                            const PageRatioDefaults& defaults, BaseHalvings baseHalvings) {
     Document fresh;
     fresh.ResetHeader(defaults);
     Outcome outcome = Outcome::Damaged;
     try {
-        outcome = Parse(bytes, fresh, editorOpen, baseHalf);
+        outcome = Parse(bytes, fresh, editorOpen, baseHalvings);
     } catch (const std::bad_alloc&) {
         outcome = Outcome::Damaged;
     }
@@ -180,7 +182,7 @@ DocResult ReadDocumentBytes(const QByteArray& bytes, Document& doc, bool editorO
 }
 
 DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
-                           const PageRatioDefaults& defaults, BaseHalf baseHalf) {
+                           const PageRatioDefaults& defaults, BaseHalvings baseHalvings) {
     QByteArray bytes;
     try {
         if (in.isSequential()) {
@@ -212,11 +214,11 @@ DocResult ReadDocumentFrom(QIODevice& in, Document& doc, bool editorOpen,
     } catch (const std::bad_alloc&) {
         return Fail(doc, defaults, {DocMessage::ReadFailed});
     }
-    return ReadDocumentBytes(bytes, doc, editorOpen, defaults, baseHalf);
+    return ReadDocumentBytes(bytes, doc, editorOpen, defaults, baseHalvings);
 }
 
 DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
-                           const PageRatioDefaults& defaults, BaseHalf baseHalf) {
+                           const PageRatioDefaults& defaults, BaseHalvings baseHalvings) {
     // A pipe would wait for a writer for ever and a device never end; only a plain file
     // (or a link to one) can be a document.
     QFile f;
@@ -228,7 +230,7 @@ DocResult ReadDocumentFile(const QString& path, Document& doc, bool editorOpen,
     default:
         return Fail(doc, defaults, {DocMessage::ReadFailed});
     }
-    DocResult r = ReadDocumentFrom(f, doc, editorOpen, defaults, baseHalf);
+    DocResult r = ReadDocumentFrom(f, doc, editorOpen, defaults, baseHalvings);
     if (r.ok) doc.CurrentHeader.Datei = path;
     return r;
 }

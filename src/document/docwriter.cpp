@@ -123,7 +123,7 @@ bool WriteAll(QIODevice& out, Document& doc, EncodedStreams& encoded) {
 
 void KeepEncodedStreams(EncodedStreams& encoded) {
     for (auto& [pic, stream] : encoded)
-        *pic = Picture(pic->image(), std::move(stream), pic->half());
+        *pic = Picture(pic->image(), std::move(stream), pic->halvings());
 }
 
 // Mirrors the read-only attribute, which stops every user: a file without any write

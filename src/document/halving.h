@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 
 namespace bw {
 
@@ -15,6 +16,10 @@ struct Pixels32 {
         return {img.bits(), img.bytesPerLine(), img.width(), img.height()};
     }
 };
+
+// A picture at half and at quarter size (each step HalveRows of the one before), made while
+// it was decoded; either null when it was not made.
+using Halvings = std::array<QImage, 2>;
 
 // The code HalveRows runs: the fastest the processor has, or (for the tests) SSE2 only or
 // plain C++ only. All give the same pixels.

@@ -83,8 +83,8 @@ struct PngDecode {
     const uchar* data;
     qsizetype size;
     QImage image;
-    bool wantHalf = false;
-    QImage half;
+    bool wantHalvings = false;
+    Halvings halvings;
     std::vector<png_bytep> rows;
     std::vector<uchar> row;
 };
@@ -106,10 +106,16 @@ bool ReadPlainRows(png_structp png, png_uint_32 w, png_uint_32 h, int colorType,
     d.image = NewLargeImage(int(w), int(h),
                             alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (d.image.isNull()) return false;
-    Pixels32 half;
-    if (d.wantHalf && qint64(w) * h >= kHalfWorthPixels) {
-        d.half = NewLargeImage(int(w / 2), int(h / 2), d.image.format());
-        if (!d.half.isNull()) half = Pixels32::Of(d.half);
+    Pixels32 half, quarter;
+    if (d.wantHalvings && qint64(w) * h >= kHalfWorthPixels) {
+        QImage& h1 = d.halvings[0];
+        QImage& h2 = d.halvings[1];
+        h1 = NewLargeImage(int(w / 2), int(h / 2), d.image.format());
+        if (!h1.isNull()) {
+            half = Pixels32::Of(h1);
+            h2 = NewLargeImage(h1.width() / 2, h1.height() / 2, h1.format());
+            if (!h2.isNull()) quarter = Pixels32::Of(h2);
+        }
     }
     d.row.resize(size_t(w) * channels);
     for (png_uint_32 y = 0; y < h; ++y) {
@@ -127,7 +133,11 @@ bool ReadPlainRows(png_structp png, png_uint_32 w, png_uint_32 h, int colorType,
                 dst[x] = 0xFF000000u | quint32(s[x]) * 0x010101u;
         }
         // Both rows are still in the cache; read again later, they would come from memory.
-        if (half.bits && (y & 1)) HalveRows(d.image, half, int(y / 2), int(y / 2) + 1);
+        if (half.bits && (y & 1)) {
+            const int k = int(y / 2);
+            HalveRows(d.image, half, k, k + 1);
+            if (quarter.bits && (k & 1)) HalveRows(d.halvings[0], quarter, k / 2, k / 2 + 1);
+        }
     }
     return true;
 }
@@ -263,13 +273,13 @@ bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
     return true;
 }
 
-bool DecodePng(const uchar* data, qsizetype size, QImage& out, QImage& half) {
+bool DecodePng(const uchar* data, qsizetype size, QImage& out, Halvings& halvings) {
     PngDecode d{data, size};
-    d.wantHalf = true;
-    half = QImage();
+    d.wantHalvings = true;
+    halvings = {};
     if (!DecodePngInto(data, size, d)) return false;
     out = std::move(d.image);
-    half = std::move(d.half);
+    halvings = std::move(d.halvings);
     return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "document/halving.h"
 #include <QByteArray>
+
 #include <QImage>
 
 namespace bw {
@@ -19,11 +21,11 @@ qint64 PngPixelCount(const uchar* data, qsizetype size);
 // more than kMaxPicturePixels, return false.
 bool DecodePng(const uchar* data, qsizetype size, QImage& out);
 // The same; a picture of kHalfWorthPixels or more in the usual 8-bit RGB, RGBA or grey also
-// gives half, the picture at half size (the mean of each 2 x 2 block, as HalveRows makes
-// it), made from each pair of rows while they are fresh from the decoder. Otherwise half is
-// null.
+// gives its halvings (the picture at half and at quarter size, each pixel the mean of a
+// 2 x 2 block of the step before, as HalveRows makes it), made from each pair of rows while
+// they are fresh from the decoder. Otherwise both are null.
 constexpr qint64 kHalfWorthPixels = 4'000'000;
-bool DecodePng(const uchar* data, qsizetype size, QImage& out, QImage& half);
+bool DecodePng(const uchar* data, qsizetype size, QImage& out, Halvings& halvings);
 QByteArray EncodePng(const QImage& image, int level = 5);
 bool DecodeJpeg(const QByteArray& data, QImage& out);
 QByteArray EncodeJpeg(const QImage& image, int quality = 99);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/halving.h"
+
 #include <QByteArray>
 #include <QImage>
 
@@ -7,13 +9,15 @@ namespace bw {
 
 // A picture of the document. It remembers the PNG stream it was read from, so that
 // saving an unchanged picture copies those bytes instead of encoding it again. A large
-// picture may also keep itself at half size, made while it was decoded, for drawing it small.
+// picture may also keep itself at half and quarter size, made while it was decoded, for
+// drawing it small.
 class Picture {
 public:
     Picture() = default;
     explicit Picture(QImage image) : image_(std::move(image)) {}
-    Picture(QImage image, QByteArray sourcePng, QImage half = {})
-        : image_(std::move(image)), sourcePng_(std::move(sourcePng)), half_(std::move(half)) {}
+    Picture(QImage image, QByteArray sourcePng, Halvings halvings = {})
+        : image_(std::move(image)), sourcePng_(std::move(sourcePng)),
+          halvings_(std::move(halvings)) {}
 
     bool isNull() const { return image_.isNull(); }
     const QImage& image() const { return image_; }
@@ -21,7 +25,7 @@ public:
     int height() const { return image_.height(); }
 
     // Any change to the pixels goes through here and forgets the stored stream and the
-    // half-size picture.
+    // halvings.
     void setImage(QImage image) {
         image_ = std::move(image);
         forgetDerived();
@@ -37,19 +41,19 @@ public:
 
     // The PNG stream the picture was read from; empty when new or changed.
     const QByteArray& sourcePng() const { return sourcePng_; }
-    // The picture at half size (each pixel the mean of a 2 x 2 block); null unless it was
-    // made while reading and the picture has not changed since.
-    const QImage& half() const { return half_; }
+    // The picture at half and at quarter size; null unless they were made while reading and
+    // the picture has not changed since.
+    const Halvings& halvings() const { return halvings_; }
 
 private:
     void forgetDerived() {
         sourcePng_.clear();
-        half_ = QImage();
+        halvings_ = {};
     }
 
     QImage image_;
     QByteArray sourcePng_;
-    QImage half_;
+    Halvings halvings_;
 };
 
 } // namespace bw

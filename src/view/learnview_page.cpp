@@ -90,12 +90,14 @@ QImage LearnView::halvedBase(const Picture& picture, int levels) {
     halved_ = {};
     QImage from = base;
     int done = 0;
-    // The reader's half is the first step, made while the rows were fresh from the decoder.
-    const QImage& half = picture.half();
-    if (half.size() == QSize(base.width() / 2, base.height() / 2) &&
-        half.format() == base.format()) {
-        from = half;
-        done = 1;
+    // The reader's halvings are the first steps, made while the rows were fresh from the
+    // decoder.
+    QSize size = base.size();
+    for (const QImage& made : picture.halvings()) {
+        size = QSize(size.width() / 2, size.height() / 2);
+        if (done == levels || made.size() != size || made.format() != base.format()) break;
+        from = made;
+        ++done;
     }
     for (int i = done; i < levels; ++i) {
         const QSize size(from.width() / 2, from.height() / 2);

@@ -305,28 +305,36 @@ QImage Noise(int w, int h, QImage::Format format, quint32 seed) {
 
 } // namespace
 
-TEST(PngCodec, ALargePictureComesWithItsHalfMadeWhileDecoding) {
+TEST(PngCodec, ALargePictureComesWithItsHalvingsMadeWhileDecoding) {
     // Odd sizes: the last row and column have no partner and are left out, as HalveRows does.
     for (QImage::Format f :
          {QImage::Format_RGB888, QImage::Format_ARGB32, QImage::Format_Grayscale8}) {
         QByteArray png;
         QBuffer buf(&png);
         buf.open(QIODevice::WriteOnly);
-        ASSERT_TRUE(Noise(2001, 2003, f, 7).save(&buf, "PNG", 100)) << f; // fast, hardly packed
+        ASSERT_TRUE(Noise(2001, 2007, f, 7).save(&buf, "PNG", 100)) << f; // fast, hardly packed
         const auto* data = reinterpret_cast<const uchar*>(png.constData());
-        QImage plain, image, half;
+        QImage plain, image;
+        Halvings halvings;
         ASSERT_TRUE(DecodePng(data, png.size(), plain)) << f;
-        ASSERT_TRUE(DecodePng(data, png.size(), image, half)) << f;
+        ASSERT_TRUE(DecodePng(data, png.size(), image, halvings)) << f;
         EXPECT_TRUE(image == plain) << f;
-        ASSERT_EQ(half.size(), QSize(1000, 1001)) << f;
+        const QImage& half = halvings[0];
+        const QImage& quarter = halvings[1];
+        ASSERT_EQ(half.size(), QSize(1000, 1003)) << f;
+        ASSERT_EQ(quarter.size(), QSize(500, 501)) << f;
         EXPECT_EQ(half.format(), image.format()) << f;
-        QImage expected(1000, 1001, image.format());
-        HalveRows(image, Pixels32::Of(expected), 0, expected.height());
-        EXPECT_TRUE(half == expected) << f;
+        EXPECT_EQ(quarter.format(), image.format()) << f;
+        QImage expectedHalf(half.size(), image.format());
+        HalveRows(image, Pixels32::Of(expectedHalf), 0, expectedHalf.height());
+        EXPECT_TRUE(half == expectedHalf) << f;
+        QImage expectedQuarter(quarter.size(), image.format());
+        HalveRows(expectedHalf, Pixels32::Of(expectedQuarter), 0, expectedQuarter.height());
+        EXPECT_TRUE(quarter == expectedQuarter) << f;
     }
 }
 
-TEST(PngCodec, SmallOrUnusualPicturesComeWithoutAHalf) {
+TEST(PngCodec, SmallOrUnusualPicturesComeWithoutHalvings) {
     for (auto [size, format] : {std::pair{QSize(300, 200), QImage::Format_RGB888},
                                 std::pair{QSize(2100, 2000), QImage::Format_Indexed8},
                                 std::pair{QSize(2100, 2000), QImage::Format_RGBA64}}) {
@@ -335,31 +343,38 @@ TEST(PngCodec, SmallOrUnusualPicturesComeWithoutAHalf) {
         buf.open(QIODevice::WriteOnly);
         const QImage src = Noise(size.width(), size.height(), format, 3);
         ASSERT_TRUE(src.save(&buf, "PNG", 100));
-        QImage image, half(4, 4, QImage::Format_RGB32);
-        ASSERT_TRUE(
-            DecodePng(reinterpret_cast<const uchar*>(png.constData()), png.size(), image, half));
+        QImage image;
+        Halvings halvings{QImage(4, 4, QImage::Format_RGB32), QImage(2, 2, QImage::Format_RGB32)};
+        ASSERT_TRUE(DecodePng(reinterpret_cast<const uchar*>(png.constData()), png.size(), image,
+                              halvings));
         EXPECT_EQ(image.size(), size);
-        EXPECT_TRUE(half.isNull()) << format;
+        EXPECT_TRUE(halvings[0].isNull() && halvings[1].isNull()) << format;
     }
-    // A damaged stream gives no picture and no half.
-    QImage image, half(4, 4, QImage::Format_RGB32);
-    EXPECT_FALSE(DecodePng(reinterpret_cast<const uchar*>("\x89PNG\r\n\x1a\n"), 8, image, half));
-    EXPECT_TRUE(half.isNull());
+    // A damaged stream gives no picture and no halvings.
+    QImage image;
+    Halvings halvings{QImage(4, 4, QImage::Format_RGB32), QImage(2, 2, QImage::Format_RGB32)};
+    EXPECT_FALSE(
+        DecodePng(reinterpret_cast<const uchar*>("\x89PNG\r\n\x1a\n"), 8, image, halvings));
+    EXPECT_TRUE(halvings[0].isNull() && halvings[1].isNull());
 }
 
-TEST(Picture, TheHalfIsForgottenWithAnyChangeAndKeptByCopies) {
-    const QImage big(8, 8, QImage::Format_RGB32), small(4, 4, QImage::Format_RGB32);
-    const Picture read(big, QByteArray("png"), small);
+TEST(Picture, TheHalvingsAreForgottenWithAnyChangeAndKeptByCopies) {
+    const QImage big(8, 8, QImage::Format_RGB32);
+    const Halvings made{QImage(4, 4, QImage::Format_RGB32), QImage(2, 2, QImage::Format_RGB32)};
+    const Picture read(big, QByteArray("png"), made);
+    auto none = [](const Picture& p) {
+        return p.halvings()[0].isNull() && p.halvings()[1].isNull();
+    };
     Picture copy = read;
-    EXPECT_FALSE(copy.half().isNull());
+    EXPECT_FALSE(none(copy));
     copy.mutableImage();
-    EXPECT_TRUE(copy.half().isNull());
+    EXPECT_TRUE(none(copy));
     EXPECT_TRUE(copy.sourcePng().isEmpty());
-    EXPECT_FALSE(read.half().isNull());
+    EXPECT_FALSE(none(read));
     Picture replaced = read;
     replaced.setImage(big);
-    EXPECT_TRUE(replaced.half().isNull());
+    EXPECT_TRUE(none(replaced));
     Picture cleared = read;
     cleared.reset();
-    EXPECT_TRUE(cleared.half().isNull());
+    EXPECT_TRUE(none(cleared));
 }

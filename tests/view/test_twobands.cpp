@@ -263,7 +263,7 @@ TEST(Halving, ANewBaseImageIsHalvedAnew) {
     EXPECT_EQ(Pixel(view.PageBitmap(), middle), QColor(Qt::blue));
 }
 
-TEST(Halving, TheHalfMadeWhileReadingDrawsAsTheViewsOwnHalving) {
+TEST(Halving, TheHalvingsMadeWhileReadingDrawAsTheViewsOwn) {
     QByteArray file;
     {
         Document doc = PlainDocument(10, 10);
@@ -272,14 +272,14 @@ TEST(Halving, TheHalfMadeWhileReadingDrawsAsTheViewsOwnHalving) {
         out.open(QIODevice::WriteOnly);
         ASSERT_TRUE(WriteDocumentTo(out, doc).ok);
     }
-    Document withHalf, without;
-    ASSERT_TRUE(ReadDocumentBytes(file, withHalf, false).ok);
-    ASSERT_TRUE(ReadDocumentBytes(file, without, false, {}, BaseHalf::Skip).ok);
-    ASSERT_FALSE(withHalf.BaseImage.half().isNull());
-    ASSERT_TRUE(without.BaseImage.half().isNull());
-    LearnView a(withHalf), b(without);
-    // Half size and beyond (the reader's half, then one more step), and at 100 %.
-    for (QSize view : {QSize(1000, 750), QSize(500, 375), QSize(2600, 2000)}) {
+    Document made, without;
+    ASSERT_TRUE(ReadDocumentBytes(file, made, false).ok);
+    ASSERT_TRUE(ReadDocumentBytes(file, without, false, {}, BaseHalvings::Skip).ok);
+    ASSERT_FALSE(made.BaseImage.halvings()[1].isNull());
+    ASSERT_TRUE(without.BaseImage.halvings()[0].isNull());
+    LearnView a(made), b(without);
+    // The reader's half, its quarter, its quarter and one more step, and 100 %.
+    for (QSize view : {QSize(1000, 750), QSize(500, 375), QSize(250, 190), QSize(2600, 2000)}) {
         for (LearnView* v : {&a, &b}) {
             v->SetViewSize(view.width(), view.height());
             v->RedrawView();
