@@ -302,16 +302,16 @@ BENCHMARK(BM_Floor_PngDecode)
     ->Apply(bench::ThreeRuns)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(4);
-BENCHMARK(BM_SaveUnchanged)->Apply(bench::ThreeRuns)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_SaveUnchanged)->Apply(bench::ThreeRuns)->Unit(benchmark::kMillisecond)->Iterations(32);
 BENCHMARK(BM_Floor_WriteSynced)
     ->Apply(bench::ThreeRuns)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(8);
+    ->Iterations(32);
 BENCHMARK(BM_Floor_WritePlain)
     ->Apply(bench::ThreeRuns)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(8);
-BENCHMARK(BM_WriteReplacing)->Apply(bench::ThreeRuns)->Unit(benchmark::kMillisecond)->Iterations(8);
+    ->Iterations(32);
+BENCHMARK(BM_WriteReplacing)->Apply(bench::ThreeRuns)->Unit(benchmark::kMillisecond)->Iterations(32);
 BENCHMARK(BM_SaveChangedBaseImage)
     ->Apply(bench::ThreeRuns)
     ->Unit(benchmark::kMillisecond)
