@@ -8,6 +8,7 @@
 #include "document/document.h"
 #include "exercise/cardface.h"
 #include "exercise/exercisedriver.h"
+#include "platform/largememory.h"
 #include "view/learnview.h"
 #include "view/pagebuffer.h"
 
@@ -81,7 +82,7 @@ void BM_RedrawView(benchmark::State& state) {
 
 void BM_StartExercise(benchmark::State& state) {
     Scene& s = TheScene();
-    QImage panel = NewPageAlignedImage(kPanel.width(), kPanel.height(), QImage::Format_RGB32);
+    QImage panel = NewLargeImage(kPanel.width(), kPanel.height(), QImage::Format_RGB32);
     for (auto _ : state) {
         s.ex->StartExercise(false, 0, 0);
         s.PaintPanel(panel);
@@ -97,7 +98,7 @@ void BM_StartExercise(benchmark::State& state) {
 void BM_DragStep(benchmark::State& state) {
     Scene& s = TheScene();
     s.ex->StartExercise(false, 0, 0);
-    QImage background = NewPageAlignedImage(kPanel.width(), kPanel.height(), QImage::Format_RGB32);
+    QImage background = NewLargeImage(kPanel.width(), kPanel.height(), QImage::Format_RGB32);
     {
         QPainter p(&background);
         s.ex->DrawInstruction(p);

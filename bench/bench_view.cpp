@@ -10,6 +10,7 @@
 #include "benchdocument.h"
 #include "benchgoals.h"
 #include "document/document.h"
+#include "platform/largememory.h"
 #include "view/learnview.h"
 #include "view/pagebuffer.h"
 
@@ -100,7 +101,7 @@ void BM_Floor_DrawBase_200(benchmark::State& state) {
     const double sy = double(zoomed.height()) / page.height();
     const QRectF target(origin.x() * sx, origin.y() * sy, s.doc.BaseImage.width() * sx,
                         s.doc.BaseImage.height() * sy);
-    QImage out = NewPageAlignedImage(zoomed.width(), zoomed.height(), QImage::Format_RGB32);
+    QImage out = NewLargeImage(zoomed.width(), zoomed.height(), QImage::Format_RGB32);
     const QImage& base = s.doc.BaseImage.image();
     for (auto _ : state) {
         QPainter p(&out);
@@ -123,8 +124,8 @@ void BM_PanStep_200(benchmark::State& state) {
 }
 
 void BM_Floor_MemcpyView(benchmark::State& state) {
-    QImage a = NewPageAlignedImage(kViewW, kViewH, QImage::Format_RGB32);
-    QImage b = NewPageAlignedImage(kViewW, kViewH, QImage::Format_RGB32);
+    QImage a = NewLargeImage(kViewW, kViewH, QImage::Format_RGB32);
+    QImage b = NewLargeImage(kViewW, kViewH, QImage::Format_RGB32);
     a.fill(Qt::white);
     b.fill(Qt::black);
     for (auto _ : state) {

@@ -244,8 +244,8 @@ qint64 PngPixelCount(const uchar* data, qsizetype size) {
 
 namespace {
 
-bool DecodePngInto(const uchar* data, qsizetype size, PngDecode& d) {
-    if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
+bool DecodePngInto(PngDecode& d) {
+    if (!d.data || d.size < 8 || png_sig_cmp(d.data, 0, 8) != 0) return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
@@ -268,7 +268,7 @@ bool DecodePngInto(const uchar* data, qsizetype size, PngDecode& d) {
 
 bool DecodePng(const uchar* data, qsizetype size, QImage& out) {
     PngDecode d{data, size};
-    if (!DecodePngInto(data, size, d)) return false;
+    if (!DecodePngInto(d)) return false;
     out = std::move(d.image);
     return true;
 }
@@ -277,7 +277,7 @@ bool DecodePng(const uchar* data, qsizetype size, QImage& out, Halvings& halving
     PngDecode d{data, size};
     d.wantHalvings = true;
     halvings = {};
-    if (!DecodePngInto(data, size, d)) return false;
+    if (!DecodePngInto(d)) return false;
     out = std::move(d.image);
     halvings = std::move(d.halvings);
     return true;

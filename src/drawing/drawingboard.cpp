@@ -1,6 +1,7 @@
 #include "drawing/drawingboard.h"
 
 #include "drawing/penpainter.h"
+#include "platform/largememory.h"
 #include "view/learnview.h"
 #include "view/pagebuffer.h"
 
@@ -165,7 +166,7 @@ void DrawingBoard::TakeUndoSnapshot() {
     const QImage& picture = view_.ViewImage();
     if (picture.isNull()) return;
     if (undoSnapshot_.size() != picture.size() || undoSnapshot_.format() != picture.format())
-        undoSnapshot_ = NewPageAlignedImage(picture.width(), picture.height(), picture.format());
+        undoSnapshot_ = NewLargeImage(picture.width(), picture.height(), picture.format());
     CopyWholeImage(undoSnapshot_, picture);
     undoZoom_ = view_.ZoomIndex;
     if (!undoAvailable_) {

@@ -204,6 +204,7 @@ private:
     BasePlan planBase();
     // The base image after levels halvings, kept for the next redraw.
     QImage halvedBase(const Picture& picture, int levels);
+    BandWorker& bands();
     static void DrawBaseRows(QImage& page, const BasePlan& plan, int top, int bottom);
     // Draws every object on a page without cards: the page just built (its copy becomes the
     // clean page) or the clean page copied back. With base, the page is built here first.

@@ -80,6 +80,12 @@ LearnView::BasePlan LearnView::planBase() {
     return plan;
 }
 
+BandWorker& LearnView::bands() {
+    // Made at the first large page: a view that never draws one keeps no thread.
+    if (!bands_) bands_ = std::make_unique<BandWorker>();
+    return *bands_;
+}
+
 QImage LearnView::halvedBase(const Picture& picture, int levels) {
     const QImage& base = picture.image();
     if (levels <= 0) return base;
@@ -109,8 +115,7 @@ QImage LearnView::halvedBase(const Picture& picture, int levels) {
         const Pixels32 out = Pixels32::Of(to);
         const int h = size.height();
         if (twoBands_ && qint64(from.width()) * from.height() >= kTwoBandPixels) {
-            if (!bands_) bands_ = std::make_unique<BandWorker>();
-            bands_->RunBoth([&](int band) {
+            bands().RunBoth([&](int band) {
                 if (band == 0)
                     HalveRows(from, out, 0, h / 2);
                 else
@@ -265,12 +270,11 @@ void LearnView::drawFreshPage(FreshCopy copy, const BasePlan* base) {
         drawBand(page_, 0, height, false);
         return;
     }
-    if (!bands_) bands_ = std::make_unique<BandWorker>();
     const int split = BandSplit(laid, height);
     // The lower band paints through an image of its own over the same pixels: a bitmap takes
     // one painter at a time, and the two bands never touch the same row.
     QImage lower(pageBits, page_.width(), height, page_.bytesPerLine(), page_.format());
-    bands_->RunBoth([&](int band) {
+    bands().RunBoth([&](int band) {
         if (band == 0)
             drawBand(page_, 0, split, false);
         else

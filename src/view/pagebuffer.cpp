@@ -49,14 +49,6 @@ void ImageStore::Shape(QImage& img, QSize size, QImage::Format format, std::size
     img = QImage(block_.get(), w, h, ImageBytesPerLine(w, format), format, ReleaseBlockRef, ref);
 }
 
-QImage NewPageAlignedImage(int width, int height, QImage::Format format) {
-    width = std::max(1, width);
-    height = std::max(1, height);
-    QImage img = NewLargeImage(width, height, format);
-    if (img.isNull()) return QImage(width, height, format); // let Qt try (and report a null image)
-    return img;
-}
-
 void CopyWholeImage(QImage& dst, const QImage& src) {
     if (dst.size() != src.size() || dst.format() != src.format() ||
         dst.bytesPerLine() != src.bytesPerLine()) {

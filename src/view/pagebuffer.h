@@ -10,9 +10,6 @@
 
 namespace bw {
 
-// A working bitmap in large-bitmap memory (see platform/largememory.h).
-QImage NewPageAlignedImage(int width, int height, QImage::Format format);
-
 // The memory of one working bitmap, kept across size changes. Fresh memory for every zoom
 // step costs more than drawing the page (the kernel faults in and clears every page), so the
 // view reserves room for the largest bitmap the document and the view need and reshapes the
